@@ -1,0 +1,205 @@
+#include "Platform/Conversions.h"
+
+#include "Platform/Regional.h"
+#include "Platform/RunTimeError.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace platform {
+
+int16_t toInteger(double x) {
+    const double r = std::nearbyint(x);
+    if (!(r >= -32768.0 && r <= 32767.0))
+        raise(err::Overflow);
+    return static_cast<int16_t>(r);
+}
+
+int32_t toLong(double x) {
+    const double r = std::nearbyint(x);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        raise(err::Overflow);
+    return static_cast<int32_t>(r);
+}
+
+namespace {
+
+// The decimal text of x with at most `digits` significant digits in the general-number
+// layout: fixed notation for 1e-4 <= |x| < 10^digits, otherwise mantissa and "E+nn"/"E-nn".
+// `leadingZero` keeps the 0 before the separator of a magnitude below 1.
+std::string decimalText(double x, int digits, char sep, bool leadingZero) {
+    if (x == 0.0)
+        return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
+    // buf: [-]d.ddddde[+-]xx
+    std::string s(buf);
+    const bool negative = s[0] == '-';
+    if (negative)
+        s.erase(0, 1);
+    const size_t ePos = s.find('e');
+    int exponent = std::atoi(s.c_str() + ePos + 1);
+    std::string mantissa = s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    std::string out;
+    if (exponent < -4 || exponent >= digits) {
+        out = mantissa.substr(0, 1);
+        if (mantissa.size() > 1)
+            out += sep + mantissa.substr(1);
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        out += e;
+    } else if (exponent < 0) {
+        out = leadingZero ? "0" : "";
+        out += sep;
+        out.append(static_cast<size_t>(-exponent - 1), '0');
+        out += mantissa;
+    } else {
+        const size_t intDigits = static_cast<size_t>(exponent) + 1;
+        if (mantissa.size() <= intDigits) {
+            out = mantissa + std::string(intDigits - mantissa.size(), '0');
+        } else {
+            out = mantissa.substr(0, intDigits) + sep + mantissa.substr(intDigits);
+        }
+    }
+    return negative ? "-" + out : out;
+}
+
+int digitsFor(bool single) { return single ? 7 : 15; }
+
+} // namespace
+
+std::string numberText(double x, bool single) {
+    const std::string t = decimalText(x, digitsFor(single), '.', false);
+    return x < 0.0 ? t : " " + t;
+}
+
+std::string generalText(double x, bool single) {
+    return decimalText(x, digitsFor(single), Regional::decimalSeparator(), true);
+}
+
+std::string pointText(double x, bool single) { return decimalText(x, digitsFor(single), '.', true); }
+
+double val(std::string_view text) {
+    // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
+    std::string num;
+    size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
+            ++i;
+    };
+    skipBlanks();
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        num += text[i++];
+        skipBlanks();
+    }
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (c >= '0' && c <= '9') {
+            num += c;
+            digits = true;
+        } else if (c == '.' && !point) {
+            num += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        std::string exp = "e";
+        size_t j = i + 1;
+        while (j < text.size() && text[j] == ' ')
+            ++j;
+        if (j < text.size() && (text[j] == '-' || text[j] == '+'))
+            exp += text[j++];
+        bool expDigits = false;
+        for (; j < text.size(); ++j) {
+            if (text[j] == ' ')
+                continue;
+            if (text[j] < '0' || text[j] > '9')
+                break;
+            exp += text[j];
+            expDigits = true;
+        }
+        if (expDigits)
+            num += exp;
+    }
+    const double r = std::strtod(num.c_str(), nullptr);
+    if (!std::isfinite(r))
+        raise(err::Overflow);
+    return r;
+}
+
+double valComma(std::string_view text) {
+    std::string s(text);
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    return val(s);
+}
+
+bool tryRegionalNumber(std::string_view text, double& out) {
+    const char sep = Regional::decimalSeparator();
+    size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
+    std::string num;
+    size_t i = b;
+    if (i < e && (text[i] == '-' || text[i] == '+'))
+        num += text[i++];
+    bool digits = false, point = false;
+    for (; i < e; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            num += c;
+            digits = true;
+        } else if (c == sep && !point) {
+            num += '.';
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return false;
+    if (i < e && (text[i] == 'E' || text[i] == 'e')) {
+        num += 'e';
+        ++i;
+        if (i < e && (text[i] == '-' || text[i] == '+'))
+            num += text[i++];
+        bool expDigits = false;
+        for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i) {
+            num += text[i];
+            expDigits = true;
+        }
+        if (!expDigits)
+            return false;
+    }
+    if (i != e)
+        return false;
+    const double r = std::strtod(num.c_str(), nullptr);
+    if (!std::isfinite(r))
+        return false;
+    out = r;
+    return true;
+}
+
+double regionalNumber(std::string_view text) {
+    double r;
+    if (!tryRegionalNumber(text, r))
+        raise(err::TypeMismatch);
+    return r;
+}
+
+} // namespace platform

@@ -1,0 +1,41 @@
+#pragma once
+//! Conversions between numbers and between numbers and texts.
+
+#include "Platform/PlatformExport.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+//! Rounds half to even into a 16-bit integer; outside -32768..32767 (or not finite) raises 6.
+PLATFORM_EXPORT int16_t toInteger(double x);
+//! Rounds half to even into a 32-bit integer; out of range raises 6.
+PLATFORM_EXPORT int32_t toLong(double x);
+
+//! Number-text form: plain decimal with one leading blank for 0 or more, "-" for negative,
+//! "." as separator, no 0 before it (" 12", "-3", " .25", " 1E-05"); 7 significant digits
+//! for a single-precision value, 15 otherwise.
+PLATFORM_EXPORT std::string numberText(double x, bool single = false);
+//! General-number text: as numberText without the leading blank, with a 0 before the
+//! separator and with the regional decimal separator ("12.5", "0.25", "1.5E-05").
+PLATFORM_EXPORT std::string generalText(double x, bool single = false);
+//! General-number text with "." whatever the region: the form numbers take in item files.
+PLATFORM_EXPORT std::string pointText(double x, bool single = false);
+
+//! The lenient leading-number reader: blanks anywhere are skipped, "." is the only decimal
+//! separator, "E" or "D" starts an exponent, reading stops at the first character that
+//! cannot continue the number; 0 when the text does not begin with one ("1 000" is 1000,
+//! "12cm" 12, "1D3" 1000, "abc" 0). A magnitude beyond the double range raises 6.
+PLATFORM_EXPORT double val(std::string_view text);
+//! As val, after every "," has become ".".
+PLATFORM_EXPORT double valComma(std::string_view text);
+
+//! The regional reader of boxes: the whole text (blanks around it allowed) must be one number
+//! with the regional decimal separator and an optional exponent; otherwise raises 13.
+PLATFORM_EXPORT double regionalNumber(std::string_view text);
+//! As regionalNumber, reporting failure instead of raising.
+PLATFORM_EXPORT bool tryRegionalNumber(std::string_view text, double& out);
+
+} // namespace platform

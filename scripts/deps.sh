@@ -1,0 +1,25 @@
+# Installs the Debian packages the project needs that are missing (sourced by the scripts).
+morv_install_deps() {
+    local wanted=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
+                  libbenchmark-dev libxlsxwriter-dev fonts-dejavu-core)
+    local missing=()
+    local p
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# Configures and builds one build tree: morv_build <dir> [cmake options...]
+morv_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

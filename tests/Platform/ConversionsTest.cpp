@@ -1,0 +1,103 @@
+#include "Platform/Conversions.h"
+#include "Platform/Regional.h"
+
+#include "TestSupport.h"
+
+#include <cmath>
+
+using namespace platform;
+
+namespace {
+
+struct RoundCase {
+    double x;
+    int expected; // -99999: overflow
+};
+
+class IntegerRounding : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(IntegerRounding, HalfGoesToEvenAndRangeIsChecked) {
+    const RoundCase& c = GetParam();
+    if (c.expected == -99999) {
+        EXPECT_RUNTIME_ERROR(toInteger(c.x), 6);
+    } else {
+        EXPECT_EQ(toInteger(c.x), c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, IntegerRounding,
+                         ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
+                                           RoundCase{-3.5, -4}, RoundCase{2.4999, 2}, RoundCase{32767.4, 32767},
+                                           RoundCase{32767.5, -99999}, RoundCase{-32768.5, -32768},
+                                           RoundCase{-32769, -99999}, RoundCase{std::nan(""), -99999}));
+
+struct TextCase {
+    double x;
+    bool single;
+    const char* numberText;
+    const char* generalText;
+};
+
+class NumberTexts : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NumberTexts, FollowTheGeneralNumberLayout) {
+    const TextCase& c = GetParam();
+    DecimalSeparatorScope point('.');
+    EXPECT_EQ(numberText(c.x, c.single), c.numberText);
+    EXPECT_EQ(generalText(c.x, c.single), c.generalText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NumberTexts,
+    ::testing::Values(TextCase{12, false, " 12", "12"}, TextCase{-3, false, "-3", "-3"},
+                      TextCase{0.25, false, " .25", "0.25"}, TextCase{-0.25, false, "-.25", "-0.25"},
+                      TextCase{0, false, " 0", "0"}, TextCase{1e-5, false, " 1E-05", "1E-05"},
+                      TextCase{0.0001, false, " .0001", "0.0001"}, TextCase{1.5e16, false, " 1.5E+16", "1.5E+16"},
+                      TextCase{123456789012345.0, false, " 123456789012345", "123456789012345"},
+                      TextCase{1.0 / 3, false, " .333333333333333", "0.333333333333333"},
+                      TextCase{double(0.1f), true, " .1", "0.1"},
+                      TextCase{double(99.99f), true, " 99.99", "99.99"},
+                      TextCase{double(1.0e7f), true, " 1E+07", "1E+07"},
+                      TextCase{double(1234567.0f), true, " 1234567", "1234567"}));
+
+TEST(GeneralText, UsesTheRegionalSeparator) {
+    DecimalSeparatorScope comma(',');
+    EXPECT_EQ(generalText(2.5), "2,5");
+    EXPECT_EQ(pointText(2.5), "2.5");
+    EXPECT_EQ(numberText(2.5), " 2.5");
+}
+
+struct ValCase {
+    const char* text;
+    double expected;
+};
+
+class LenientReader : public ::testing::TestWithParam<ValCase> {};
+
+TEST_P(LenientReader, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(val(GetParam().text), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Table, LenientReader,
+                         ::testing::Values(ValCase{"1 000", 1000}, ValCase{"12cm", 12}, ValCase{"1D3", 1000},
+                                           ValCase{"abc", 0}, ValCase{"  -2.5e2x", -250}, ValCase{".5", 0.5},
+                                           ValCase{"1,5", 1}, ValCase{"", 0}, ValCase{"3.4.5", 3.4},
+                                           ValCase{"7E", 7}));
+
+TEST(LenientReader, CommaFormReadsCommaAsPoint) {
+    EXPECT_DOUBLE_EQ(valComma("1,5"), 1.5);
+    EXPECT_RUNTIME_ERROR(val("1E999"), 6);
+}
+
+TEST(RegionalReader, AcceptsOnlyTheRegionalSeparator) {
+    {
+        DecimalSeparatorScope comma(',');
+        EXPECT_DOUBLE_EQ(regionalNumber(" 2,5 "), 2.5);
+        EXPECT_RUNTIME_ERROR(regionalNumber("2.5"), 13);
+    }
+    DecimalSeparatorScope point('.');
+    EXPECT_DOUBLE_EQ(regionalNumber("-1.5E-3"), -0.0015);
+    EXPECT_RUNTIME_ERROR(regionalNumber("2,5"), 13);
+    EXPECT_RUNTIME_ERROR(regionalNumber(""), 13);
+    EXPECT_RUNTIME_ERROR(regionalNumber("12cm"), 13);
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#include "Platform/FileSystem.h"
+
+#include "TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+TEST(Paths, FolderAndNameParts) {
+    EXPECT_EQ(folderOf("/a/b/c.drc"), "/a/b");
+    EXPECT_EQ(folderOf("/c.drc"), "/");
+    EXPECT_EQ(folderOf("c.drc"), "");
+    EXPECT_EQ(fileNameOf("/a/b/c.drc"), "c.drc");
+    EXPECT_EQ(joinPath("/a/", "b"), "/a/b");
+    EXPECT_EQ(joinPath("/a", "b"), "/a/b");
+}
+
+TEST(SearchRoots, MountedRootsStartAtSlashAndTestsSetTheirOwn) {
+    SearchRoots::reset();
+    const auto roots = SearchRoots::roots();
+    ASSERT_FALSE(roots.empty());
+    EXPECT_EQ(roots.front(), "/");
+    SearchRoots::setRoots({"/tmp/x"});
+    EXPECT_EQ(SearchRoots::roots(), std::vector<std::string>{"/tmp/x"});
+    SearchRoots::reset();
+    EXPECT_TRUE(SearchRoots::isSkipped("/proc/1"));
+    EXPECT_TRUE(SearchRoots::isSkipped("/run"));
+    EXPECT_FALSE(SearchRoots::isSkipped("/runner"));
+}
+
+TEST(AtomicWrite, ReplacesOnlyWithACompleteFile) {
+    testsupport::TempDir dir;
+    const std::string path = dir.write("a.txt", "old");
+    writeFileAtomically(path, "new");
+    EXPECT_EQ(readWholeFile(path), "new");
+    EXPECT_RUNTIME_ERROR(writeFileAtomically(dir.file("none/a.txt"), "x"), 76);
+    EXPECT_RUNTIME_ERROR(readWholeFile(dir.file("none.txt")), 53);
+}
+
+TEST(CodeLocation, FolderOfTheRunningExecutable) {
+    EXPECT_TRUE(folderExists(executableFolder()));
+    EXPECT_TRUE(folderExists(folderOfCode(reinterpret_cast<const void*>(&folderOf))));
+}
+
+} // namespace

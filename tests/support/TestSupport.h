@@ -1,0 +1,68 @@
+#pragma once
+//! Helpers shared by the tests of every library.
+
+#include "Platform/MessageBox.h"
+#include "Platform/RunTimeError.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace testsupport {
+
+//! Installs a scripted message service for the lifetime of the object; a box that was not
+//! scripted fails the test when the object ends.
+class ScriptedBoxes {
+public:
+    ScriptedBoxes();
+    ~ScriptedBoxes();
+    ScriptedBoxes(const ScriptedBoxes&) = delete;
+    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
+
+    platform::ScriptedMessageService& service() { return m_service; }
+    platform::ScriptedMessageService* operator->() { return &m_service; }
+    //! The boxes shown so far.
+    const std::vector<platform::ScriptedMessageService::Box>& boxes() const { return m_service.boxes(); }
+    //! Queues answers; returns *this for chaining.
+    ScriptedBoxes& answer(int button) {
+        m_service.answer(button);
+        return *this;
+    }
+    ScriptedBoxes& type(std::string text) {
+        m_service.type(std::move(text));
+        return *this;
+    }
+
+private:
+    platform::ScriptedMessageService m_service;
+    platform::MessageServiceScope m_scope;
+};
+
+//! A fresh temporary folder, removed with its content when the object ends.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    //! path() + "/" + name.
+    std::string file(const std::string& name) const;
+    //! Writes raw bytes to a file inside the folder (creating sub-folders) and returns its path.
+    std::string write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::string m_path;
+};
+
+//! Runs fn and returns the number of the run-time error it raised; fails the test when it
+//! raised none.
+int32_t errorNumberOf(const std::function<void()>& fn);
+
+} // namespace testsupport
+
+//! Expects statement to raise run-time error `number`.
+#define EXPECT_RUNTIME_ERROR(statement, number)                                                                \
+    EXPECT_EQ(::testsupport::errorNumberOf([&] { statement; }), (number))
