@@ -1,0 +1,42 @@
+#pragma once
+//! Reading a typed value with units: a number alone, a number and a source unit (into SI base
+//! units), a target unit and a number (from SI base units), or a target unit, a number and a
+//! source unit (from the source into the target unit). A lone C, F or R is a temperature in
+//! degrees Celsius, Fahrenheit or Rankine, converted with its offset.
+
+#include "ToviC/DimensionCode.h"
+#include "ToviC/UnitTable.h"
+
+#include "Platform/Variant.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tovi {
+
+//! The units of the last evaluated statement, kept for the SI text of the source unit.
+struct LastConversion {
+    std::string target;      //!< target unit text as typed
+    std::string source;      //!< source unit text as typed
+    double targetFactor = 1; //!< factor of the target unit to SI base units
+    double sourceFactor = 1; //!< factor of the source unit to SI base units
+    Exponents targetExponents{};
+    Exponents sourceExponents{};
+};
+
+//! Problem codes of a conversion.
+namespace problem {
+inline constexpr int16_t None = 0;
+inline constexpr int16_t Inconsistent = 1; //!< target and source units of different dimension
+inline constexpr int16_t UnknownUnit = 2;  //!< an abbreviation not in the unit table
+inline constexpr int16_t NoBlank = 3;      //!< a number not followed by a blank
+} // namespace problem
+
+//! Reads `text` as at most two statements ended by ";" or ":" and returns the value of the
+//! first as a double, or empty when the text holds none. CH receives the code of the last
+//! problem found (each also shown in a message box); `rozmer`, when given, the target unit
+//! text of the last evaluated statement. Statements after the second are not read.
+platform::Variant readTypedValue(const UnitTable& table, std::string text, int16_t& CH, std::string* rozmer,
+                                 LastConversion& last);
+
+} // namespace tovi
