@@ -24,14 +24,6 @@ struct LastConversion {
     Exponents sourceExponents{};
 };
 
-//! Problem codes of a conversion.
-namespace problem {
-inline constexpr int16_t None = 0;
-inline constexpr int16_t Inconsistent = 1; //!< target and source units of different dimension
-inline constexpr int16_t UnknownUnit = 2;  //!< an abbreviation not in the unit table
-inline constexpr int16_t NoBlank = 3;      //!< a number not followed by a blank
-} // namespace problem
-
 //! Reads `text` as at most two statements ended by ";" or ":" and returns the value of the
 //! first as a double, or empty when the text holds none. CH receives the code of the last
 //! problem found (each also shown in a message box); `rozmer`, when given, the target unit

@@ -36,7 +36,7 @@ int16_t decodeUnitText(const UnitTable& table, std::string_view text, double& s,
             e = splitCode(row->TypRozmeru);
         } else {
             platform::msgBox("Neznamy rozmer!: " + std::string(abbreviation), 0, "");
-            CH = 2;
+            CH = problem::UnknownUnit;
         }
         if (power >= 2) {
             factor = platform::chk::pow(factor, power);

@@ -10,13 +10,21 @@
 
 namespace tovi {
 
+//! Problem codes of a conversion.
+namespace problem {
+inline constexpr int16_t None = 0;
+inline constexpr int16_t Inconsistent = 1; //!< target and source units of different dimension
+inline constexpr int16_t UnknownUnit = 2;  //!< an abbreviation not in the unit table
+inline constexpr int16_t NoBlank = 3;      //!< a number not followed by a blank
+} // namespace problem
+
 //! Decodes `text` over the rows of `table`: abbreviations joined by "*" and "/", each operator
 //! applying to the one abbreviation after it, a last digit 2 to 9 raising an abbreviation to
 //! that power (cm3 = 1e-6 m3). Writes the factor to SI base units into `s` and the exponents
 //! into `sk`, and returns the number of abbreviations read. An abbreviation not in the table,
 //! or an empty one (a leading or doubled operator), shows "Neznamy rozmer!: " with it, sets
-//! CH to 2 and counts with factor 1 and no dimension. While CH is not 0 every abbreviation
-//! counts with factor 1. A trailing operator is ignored.
+//! CH to problem::UnknownUnit and counts with factor 1 and no dimension. While CH is not 0
+//! every abbreviation counts with factor 1. A trailing operator is ignored.
 int16_t decodeUnitText(const UnitTable& table, std::string_view text, double& s, Exponents& sk, int16_t& CH);
 
 } // namespace tovi
