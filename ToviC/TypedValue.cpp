@@ -7,6 +7,7 @@
 #include "Platform/Conversions.h"
 #include "Platform/MessageBox.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace tovi {
@@ -108,7 +109,7 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
     double number = 0;
     int form = 0;
     int statements = 0;
-    double results[maxStatements] = {};
+    platform::Variant first;
     std::string_view rest = text;
     while (statements < maxStatements && !isBlankOnly(rest)) {
         const size_t end = rest.find_first_of(" ;:");
@@ -135,12 +136,13 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         // A statement ends at ";", ":" or the end of the text, also where only blanks follow.
         if (terminator != ' ' || isBlankOnly(rest)) {
-            results[statements++] = reader.evaluate(number, form);
+            const double value = reader.evaluate(number, form);
+            if (statements++ == 0) first = value;
             if (rozmer) *rozmer = last.target;
             form = 0;
         }
     }
-    return statements > 0 ? platform::Variant(results[0]) : platform::Variant();
+    return first;
 }
 
 } // namespace tovi
