@@ -30,6 +30,8 @@ constexpr int formTarget = 1;
 constexpr int formSource = 4;
 constexpr int formBoth = formTarget + formNumber + formSource;
 
+// A text is read as at most two statements; the value of the first is returned, the second is
+// evaluated for its messages and units, and anything after it is not read.
 constexpr int maxStatements = 2;
 
 class StatementReader {
