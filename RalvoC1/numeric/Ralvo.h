@@ -31,8 +31,13 @@ public:
     static Ralvo& app();
 
     //! Damped Gauss-Newton solve of n equations in the Nunknown unknowns X(ipom(1..Nunknown)).
-    //! G.Fun(X, F, n, z) gives the residuals. ID ends as 0 (converged), 1 (iteration limit
-    //! exceeded) or 2 (a linear step had no solution). Returns the iteration count (16-bit).
+    //! G.Fun(X, F, n, z) gives the residuals; the Jacobian comes from forward differences with
+    //! the step Delta |x| (at least 1e-4). ALAM from 0 to 2 limits the change of every unknown
+    //! of at least 1e-4 to |ALAM| times its value; above 2 every step is cut to the fractional
+    //! part of ALAM; a negative ALAM also stops a small unknown at 0 instead of crossing it.
+    //! Converged when the largest relative correction is below Eps (the largest absolute one
+    //! when no unknown is 1e-4 or more). ID ends as 0 (converged), 1 (iteration limit exceeded)
+    //! or 2 (a linear step had no solution). Returns the iteration count (16-bit integer).
     //! NProm is accepted and not used. Defaults: Eps 1e-5, ALAM 0.8, NITER 100, Delta 0.01.
     platform::Variant Newton(Uloha& G, platform::Variant n, platform::Variant Nunknown,
                              platform::Variant NProm, platform::VArray& X, platform::VArray& ipom,

@@ -27,10 +27,10 @@ inline double toDouble(double v) {
 
 //! Optional arguments of Newton and Newtond; a member left empty is left out of the call.
 struct NewtonOptions {
-    std::optional<double> Eps;
-    std::optional<Variant> ALAM;
-    std::optional<Variant> NITER;
-    std::optional<double> Delta;
+    std::optional<double> Eps = std::nullopt;
+    std::optional<Variant> ALAM = std::nullopt;
+    std::optional<Variant> NITER = std::nullopt;
+    std::optional<double> Delta = std::nullopt;
 };
 
 struct GeneralForm {
