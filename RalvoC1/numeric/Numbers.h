@@ -1,0 +1,60 @@
+#pragma once
+//! The two number kinds every numerical routine is written for, so that each algorithm is
+//! written once as a template and instantiated for both.
+//!
+//! A kind gives the number type `Num`, the array type `Array` of the caller's vectors and
+//! matrices, and the four arithmetic operations with their run-time errors: x/0 raises 11,
+//! 0/0 and any overflow raise 6, so no infinity or not-a-number value reaches a comparison.
+//! Constants are written `Num(int16_t{1})` for the algorithms' integer constants and
+//! `Num(0.5)` for their decimal constants: a general value keeps the kind of the constant.
+
+#include "Platform/Array.h"
+#include "Platform/Checked.h"
+#include "Platform/Variant.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace ralvo::detail {
+
+//! General values in general-value arithmetic (the operators of platform::Variant).
+struct GeneralValues {
+    using Num = platform::Variant;
+    using Array = platform::VArray;
+
+    static Num add(const Num& a, const Num& b) { return a + b; }
+    static Num sub(const Num& a, const Num& b) { return a - b; }
+    static Num mul(const Num& a, const Num& b) { return a * b; }
+    static Num div(const Num& a, const Num& b) { return a / b; }
+    //! |a| in the kind of a.
+    static Num abs(const Num& a) { return platform::Abs(a); }
+    //! The largest integer not above a.
+    static Num intPart(const Num& a) { return platform::Int(a); }
+    //! A general-value argument taken into this kind: kept as it is.
+    static Num fromVariant(const platform::Variant& v) { return v; }
+};
+
+//! Double-precision numbers in checked arithmetic.
+struct DoubleValues {
+    using Num = double;
+    using Array = platform::DArray;
+
+    static double add(double a, double b) { return platform::chk::add(a, b); }
+    static double sub(double a, double b) { return platform::chk::sub(a, b); }
+    static double mul(double a, double b) { return platform::chk::mul(a, b); }
+    static double div(double a, double b) { return platform::chk::div(a, b); }
+    static double abs(double a) { return std::fabs(a); }
+    static double intPart(double a) { return std::floor(a); }
+    //! A general-value argument taken into this kind: its double value.
+    static double fromVariant(const platform::Variant& v) { return v.toDouble(); }
+};
+
+//! The bound of a loop whose counter is a 16-bit integer: the counter would pass 32767 after
+//! a last pass at a bound above 32766, which raises Overflow (6).
+inline int32_t loopBound16(int32_t bound) {
+    if (bound > INT16_MAX - 1) [[unlikely]]
+        platform::raise(platform::err::Overflow);
+    return bound;
+}
+
+} // namespace ralvo::detail

@@ -1,0 +1,10 @@
+#include "RalvoC1/numeric/Ralvo.h"
+
+namespace ralvo {
+
+Ralvo& Ralvo::app() {
+    static Ralvo instance;
+    return instance;
+}
+
+} // namespace ralvo

@@ -1,0 +1,108 @@
+#pragma once
+//! The two forms of the numerical routines (general values and double precision) behind one
+//! face, so one test body runs on both twins.
+
+#include "Platform/Array.h"
+#include "Platform/Variant.h"
+#include "RalvoC1/numeric/Ralvo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+namespace ralvotest {
+
+using platform::DArray;
+using platform::Variant;
+using platform::VArray;
+
+inline double toDouble(const Variant& v) {
+    return v.toDouble();
+}
+inline double toDouble(double v) {
+    return v;
+}
+
+//! Optional arguments of Newton and Newtond; a member left empty is left out of the call.
+struct NewtonOptions {
+    std::optional<double> Eps = std::nullopt;
+    std::optional<Variant> ALAM = std::nullopt;
+    std::optional<Variant> NITER = std::nullopt;
+    std::optional<double> Delta = std::nullopt;
+};
+
+struct GeneralForm {
+    using Array = VArray;
+    static Variant number(double v) { return Variant(v); }
+    //! A value no routine may take into its arithmetic (a text raises 13 there).
+    static Variant sentinel() { return Variant("unused"); }
+    static bool isSentinel(const Variant& v) { return v.identical(sentinel()); }
+    static void gauss(ralvo::Ralvo& r, Variant n, Array& a, Variant ncol, Variant& ID) {
+        r.Gauss(n, a, ncol, ID);
+    }
+    static Variant newton(ralvo::Ralvo& r, ralvo::Uloha& G, Variant n, Variant nu, Array& X, VArray& ipom,
+                          Array& z, Variant& ID, const NewtonOptions& o = {}) {
+        auto general = [](const std::optional<double>& v) {
+            return v ? std::optional<Variant>(Variant(*v)) : std::nullopt;
+        };
+        return r.Newton(G, n, nu, Variant(), X, ipom, z, ID, general(o.Eps), o.ALAM, o.NITER,
+                        general(o.Delta));
+    }
+};
+
+struct DoubleForm {
+    using Array = DArray;
+    static double number(double v) { return v; }
+    //! A value no routine may take into its arithmetic (checked arithmetic raises 6 on it).
+    static double sentinel() { return std::nan(""); }
+    static bool isSentinel(double v) { return std::isnan(v); }
+    static void gauss(ralvo::Ralvo& r, Variant n, Array& a, Variant ncol, Variant& ID) {
+        r.Gaussd(n, a, ncol, ID);
+    }
+    static Variant newton(ralvo::Ralvo& r, ralvo::Uloha& G, Variant n, Variant nu, Array& X, VArray& ipom,
+                          Array& z, Variant& ID, const NewtonOptions& o = {}) {
+        return r.Newtond(G, n, nu, Variant(), X, ipom, z, ID, o.Eps, o.ALAM, o.NITER, o.Delta);
+    }
+};
+
+using Forms = ::testing::Types<GeneralForm, DoubleForm>;
+
+//! A vector 0..values.size() with the values from index 1 and `first` in element 0.
+template <class Form>
+typename Form::Array vectorOf(std::initializer_list<double> values, double first = 0.0) {
+    typename Form::Array v(0, static_cast<int32_t>(values.size()));
+    v(0) = Form::number(first);
+    int32_t i = 1;
+    for (double x : values)
+        v(i++) = Form::number(x);
+    return v;
+}
+
+//! A matrix (0..rows, 0..cols) with the values row by row from (1, 1) and the sentinel in
+//! row 0 and column 0.
+template <class Form>
+typename Form::Array matrixOf(int32_t rows, int32_t cols, std::initializer_list<double> values) {
+    typename Form::Array a(0, rows, 0, cols);
+    for (int32_t i = 0; i <= rows; ++i)
+        a(i, 0) = Form::sentinel();
+    for (int32_t j = 0; j <= cols; ++j)
+        a(0, j) = Form::sentinel();
+    auto it = values.begin();
+    for (int32_t i = 1; i <= rows; ++i)
+        for (int32_t j = 1; j <= cols && it != values.end(); ++j)
+            a(i, j) = Form::number(*it++);
+    return a;
+}
+
+//! An index array 0..positions.size() of 16-bit integers.
+inline VArray indexOf(std::initializer_list<int16_t> positions) {
+    VArray v(0, static_cast<int32_t>(positions.size()));
+    int32_t i = 1;
+    for (int16_t p : positions)
+        v(i++) = Variant(p);
+    return v;
+}
+
+} // namespace ralvotest
