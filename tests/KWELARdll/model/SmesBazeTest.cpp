@@ -432,3 +432,26 @@ TEST(SmesTrimNulls, CutsAtTheFirstNullCharacter) {
 }
 
 } // namespace
+
+namespace {
+
+// The library's own location file serves every new object: no search and no box.
+TEST(SmesLibraryFolder, NewObjectsFindTheDatabaseThroughTheLocationFileOfTheLibraryFolder) {
+    testsupport::ScriptedBoxes boxes;
+    const kwelartest::FixtureLibrary library;
+    SmesProbe s;
+    EXPECT_EQ(s.CFGPath(), library.folder() + "/");
+    s.DefSlozky({1, 2, 3, 4});
+    EXPECT_EQ(s.adrKWELAR(), library.databasePath());
+    EXPECT_EQ(s.Nsloz().toInteger(), 4);
+    const char* const names[] = {"Voda", "Dusík", "n-Hexan", "n-Heptan"};
+    for (int32_t i = 1; i <= 4; ++i) {
+        EXPECT_EQ(platform::trimRight(s.slozka(i).Nazev), names[i - 1]);
+        for (int32_t k = 1; k <= 10; ++k)
+            EXPECT_EQ(s.slozka(i).Rozvoj(k).Presn, 1) << "substance " << i << " correlation " << k;
+        EXPECT_EQ(s.slozka(i).Rozvoj(11).Presn, 0);
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+} // namespace

@@ -67,7 +67,8 @@ public:
     //! Four synthetic substances with every correlation 1..10 filled with simple forms
     //! (types 1 and 6 and 8), their magnitudes those of the substance they are named after;
     //! they are test data, not property data: 1 "Voda" (water), 2 "Dusík" (nitrogen),
-    //! 3 "n-Hexan", 4 "n-Heptan". Records 5 to 8 are blank.
+    //! 3 "n-Hexan", 4 "n-Heptan". Each vapour-pressure block (9, Antoine) gives about
+    //! 101.3 kPa at the substance's boiling point B(15). Records 5 to 8 are blank.
     static FixtureDb sample();
 
 private:
