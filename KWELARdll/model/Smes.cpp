@@ -55,7 +55,7 @@ Variant Smes::PocetSmesi() {
 
 // ---- Mixture definition -----------------------------------------------------------------
 
-void Smes::letZapisNslozky(int16_t Index, int16_t value) {
+void Smes::ZapisNslozky(int16_t Index, int16_t value) {
     if (Index < 1 || Index > MaxComponents) {
         platform::msgBox("Index složky mimo meze!", 16, "KWELAR");
         return;
@@ -113,7 +113,7 @@ Variant Smes::Nsloz() const {
     return Variant(m_Nsloz);
 }
 
-void Smes::letNsloz(const Variant& value) {
+void Smes::Nsloz(const Variant& value) {
     if (!(value < Variant(m_Nsloz))) return;
     m_Nsloz = value.toInteger();
     m_CislaSlozek(m_Nsloz + 1) = 0;
@@ -136,21 +136,21 @@ void Smes::ResetujSmes() {
 std::string Smes::SNazev() const {
     return m_SNazev;
 }
-void Smes::letSNazev(const std::string& value) {
+void Smes::SNazev(const std::string& value) {
     m_SNazev = value;
 }
 
 std::string Smes::DataFileName() const {
     return m_DataFileName;
 }
-void Smes::letDataFileName(const std::string& value) {
+void Smes::DataFileName(const std::string& value) {
     if (!value.empty()) m_DataFileName = value;
 }
 
 std::string Smes::CFGPath() const {
     return m_CFGPath;
 }
-void Smes::letCFGPath(const std::string& value) {
+void Smes::CFGPath(const std::string& value) {
     if (!value.empty()) m_CFGPath = value;
     m_CFGPath = folderWithSlash(m_CFGPath);
 }
@@ -158,14 +158,14 @@ void Smes::letCFGPath(const std::string& value) {
 std::string Smes::CFGName() const {
     return m_CFGName;
 }
-void Smes::letCFGName(const std::string& value) {
+void Smes::CFGName(const std::string& value) {
     m_CFGName = value;
 }
 
 bool Smes::Redlich() const {
     return m_Redlich;
 }
-void Smes::letRedlich(bool value) {
+void Smes::Redlich(bool value) {
     m_Redlich = value;
 }
 

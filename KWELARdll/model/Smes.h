@@ -3,8 +3,9 @@
 //! numbers, their records loaded from the database "KWELAR.DRC", the library's settings
 //! and its error control.
 //!
-//! Members keep the names of the published interface. The get half of a property is the
-//! member of its name, the let half is `letName` with the value as its last argument.
+//! Members keep the names of the published interface. Both halves of a property carry its
+//! name: the get half takes the property's own arguments, the let half the same arguments
+//! followed by the new value (`Nsloz()` reads, `Nsloz(3)` shortens the mixture).
 //! Component slots are numbered 1 to 20; an index outside raises error 9.
 //!
 //! The class is implemented by concern, each in its own source file: the object, its
@@ -47,31 +48,31 @@ public:
     //! loads it; a negative first number sets error mode 1, otherwise 0.
     void DefSlozky(const std::vector<platform::Variant>& parm);
     //! Sets the requested substance number of slot Index (1..20) for the next load.
-    void letZapisNslozky(int16_t Index, int16_t value);
+    void ZapisNslozky(int16_t Index, int16_t value);
     //! Number of components.
     platform::Variant Nsloz() const;
     //! Shortens the mixture: only a value below the current count acts.
-    void letNsloz(const platform::Variant& value);
+    void Nsloz(const platform::Variant& value);
     //! Empties the mixture, returns the error mode to 0 and renews the choice window.
     void ResetujSmes();
 
     // ---- Settings (Smes.cpp) ------------------------------------------------------------
     std::string SNazev() const;
-    void letSNazev(const std::string& value);
+    void SNazev(const std::string& value);
     //! File name of the database ("KWELAR.DRC").
     std::string DataFileName() const;
     //! "" is ignored.
-    void letDataFileName(const std::string& value);
+    void DataFileName(const std::string& value);
     //! Folder of the location file, always ending in "/".
     std::string CFGPath() const;
     //! "" is ignored; the folder is trimmed and gets a final "/".
-    void letCFGPath(const std::string& value);
+    void CFGPath(const std::string& value);
     //! File name of the location file ("KWELAR.CFG").
     std::string CFGName() const;
-    void letCFGName(const std::string& value);
+    void CFGName(const std::string& value);
     //! Equation of state of the real-gas members: true = Redlich-Kwong, false = Lee-Kesler.
     bool Redlich() const;
-    void letRedlich(bool value);
+    void Redlich(bool value);
     //! Clamping of correlation temperatures to each correlation's validity range on / off.
     void MezeZap();
     void MezeVyp();
@@ -81,11 +82,11 @@ public:
     //! 2 silent.
     int16_t ChyboveHlasky() const;
     //! Values outside -1..2 are ignored.
-    void letChyboveHlasky(int16_t value);
+    void ChyboveHlasky(int16_t value);
     //! Limit of counted error boxes.
     int16_t MaxErrHlas() const;
     //! Negative values are ignored.
-    void letMaxErrHlas(int16_t value);
+    void MaxErrHlas(int16_t value);
     //! Short name of correlation Nvl ("ETAG" ... "Rezerva", "Nedef. " and the number).
     std::string ChybRozv(int16_t Nvl) const;
 
@@ -96,7 +97,7 @@ public:
     //! Full path of the database; located first while it is "".
     std::string AdrKWELAR();
     //! Stores any path unchanged.
-    void letAdrKWELAR(const std::string& value);
+    void AdrKWELAR(const std::string& value);
     //! The same as `AdrKWELAR`.
     std::string SouborBaze();
     //! Loads the records of the requested substances; the number of components, or 0 when a

@@ -182,7 +182,7 @@ std::string Smes::AdrKWELAR() {
     return m_AdrKWELAR;
 }
 
-void Smes::letAdrKWELAR(const std::string& value) {
+void Smes::AdrKWELAR(const std::string& value) {
     m_AdrKWELAR = value;
 }
 

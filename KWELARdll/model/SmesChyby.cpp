@@ -11,7 +11,7 @@ int16_t Smes::ChyboveHlasky() const {
     return m_ChyboveHlasky;
 }
 
-void Smes::letChyboveHlasky(int16_t value) {
+void Smes::ChyboveHlasky(int16_t value) {
     if (value >= -1 && value <= 2) m_ChyboveHlasky = value;
 }
 
@@ -19,7 +19,7 @@ int16_t Smes::MaxErrHlas() const {
     return m_MaxErrHlas;
 }
 
-void Smes::letMaxErrHlas(int16_t value) {
+void Smes::MaxErrHlas(int16_t value) {
     if (value >= 0) m_MaxErrHlas = value;
 }
 

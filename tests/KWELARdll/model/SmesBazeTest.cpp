@@ -38,7 +38,7 @@ protected:
         fs::create_directories(dir.file("lib"));
         fs::create_directories(dir.file("rootA"));
         fs::create_directories(dir.file("rootB"));
-        s.letCFGPath(dir.file("lib"));
+        s.CFGPath(dir.file("lib"));
     }
 
     // Writes the sample database into the folder `relative` of the temporary folder.
@@ -78,10 +78,10 @@ TEST_F(SmesBaze, PathQueriesLocateOnlyWhileThePathIsEmpty) {
     const std::string db = databaseIn("data");
     kwelartest::writeLocationFile(dir.file("lib"), db);
     EXPECT_EQ(s.SouborBaze(), db);
-    s.letAdrKWELAR("jinde/JINA.DRC");
+    s.AdrKWELAR("jinde/JINA.DRC");
     EXPECT_EQ(s.AdrKWELAR(), "jinde/JINA.DRC") << "stored unchanged, no search";
     EXPECT_EQ(s.SouborBaze(), "jinde/JINA.DRC");
-    s.letAdrKWELAR("");
+    s.AdrKWELAR("");
     EXPECT_EQ(s.AdrKWELAR(), db);
 }
 
@@ -99,7 +99,7 @@ TEST_F(SmesBaze, WithoutLocationFileTheFirstPassLooksIntoTheKwelarFolders) {
 
     // The next object finds it through the location file, without a search.
     SmesProbe next;
-    next.letCFGPath(dir.file("lib"));
+    next.CFGPath(dir.file("lib"));
     EXPECT_EQ(next.AdrKWELAR(), db);
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }
@@ -139,14 +139,14 @@ TEST_F(SmesBaze, PathWithACommaSurvivesTheLocationFile) {
     s.Adrkwl();
     ASSERT_EQ(s.AdrKWELAR(), db);
     SmesProbe next;
-    next.letCFGPath(dir.file("lib"));
+    next.CFGPath(dir.file("lib"));
     EXPECT_EQ(next.AdrKWELAR(), db);
 }
 
 TEST_F(SmesBaze, UnwritableLocationFileKeepsTheFoundPathAndReportsTheFailure) {
     const std::string db = databaseIn("rootA/KWELAR");
-    s.letCFGPath(dir.file("missing"));
-    s.letChyboveHlasky(-1);
+    s.CFGPath(dir.file("missing"));
+    s.ChyboveHlasky(-1);
     boxes.answer(Ok).answer(Ok);
     s.Adrkwl();
     expectBox(1, "Chyba č. 76 : " + platform::standardDescription(76), 48, "KWELAR Adrkwl");
@@ -228,7 +228,7 @@ TEST_F(SmesBaze, PathWithoutAFileNameIsAnUnexpectedError) {
     s.Adrkwl();
     expectBox(0, text, 48, "KWELAR Adrkwl");
 
-    s.letChyboveHlasky(-1);
+    s.ChyboveHlasky(-1);
     boxes.answer(Ok);
     try {
         s.Adrkwl();
@@ -256,7 +256,7 @@ protected:
     void request(std::initializer_list<int16_t> numbers) {
         int16_t k = 1;
         for (const int16_t n : numbers)
-            s.letZapisNslozky(k++, n);
+            s.ZapisNslozky(k++, n);
     }
 
     FixtureDb db;
@@ -281,32 +281,32 @@ TEST_F(SmesInikwl, SecondLoadReadsNothingUntilASlotIsWritten) {
     db.write(dir.path());
     EXPECT_EQ(s.Inikwl().toInteger(), 2);
     EXPECT_EQ(platform::trimRight(s.slozka(2).Nazev), "Látka pět");
-    s.letZapisNslozky(3, 0);
+    s.ZapisNslozky(3, 0);
     EXPECT_EQ(s.Inikwl().toInteger(), 2);
     EXPECT_EQ(platform::trimRight(s.slozka(2).Nazev), "Přejmenovaná");
 }
 
 TEST_F(SmesInikwl, WithoutAPathTheDatabaseIsLocatedFirst) {
     kwelartest::writeLocationFile(dir.file("lib"), path);
-    s.letAdrKWELAR("");
+    s.AdrKWELAR("");
     request({5});
     EXPECT_EQ(s.Inikwl().toInteger(), 1);
     EXPECT_EQ(s.AdrKWELAR(), path);
 }
 
 TEST_F(SmesInikwl, DatabaseThatCannotBeReadGivesZeroAtOnce) {
-    s.letAdrKWELAR(dir.file("nikde/KWELAR.DRC"));
+    s.AdrKWELAR(dir.file("nikde/KWELAR.DRC"));
     request({3});
     EXPECT_EQ(s.Inikwl().toInteger(), 0);
     EXPECT_EQ(s.slozka(1).N, 0);
     EXPECT_NE(s.priznakNacteni(), kwelar::LoadedMarker);
 
-    s.letAdrKWELAR(dir.path());
+    s.AdrKWELAR(dir.path());
     EXPECT_EQ(s.Inikwl().toInteger(), 0) << "a folder in place of the file";
 }
 
 TEST_F(SmesInikwl, DatabaseNowhereGivesZeroAfterTheSearchBoxes) {
-    s.letAdrKWELAR("");
+    s.AdrKWELAR("");
     request({3});
     boxes.answer(Ok).answer(Ok);
     EXPECT_EQ(s.Inikwl().toInteger(), 0);
@@ -323,7 +323,7 @@ class MissingSubstance : public SmesInikwl, public ::testing::WithParamInterface
 // A blank record and a record beyond the end of the file are missing in every mode.
 TEST_P(MissingSubstance, IsReportedInEveryModeAndGivesZero) {
     const MissingCase c = GetParam();
-    s.letChyboveHlasky(c.mode);
+    s.ChyboveHlasky(c.mode);
     request({3, c.number, 5});
     boxes.answer(Ok);
     EXPECT_TRUE(s.Inikwl().identical(platform::Variant(int16_t{0})));

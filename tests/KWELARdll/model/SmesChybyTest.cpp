@@ -40,7 +40,7 @@ TEST_P(HlasChybuMatrix, BoxAndRaiseFollowTheModeCounterAndNumber) {
     const HlasChybuCase c = GetParam();
     testsupport::ScriptedBoxes boxes;
     SmesProbe s;
-    s.letChyboveHlasky(c.mode);
+    s.ChyboveHlasky(c.mode);
     s.setPocErrHlas(c.counterAtLimit ? int16_t{20} : int16_t{19});
     const bool boxExpected = c.mode <= 0 && !c.counterAtLimit && c.number == -2147221000;
     const bool raiseExpected = c.mode == -1;
@@ -90,8 +90,8 @@ TEST(SmesChyby, ErrorNumberJustAtTheRaisedErrorGetsNoBox) {
 TEST(SmesChyby, MaxErrHlasZeroSilencesTheBoxButNotTheRaise) {
     testsupport::ScriptedBoxes boxes;
     SmesProbe s;
-    s.letMaxErrHlas(0);
-    s.letChyboveHlasky(-1);
+    s.MaxErrHlas(0);
+    s.ChyboveHlasky(-1);
     EXPECT_RUNTIME_ERROR(s.HlasChybu("ROLW", "KWELAR - ROLW; T(K)= 1.0", RunTimeError(-2147221000, "x", "y")),
                          -2147220904);
     EXPECT_TRUE(boxes.boxes().empty());
@@ -100,12 +100,12 @@ TEST(SmesChyby, MaxErrHlasZeroSilencesTheBoxButNotTheRaise) {
 TEST(SmesChyby, ChyboveHlaskyKeepsOnlyModesMinusOneToTwo) {
     SmesProbe s;
     for (const int16_t mode : {-1, 0, 1, 2}) {
-        s.letChyboveHlasky(mode);
+        s.ChyboveHlasky(mode);
         EXPECT_EQ(s.ChyboveHlasky(), mode);
     }
-    s.letChyboveHlasky(3);
+    s.ChyboveHlasky(3);
     EXPECT_EQ(s.ChyboveHlasky(), 2);
-    s.letChyboveHlasky(-2);
+    s.ChyboveHlasky(-2);
     EXPECT_EQ(s.ChyboveHlasky(), 2);
 }
 
@@ -117,7 +117,7 @@ TEST(SmesChyby, BoxGuardsFollowTheMode) {
     };
     for (const Expect e : {Expect{-1, true, true, true}, Expect{0, true, true, false},
                            Expect{1, false, true, false}, Expect{2, false, false, false}}) {
-        s.letChyboveHlasky(e.mode);
+        s.ChyboveHlasky(e.mode);
         EXPECT_EQ(s.showsCalculationErrors(), e.calculation) << e.mode;
         EXPECT_EQ(s.showsResultMessages(), e.results) << e.mode;
         EXPECT_EQ(s.raisesErrors(), e.raises) << e.mode;
@@ -126,18 +126,18 @@ TEST(SmesChyby, BoxGuardsFollowTheMode) {
 
 TEST(SmesChyby, MaxErrHlasIgnoresNegativeLimits) {
     SmesProbe s;
-    s.letMaxErrHlas(-1);
+    s.MaxErrHlas(-1);
     EXPECT_EQ(s.MaxErrHlas(), 20);
-    s.letMaxErrHlas(0);
+    s.MaxErrHlas(0);
     EXPECT_EQ(s.MaxErrHlas(), 0);
-    s.letMaxErrHlas(3);
+    s.MaxErrHlas(3);
     EXPECT_EQ(s.MaxErrHlas(), 3);
 }
 
 TEST(SmesChyby, CountedBoxesStopAtTheLimit) {
     testsupport::ScriptedBoxes boxes;
     SmesProbe s;
-    s.letMaxErrHlas(2);
+    s.MaxErrHlas(2);
     int shown = 0;
     for (int k = 0; k < 5; ++k) {
         if (!s.counterFree()) continue;

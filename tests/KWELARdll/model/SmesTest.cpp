@@ -85,24 +85,24 @@ TEST(SmesObject, PocetSmesiCountsTheLiveObjects) {
 
 TEST(SmesSettings, LetMembersStoreAsTheirRulesSay) {
     Smes s;
-    s.letCFGPath("  /tmp/kwelar data  ");
+    s.CFGPath("  /tmp/kwelar data  ");
     EXPECT_EQ(s.CFGPath(), "/tmp/kwelar data/");
-    s.letCFGPath("");
+    s.CFGPath("");
     EXPECT_EQ(s.CFGPath(), "/tmp/kwelar data/");
-    s.letCFGPath("/opt/k/");
+    s.CFGPath("/opt/k/");
     EXPECT_EQ(s.CFGPath(), "/opt/k/");
 
-    s.letDataFileName("");
+    s.DataFileName("");
     EXPECT_EQ(s.DataFileName(), "KWELAR.DRC");
-    s.letDataFileName("MYBASE.DRC");
+    s.DataFileName("MYBASE.DRC");
     EXPECT_EQ(s.DataFileName(), "MYBASE.DRC");
 
-    s.letCFGName("");
+    s.CFGName("");
     EXPECT_EQ(s.CFGName(), "");
 
-    s.letRedlich(true);
+    s.Redlich(true);
     EXPECT_TRUE(s.Redlich());
-    s.letSNazev("Směs A");
+    s.SNazev("Směs A");
     EXPECT_EQ(s.SNazev(), "Směs A");
 }
 
@@ -115,13 +115,13 @@ TEST(SmesSettings, MezeZapAndMezeVypSwitchClamping) {
 }
 
 TEST_F(SmesDefinition, ZapisNslozkyOutsideTheSlotsShowsTheBoxAndChangesNothing) {
-    s.letZapisNslozky(1, 7);
+    s.ZapisNslozky(1, 7);
     s.Inikwl();
     ASSERT_EQ(s.priznakNacteni(), kwelar::LoadedMarker);
     for (const int16_t index : {int16_t{0}, int16_t{21}, int16_t{-1}}) {
         boxes->clear();
         boxes.answer(platform::answer::Ok);
-        s.letZapisNslozky(index, 5);
+        s.ZapisNslozky(index, 5);
         ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_EQ(boxes.boxes()[0].text, "Index složky mimo meze!");
         EXPECT_EQ(boxes.boxes()[0].style, 16);
@@ -133,9 +133,9 @@ TEST_F(SmesDefinition, ZapisNslozkyOutsideTheSlotsShowsTheBoxAndChangesNothing) 
 }
 
 TEST_F(SmesDefinition, ZapisNslozkySetsTheSlotAndClearsTheMarkerWithoutLoading) {
-    s.letZapisNslozky(1, 7);
+    s.ZapisNslozky(1, 7);
     s.Inikwl();
-    s.letZapisNslozky(2, 9);
+    s.ZapisNslozky(2, 9);
     EXPECT_EQ(slots(2), (std::vector<int16_t>{7, 9}));
     EXPECT_EQ(s.priznakNacteni(), 0);
     EXPECT_EQ(s.Nsloz().toInteger(), 1);
@@ -144,17 +144,17 @@ TEST_F(SmesDefinition, ZapisNslozkySetsTheSlotAndClearsTheMarkerWithoutLoading) 
 
 TEST_F(SmesDefinition, NslozLetOnlyShortensTheMixture) {
     for (int16_t i = 1; i <= 5; ++i)
-        s.letZapisNslozky(i, static_cast<int16_t>(10 + i));
+        s.ZapisNslozky(i, static_cast<int16_t>(10 + i));
     ASSERT_EQ(s.Inikwl().toInteger(), 5);
-    s.letNsloz(Variant(int16_t{3}));
+    s.Nsloz(Variant(int16_t{3}));
     EXPECT_EQ(s.Nsloz().toInteger(), 3);
     EXPECT_EQ(slots(5), (std::vector<int16_t>{11, 12, 13, 0, 15}));
     EXPECT_EQ(s.priznakNacteni(), kwelar::LoadedMarker) << "the records stay loaded";
-    s.letNsloz(Variant(int16_t{7}));
-    s.letNsloz(Variant(int16_t{3}));
+    s.Nsloz(Variant(int16_t{7}));
+    s.Nsloz(Variant(int16_t{3}));
     EXPECT_EQ(s.Nsloz().toInteger(), 3);
     EXPECT_EQ(slots(5), (std::vector<int16_t>{11, 12, 13, 0, 15}));
-    EXPECT_RUNTIME_ERROR(s.letNsloz(Variant(int16_t{-1})), platform::err::Subscript);
+    EXPECT_RUNTIME_ERROR(s.Nsloz(Variant(int16_t{-1})), platform::err::Subscript);
     EXPECT_EQ(s.Nsloz().toInteger(), -1);
 }
 
@@ -231,7 +231,7 @@ TEST_F(SmesDefinition, DefSlozkyTakesAbsoluteValuesAndTheModeFromTheFirst) {
 }
 
 TEST_F(SmesDefinition, DefSlozkyWithoutNumbersWarnsAndReportsTheEmptyLoad) {
-    s.letChyboveHlasky(1);
+    s.ChyboveHlasky(1);
     boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
     s.DefSlozky({});
     ASSERT_EQ(boxes.boxes().size(), 2u);
@@ -244,7 +244,7 @@ TEST_F(SmesDefinition, DefSlozkyWithoutNumbersWarnsAndReportsTheEmptyLoad) {
     EXPECT_EQ(s.ChyboveHlasky(), 1) << "an empty list leaves the mode";
 
     boxes->clear();
-    s.letChyboveHlasky(2);
+    s.ChyboveHlasky(2);
     s.DefSlozky({});
     EXPECT_TRUE(boxes.boxes().empty()) << "mode 2 shows neither box";
 }
@@ -266,7 +266,7 @@ TEST_F(SmesDefinition, LoadFailureAfterADefinitionIsReportedBelowModeTwo) {
     FixtureDb db;
     db.add(1);
     db.write(dir.path(), "SMALL.DRC");
-    s.letAdrKWELAR(dir.file("SMALL.DRC"));
+    s.AdrKWELAR(dir.file("SMALL.DRC"));
     boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
     s.DefSlozky({1, 6});
     ASSERT_EQ(boxes.boxes().size(), 2u);
@@ -278,10 +278,10 @@ TEST_F(SmesDefinition, LoadFailureAfterADefinitionIsReportedBelowModeTwo) {
 TEST_F(SmesDefinition, ResetujSmesEmptiesTheMixtureAndReturnsToModeZero) {
     s.DefSlozky({3, 4});
     s.Inikwl();
-    s.letChyboveHlasky(-1);
+    s.ChyboveHlasky(-1);
     s.setPocErrHlas(7);
-    s.letMaxErrHlas(9);
-    s.letDataFileName("JINA.DRC");
+    s.MaxErrHlas(9);
+    s.DataFileName("JINA.DRC");
     s.ResetujSmes();
     EXPECT_EQ(s.Nsloz().toInteger(), 0);
     EXPECT_EQ(s.priznakNacteni(), 0);

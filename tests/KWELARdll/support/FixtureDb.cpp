@@ -172,7 +172,7 @@ std::string writeLocationFile(const std::string& folder, const std::string& data
 }
 
 void pointAt(kwelar::Smes& s, const std::string& databasePath) {
-    s.letAdrKWELAR(databasePath);
+    s.AdrKWELAR(databasePath);
 }
 
 SearchRootsScope::SearchRootsScope(std::vector<std::string> roots)
