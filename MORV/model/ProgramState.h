@@ -1,0 +1,74 @@
+#pragma once
+//! The program-wide state that the condenser model and the program's windows share: the
+//! exchanger model `Vymenik`, the condensation model `Kondenzator`, the unit converter
+//! `Prevodnik`, the current stream `AktProud`, the residual array `Rezidua` and the status of
+//! the last task-file read.
+//!
+//! The model objects are never created explicitly: the first use of one while it is none
+//! creates it. The condenser model's own members read `Kondenzator` through this state, so a
+//! model used without the program's windows still finds one here.
+
+#include "MORV/model/Proud.h"
+#include "MORV/model/TARMMORV.h"
+#include "MORV/model/TARMST.h"
+#include "MorvModel/MorvModelExport.h"
+#include "Platform/Array.h"
+#include "Platform/Variant.h"
+#include "ToviC/Tovi.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace morv {
+
+class MORVMODEL_EXPORT ProgramState {
+public:
+    ProgramState();
+    ~ProgramState();
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+    ProgramState(ProgramState&&) noexcept;
+    ProgramState& operator=(ProgramState&&) noexcept;
+
+    //! The program's exchanger model; created on its first use.
+    TARMST& Vymenik() { return *VymenikRef(); }
+    //! The reference held in `Vymenik` (created first when it is none), for holders that
+    //! share it, such as `Kondenzator.he`.
+    const std::shared_ptr<TARMST>& VymenikRef();
+    //! Sets `Vymenik`; nullptr releases it, and the next use creates a new model.
+    void Vymenik(std::shared_ptr<TARMST> value) noexcept { m_Vymenik = std::move(value); }
+
+    //! The program's condensation model; created on its first use, released at the end.
+    TARMMORV& Kondenzator();
+
+    //! The program's unit converter; created on its first use.
+    tovi::Tovi& Prevodnik();
+    //! Sets `Prevodnik`; nullptr releases it.
+    void Prevodnik(std::shared_ptr<tovi::Tovi> value) noexcept { m_Prevodnik = std::move(value); }
+
+    //! The stream whose composition is being entered: `Vymenik.Tr` or `Vymenik.Pl`, shared
+    //! with the model; none at start.
+    std::shared_ptr<Proud> AktProud;
+    //! Residuals 1 to 3 of the direct evaluation after a failed solve; elements 0 to 21,
+    //! empty at start.
+    platform::VArray Rezidua;
+    //! Status of the last task-file read: 0 read to its end, -1 wrong structure or missing
+    //! file.
+    int16_t ChybaNacteni = 0;
+    //! Result of the last task-file read, set to 0 at its start.
+    int32_t SlozeniZadano = 0;
+
+private:
+    std::shared_ptr<TARMST> m_Vymenik;
+    std::shared_ptr<TARMMORV> m_Kondenzator;
+    std::shared_ptr<tovi::Tovi> m_Prevodnik;
+};
+
+//! The one program-wide state.
+MORVMODEL_EXPORT ProgramState& program();
+
+//! Returns the program-wide state to the start of the process: every object released,
+//! every variable at its start value (for tests).
+MORVMODEL_EXPORT void resetProgram();
+
+} // namespace morv

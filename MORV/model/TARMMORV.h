@@ -1,0 +1,51 @@
+#pragma once
+//! The condensation model: works on the exchanger model `he` it is given, adds the
+//! properties and dimensionless numbers of the condensate, chooses the heat-transfer method
+//! of the condensing side and is the function object of the main solve.
+//!
+//! Fields are public, as in `TARMST`: `Single` fields round every store to single
+//! precision, `MetodaP` rounds half to even to a 16-bit integer.
+
+#include "MORV/model/FieldTypes.h"
+#include "MORV/model/TARMST.h"
+#include "MorvModel/MorvModelExport.h"
+#include "RalvoC1/numeric/Uloha.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace morv {
+
+class MORVMODEL_EXPORT TARMMORV : public ralvo::Uloha {
+public:
+    //! `MetodaP` = 1, every other field 0, `he` none.
+    TARMMORV();
+    ~TARMMORV() override;
+    TARMMORV(const TARMMORV&) = delete;
+    TARMMORV& operator=(const TARMMORV&) = delete;
+
+    //! The exchanger model the members work on; raises 91 while it is none.
+    TARMST& he() const;
+    //! The reference held in `he` (nullptr while none is set).
+    const std::shared_ptr<TARMST>& heRef() const noexcept { return m_he; }
+    //! Sets the exchanger model, shared with its other holders; nullptr releases it.
+    void he(std::shared_ptr<TARMST> value) noexcept { m_he = std::move(value); }
+
+    Single Xinert; //!< mole fraction of non-condensing inerts in the condensing stream [-]
+    Single Reko;   //!< Reynolds number of the condensate film [-]
+    Single Prko;   //!< Prandtl number of the condensate [-]
+    Single Nuko;   //!< Nusselt number of the condensate [-]
+    Single Ar;     //!< Archimedes number of the condensate [-]
+    Single K32;    //!< criterion K32 of heat-transfer method 3 [-]
+    Single Hustko; //!< condensate density [kg/m3]
+    Single Viskko; //!< condensate viscosity [Pa.s]
+    Single Vodko;  //!< condensate thermal conductivity [W/m/K]
+    Single Cpko;   //!< condensate heat capacity [J/kg/K]
+    Single dHvkor; //!< corrected heat of condensation of the condensation methods [J/kg]
+    Int16 MetodaP; //!< heat-transfer method of the condensing side: 1, 2, 3, or 4 (fixed AlfaiK, AlfaoK)
+
+private:
+    std::shared_ptr<TARMST> m_he;
+};
+
+} // namespace morv

@@ -1,0 +1,192 @@
+#pragma once
+//! The data model of one shell-and-tube exchanger: identification, the eight main quantities
+//! of the heat balance, the construction data, the tube stream `Tr` and the shell stream
+//! `Pl`, the unknown flags `IPOM`, the Newton vector `xx`, and the results of the property,
+//! heat-transfer and pressure-drop calculations.
+//!
+//! The fields are public and read and assigned directly; nothing guards their consistency.
+//! Their kinds: `Single` fields round every store to single precision, `Int16` fields round
+//! half to even to a 16-bit integer, flags are bool, general-value fields are `Variant`s that
+//! stay empty until set. Units are SI, temperatures in °C.
+//!
+//! The calculations are members specified with their concern, each in its own source file.
+
+#include "MORV/model/FieldTypes.h"
+#include "MORV/model/Proud.h"
+#include "MorvModel/MorvModelExport.h"
+#include "Platform/Array.h"
+#include "Platform/Variant.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace morv {
+
+class MORVMODEL_EXPORT TARMST {
+public:
+    TARMST();
+    //! Releases both streams, which releases their mixture objects.
+    ~TARMST();
+    TARMST(const TARMST&) = delete;
+    TARMST& operator=(const TARMST&) = delete;
+
+    // ---- Identification and streams ------------------------------------------------------
+    std::string Nazev; //!< designation of the apparatus
+    std::string Kod;   //!< code designation
+    Int16 Numb;        //!< apparatus number
+
+    //! The stream in the tubes; reading it while it is none creates a new stream.
+    Proud& Tr() { return *TrRef(); }
+    //! The reference held in `Tr` (created first when it is none), for holders that share it.
+    const std::shared_ptr<Proud>& TrRef();
+    //! Replaces the tube stream; nullptr releases it.
+    void Tr(std::shared_ptr<Proud> value) noexcept { m_Tr = std::move(value); }
+    //! The stream in the shell; reading it while it is none creates a new stream.
+    Proud& Pl() { return *PlRef(); }
+    const std::shared_ptr<Proud>& PlRef();
+    void Pl(std::shared_ptr<Proud> value) noexcept { m_Pl = std::move(value); }
+
+    // ---- Heat balance --------------------------------------------------------------------
+    Single Kprostup; //!< overall heat-transfer coefficient, outer tube surface [W/m2/K]
+    Single Q;        //!< heat duty [W]
+    Single Pterm;    //!< thermal effectiveness of the tube stream [-]
+    Single Rkap;     //!< heat-capacity-flow ratio WTr / WPl [-]
+    Single Ttrubi;   //!< tube-side inlet temperature [°C]
+    Single Ttrubo;   //!< tube-side outlet temperature [°C]
+    Single Tplasti;  //!< shell-side inlet temperature [°C]
+    Single Tplasto;  //!< shell-side outlet temperature [°C]
+
+    // ---- Construction --------------------------------------------------------------------
+    Single Dplast;         //!< shell inner diameter [m]
+    Single Dtrubi;         //!< tube inner diameter [m]
+    Single Dtrubo;         //!< tube outer diameter [m]
+    Single L;              //!< tube length [m]
+    Single Plocha;         //!< heat-transfer area, Ntrub * pi * Dtrubo * L [m2]
+    Int16 Chod;            //!< number of tube passes
+    Int16 Ntrub;           //!< number of tubes in the bundle
+    Single sT;             //!< tube pitch across the shell-side flow [m]
+    Single sL;             //!< tube pitch along the shell-side flow [m]
+    Single Zneci;          //!< fouling factor inside the tubes [m2K/W]
+    Single Zneco;          //!< fouling factor outside the tubes [m2K/W]
+    Single dPrep;          //!< baffle spacing [m]
+    Single hPrep;          //!< relative baffle height, fraction of the shell diameter [-]
+    Int16 NstredT;         //!< tubes in the centre row across the shell-side flow
+    Single NstredL;        //!< tube rows in the direction of the shell-side flow [-]
+    Int16 Uspor;           //!< tube arrangement: 0 staggered, 1 in-line
+    bool TrubKap = false;  //!< the tube-side medium is a liquid
+    bool PlastKap = false; //!< the shell-side medium is a liquid
+    Single Vodw;           //!< thermal conductivity of the tube wall [W/m/K]
+    Single HrdloPli;       //!< diameter of the shell inlet nozzle [m]
+    Single HrdloPlo;       //!< diameter of the shell outlet nozzle [m]
+    Single HrdloTri;       //!< diameter of the tube-side inlet nozzle [m]
+    Single HrdloTro;       //!< diameter of the tube-side outlet nozzle [m]
+    Single Drsnost;        //!< absolute wall roughness of the tubes [m]
+    Single indProti;       //!< counter-current index: 1 counter-current, 0 co-current [-]
+    Int16 Natok;           //!< layout of the condenser: 0 horizontal, 1 vertical
+
+    // ---- Properties of the streams: mean values at the mean temperatures -----------------
+    platform::Variant Ttrubstr;  //!< tube-side mean temperature [°C]
+    platform::Variant Tplaststr; //!< shell-side mean temperature [°C]
+    platform::Variant vtrubstr;  //!< mean velocity in the tubes [m/s]
+    platform::Variant vplaststr; //!< mean velocity in the gap of the centre row [m/s]
+    platform::Variant HustTr;    //!< tube-side density [kg/m3]
+    platform::Variant HustPl;    //!< shell-side density [kg/m3]
+    platform::Variant ViskTr;    //!< tube-side viscosity [Pa.s]
+    platform::Variant ViskwTr;   //!< tube-side viscosity at the wall temperature [Pa.s]
+    platform::Variant ViskPl;    //!< shell-side viscosity [Pa.s]
+    platform::Variant ViskwPl;   //!< shell-side viscosity at the wall temperature [Pa.s]
+    platform::Variant VisKor;    //!< viscosity correction of the shell-side pressure drop [-]
+    platform::Variant CpTr;      //!< tube-side heat capacity [J/kg/K]
+    platform::Variant CpPl;      //!< shell-side heat capacity [J/kg/K]
+    platform::Variant VodTr;     //!< tube-side thermal conductivity [W/m/K]
+    platform::Variant VodPl;     //!< shell-side thermal conductivity [W/m/K]
+    platform::Variant dHTr;      //!< tube-side heat of vaporisation [J/kg]
+    platform::Variant dHPl;      //!< shell-side heat of vaporisation [J/kg]
+    platform::Variant TbvT;      //!< bubble point of the tube stream at its pressure [°C]
+    platform::Variant TrbT;      //!< dew point of the tube stream at its pressure [°C]
+    platform::Variant TbvP;      //!< bubble point of the shell stream [°C]
+    platform::Variant TrbP;      //!< dew point of the shell stream [°C]
+    platform::Variant PrT;       //!< tube-side Prandtl number [-]
+    platform::Variant PrP;       //!< shell-side Prandtl number [-]
+    platform::Variant ReT;       //!< tube-side Reynolds number [-]
+    platform::Variant ReP;       //!< shell-side Reynolds number [-]
+    platform::Variant NuT;       //!< tube-side Nusselt number [-]
+    platform::Variant NuP;       //!< shell-side Nusselt number [-]
+    platform::Variant dL;        //!< ratio Dtrubi / L, a single-precision value [-]
+    platform::Variant WTr;       //!< heat-capacity flow of the tube stream [W/K]
+    platform::Variant WPl;       //!< heat-capacity flow of the shell stream [W/K]
+
+    // ---- Heat transfer -------------------------------------------------------------------
+    platform::Variant Alfai;   //!< heat-transfer coefficient inside the tubes [W/m2/K]
+    platform::Variant Alfao;   //!< heat-transfer coefficient outside the tubes [W/m2/K]
+    platform::Variant Alfai0;  //!< start value of Alfai [W/m2/K]
+    platform::Variant Alfao0;  //!< start value of Alfao [W/m2/K]
+    platform::Variant AlfaiK;  //!< fixed inside coefficient of method 4 [W/m2/K]
+    platform::Variant AlfaoK;  //!< fixed outside coefficient of method 4 [W/m2/K]
+    platform::Variant Alfakon; //!< conductance of wall and both fouling layers, outer surface [W/m2/K]
+    platform::Variant Twi;     //!< mean temperature of the inner tube wall [°C]
+    platform::Variant Two;     //!< mean temperature of the outer tube wall [°C]
+    platform::Variant Tsi;     //!< mean tube-side temperature from the vector of unknowns [°C]
+    platform::Variant Tso;     //!< mean shell-side temperature from the vector of unknowns [°C]
+    Int16 TrTyp;               //!< +1 the tube stream is heated (cold), -1 cooled (warm)
+    Int16 PlTyp;               //!< the same for the shell stream
+    platform::Variant Mezer;   //!< voidage of the tube bundle [-]
+
+    // ---- Pressure drop -------------------------------------------------------------------
+    platform::Variant ReTdp;   //!< not used
+    platform::Variant RePdp;   //!< not used
+    platform::Variant Reh;     //!< Reynolds number with the hydraulic diameter [-]
+    platform::Variant dh;      //!< hydraulic diameter [m]
+    platform::Variant ftr;     //!< friction factor in the tubes [-]
+    platform::Variant fpl;     //!< resistance coefficient of one bundle segment [-]
+    platform::Variant fplvst;  //!< local-loss coefficient of the shell inlet nozzle [-]
+    platform::Variant fplvys;  //!< local-loss coefficient of the shell outlet nozzle [-]
+    platform::Variant Gtr;     //!< sum of the local-loss coefficients in the tubes [-]
+    platform::Variant Nprep;   //!< number of baffles
+    platform::Variant dPtr;    //!< total tube-side pressure drop [Pa]
+    platform::Variant dPpl;    //!< total shell-side pressure drop [Pa]
+    platform::Variant dPkom;   //!< pressure drop of one turn between two passes [Pa]
+    platform::Variant vtrvst;  //!< velocity in the tube-side inlet nozzle [m/s]
+    platform::Variant vtrvys;  //!< velocity in the tube-side outlet nozzle [m/s]
+    platform::Variant vplvst;  //!< velocity in the shell inlet nozzle [m/s]
+    platform::Variant vplvys;  //!< velocity in the shell outlet nozzle [m/s]
+    platform::Variant vus;     //!< mean velocity in the baffle window [m/s]
+    platform::Variant Retrvst; //!< Reynolds number in the tube-side inlet nozzle [-]
+    platform::Variant Retrvys; //!< Reynolds number in the tube-side outlet nozzle [-]
+    platform::Variant Replvst; //!< Reynolds number in the shell inlet nozzle [-]
+    platform::Variant Replvys; //!< Reynolds number in the shell outlet nozzle [-]
+    platform::Variant Gtrvst;  //!< local-loss coefficient of the tube-side inlet nozzle [-]
+    platform::Variant Gtrvys;  //!< local-loss coefficient of the tube-side outlet nozzle [-]
+    platform::Variant dPtrvst; //!< pressure drop in the tube-side inlet nozzle [Pa]
+    platform::Variant dPtrvys; //!< pressure drop in the tube-side outlet nozzle [Pa]
+    platform::Variant dPtru;   //!< pressure drop of one pass through the tubes [Pa]
+    platform::Variant dPplsv;  //!< pressure drop of one bundle segment between two baffles [Pa]
+    platform::Variant dPus;    //!< pressure drop of one baffle window [Pa]
+    platform::Variant dPplvst; //!< pressure drop in the shell inlet nozzle [Pa]
+    platform::Variant dPplvys; //!< pressure drop in the shell outlet nozzle [Pa]
+
+    // ---- Indexed properties --------------------------------------------------------------
+    //! Flag of main quantity Index (0..10, else error 9): 0..7 one when the quantity is an
+    //! unknown (tube flow, shell flow, tube inlet, shell inlet, tube outlet, shell outlet,
+    //! duty, area), 8 one when the shell stream is the warm one. An element never set reads 0.
+    int16_t IPOM(int16_t Index) const { return m_IPOM(Index).toInteger(); }
+    void IPOM(int16_t Index, int16_t value) { m_IPOM(Index) = platform::Variant(value); }
+    //! Element i (0..9, else error 9) of the Newton vector: 1 tube flow, 2 shell flow [kg/s],
+    //! 3 tube inlet, 4 shell inlet, 5 tube outlet, 6 shell outlet [°C], 7 duty / 10000 [W],
+    //! 8 tube length [m].
+    platform::Variant xx(int16_t i) const { return m_xx(i); }
+    void xx(int16_t i, const platform::Variant& value) { m_xx(i) = value; }
+    //! Element i (0..10, else error 9) of the auxiliary array passed through the Newton method.
+    platform::Variant z(int16_t i) const { return m_z(i); }
+    void z(int16_t i, const platform::Variant& value) { m_z(i) = value; }
+
+private:
+    std::shared_ptr<Proud> m_Tr;
+    std::shared_ptr<Proud> m_Pl;
+    platform::VArray m_IPOM;
+    platform::VArray m_xx;
+    platform::VArray m_z;
+};
+
+} // namespace morv
