@@ -9,7 +9,7 @@
 //! half to even to a 16-bit integer, flags are bool, general-value fields are `Variant`s that
 //! stay empty until set. Units are SI, temperatures in °C.
 //!
-//! The calculations are members specified with their concern, each in its own source file.
+//! The calculations are members grouped by concern, each concern in its own source file.
 
 #include "MORV/model/FieldTypes.h"
 #include "MORV/model/Proud.h"
