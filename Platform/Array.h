@@ -3,6 +3,7 @@
 
 #include "Platform/RunTimeError.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,23 @@ public:
         m_lo2 = lo2;
         m_hi2 = hi2;
         m_items.assign(static_cast<size_t>(hi1 - lo1 + 1) * static_cast<size_t>(hi2 - lo2 + 1), T{});
+    }
+    //! Dimensions a vector anew as lo..hi keeping the elements whose index lies in both the old
+    //! and the new bounds; the others are default-valued. An array not yet dimensioned is
+    //! simply dimensioned; a matrix raises 9.
+    void redimPreserve(int32_t lo, int32_t hi) {
+        if (m_rank == 0) {
+            redim(lo, hi);
+            return;
+        }
+        if (m_rank != 1 || hi < lo)
+            raise(err::Subscript);
+        std::vector<T> items(static_cast<size_t>(hi - lo + 1));
+        for (int32_t i = std::max(lo, m_lo1); i <= std::min(hi, m_hi1); ++i)
+            items[static_cast<size_t>(i - lo)] = std::move(m_items[static_cast<size_t>(i - m_lo1)]);
+        m_items = std::move(items);
+        m_lo1 = lo;
+        m_hi1 = hi;
     }
     //! Sets every element to its default value, keeping the bounds.
     void clear() { m_items.assign(m_items.size(), T{}); }

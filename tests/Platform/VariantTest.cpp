@@ -132,6 +132,26 @@ TEST(Array, BoundsAreCheckedInBothDimensions) {
     EXPECT_RUNTIME_ERROR(unallocated(0), 9);
 }
 
+TEST(Array, RedimPreserveKeepsTheCommonElements) {
+    platform::DArray v(0, 3);
+    for (int32_t i = 0; i <= 3; ++i)
+        v(i) = 10.0 + i;
+    v.redimPreserve(0, 5);
+    EXPECT_EQ(v(3), 13.0);
+    EXPECT_EQ(v(5), 0.0);
+    v.redimPreserve(1, 2);
+    EXPECT_EQ(v(1), 11.0);
+    EXPECT_EQ(v(2), 12.0);
+    EXPECT_RUNTIME_ERROR(v(0), 9);
+    EXPECT_RUNTIME_ERROR(v(3), 9);
+    platform::DArray unallocated;
+    unallocated.redimPreserve(0, 2);
+    EXPECT_EQ(unallocated(2), 0.0);
+    platform::DArray m(1, 2, 1, 2);
+    EXPECT_RUNTIME_ERROR(m.redimPreserve(1, 3), 9);
+    EXPECT_RUNTIME_ERROR(v.redimPreserve(2, 1), 9);
+}
+
 TEST(Variant, ConversionsRoundHalfToEven) {
     EXPECT_EQ(Variant(2.5).toInteger(), 2);
     EXPECT_EQ(Variant(3.5f).toInteger(), 4);
