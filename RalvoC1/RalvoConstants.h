@@ -32,4 +32,33 @@ inline constexpr double newtonZeroCrossingLambda = 0.5;
 //! Smallest usable pivot magnitude (absolute, whatever the scale of the matrix).
 inline constexpr double gaussMinPivot = 1e-6;
 
+// Matrix inversion.
+
+//! Default pivot threshold of the general-value form: a pivot of at most this magnitude fails.
+inline constexpr double invertPivot = 1e-6;
+//! Default pivot threshold of the double-precision form.
+inline constexpr double invertPivotD = 1e-13;
+
+// Lin-Bairstow roots of a polynomial.
+
+//! Iterations allowed for each quadratic factor; the factor is stored as it stands after
+//! one more correction.
+inline constexpr int16_t bairstowIterations = 300;
+//! Added to the factor's coefficients in the relative correction tests, so that a
+//! coefficient near 0 is not divided by.
+inline constexpr double bairstowRelativeShift = 1e-7;
+//! Below this magnitude of the Jacobian determinant the modified step is taken.
+inline constexpr int16_t bairstowMinDeterminant = 1;
+//! Number of modified steps the small determinant triggers (the triggering one included).
+inline constexpr int16_t bairstowModifiedSteps = 5;
+//! Weight m of the modification of the Jacobian.
+inline constexpr int16_t bairstowModificationWeight = 2;
+//! Cap on the exponent p^2 + q^2 of the modification's divisor e^(p^2 + q^2).
+inline constexpr int16_t bairstowExponentCap = 40;
+
+// Lagrange interpolation.
+
+//! Default number of table points the interpolating polynomial passes through.
+inline constexpr int16_t lagrangePoints = 4;
+
 } // namespace ralvo::constants

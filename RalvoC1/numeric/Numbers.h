@@ -26,10 +26,16 @@ struct GeneralValues {
     static Num sub(const Num& a, const Num& b) { return a - b; }
     static Num mul(const Num& a, const Num& b) { return a * b; }
     static Num div(const Num& a, const Num& b) { return a / b; }
+    //! -a, in the kind of 0 - a.
+    static Num neg(const Num& a) { return -a; }
     //! |a| in the kind of a.
     static Num abs(const Num& a) { return platform::Abs(a); }
     //! The largest integer not above a.
     static Num intPart(const Num& a) { return platform::Int(a); }
+    //! Square root of a >= 0, a double-precision number.
+    static Num sqrt(const Num& a) { return platform::chk::sqrt(a.toDouble()); }
+    //! e^a, a double-precision number.
+    static Num exp(const Num& a) { return platform::chk::exp(a.toDouble()); }
     //! A general-value argument taken into this kind: kept as it is.
     static Num fromVariant(const platform::Variant& v) { return v; }
 };
@@ -43,8 +49,11 @@ struct DoubleValues {
     static double sub(double a, double b) { return platform::chk::sub(a, b); }
     static double mul(double a, double b) { return platform::chk::mul(a, b); }
     static double div(double a, double b) { return platform::chk::div(a, b); }
+    static double neg(double a) { return -a; }
     static double abs(double a) { return std::fabs(a); }
     static double intPart(double a) { return std::floor(a); }
+    static double sqrt(double a) { return platform::chk::sqrt(a); }
+    static double exp(double a) { return platform::chk::exp(a); }
     //! A general-value argument taken into this kind: its double value.
     static double fromVariant(const platform::Variant& v) { return v.toDouble(); }
 };

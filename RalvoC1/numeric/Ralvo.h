@@ -52,6 +52,37 @@ public:
     //! ID ends as 0 (solved) or 1 (the largest available pivot is below 1e-6).
     void Gauss(platform::Variant n, platform::VArray& a, platform::Variant NCOL, platform::Variant& ID);
 
+    //! Lagrange interpolation in the table X(1..n), Y(1..n) at XI with the M table points
+    //! around it (M default 4). The table is first sorted in place by ascending abscissa
+    //! (equal abscissae keep their order); the window of M points starts at the first abscissa
+    //! above XI less M / 2 (rounded half to even), kept inside the table. A table of two
+    //! points is the straight line through them: nothing is sorted and M is not used.
+    //! M is taken as a whole number; unless 1 <= M <= n (n other than 2) the call raises
+    //! error 5 before anything is sorted.
+    platform::Variant Flagr(platform::Variant n, platform::VArray& X, platform::VArray& Y,
+                            const platform::Variant& XI, std::optional<platform::Variant> M = std::nullopt);
+
+    //! All roots of x^npol + apol(1) x^(npol-1) + ... + apol(npol) by the Lin-Bairstow method:
+    //! quadratic factors x^2 - p x - q found one after another by a Newton iteration on p and
+    //! q (from p = q = 1, until both relative corrections are at most epslin, at most 300
+    //! iterations per factor) and divided out; a remaining quadratic is solved directly and a
+    //! remaining linear factor x + c gives -c. Root j is xreal(j) + i ximag(j), each pair the
+    //! smaller real root or the negative imaginary part first. Non-convergence is not
+    //! reported. npol below 1 raises error 5; apol is only read.
+    void LinBairstow(platform::Variant npol, const platform::VArray& apol, platform::VArray& xreal,
+                     platform::VArray& ximag, platform::Variant epslin);
+
+    //! Horner value at X of a(1) X^n + ... + a(n) X + a(n+1) for n > 0, of the monic
+    //! X^-n + a(1) X^(-n-1) + ... + a(-n) for n < 0, and 0 (double precision) for n = 0.
+    platform::Variant Polyn(platform::Variant n, const platform::Variant& X, const platform::VArray& a);
+
+    //! Inverse of ap(1..n, 1..n) into Ainv(1..n, 1..n) by Gaussian elimination with partial
+    //! pivoting applied to the identity, then back substitution column by column; ap is only
+    //! read. ID ends as 0 (inverted) or 1 (a pivot of magnitude at most EP, default 1e-6; Ainv
+    //! then holds a partly transformed identity).
+    void Invert(const platform::Variant& n, const platform::VArray& ap, platform::VArray& Ainv,
+                platform::Variant& ID, std::optional<platform::Variant> EP = std::nullopt);
+
     //! Newton in double precision. Defaults: Eps 1e-11, ALAM 0.8, NITER 100, Delta 0.01.
     platform::Variant Newtond(Uloha& G, platform::Variant n, platform::Variant Nunknown,
                               platform::Variant NProm, platform::DArray& X, platform::VArray& ipom,
@@ -63,6 +94,35 @@ public:
 
     //! Gauss in double precision, with the same pivot threshold 1e-6.
     void Gaussd(platform::Variant n, platform::DArray& a, platform::Variant NCOL, platform::Variant& ID);
+
+    //! Flagr in double precision.
+    double Flagrd(platform::Variant n, platform::DArray& X, platform::DArray& Y, double XI,
+                  std::optional<platform::Variant> M = std::nullopt);
+
+    //! LinBairstow in double precision.
+    void LinBairstowd(platform::Variant npol, const platform::DArray& ap, platform::DArray& xreal,
+                      platform::DArray& ximag, double epslin);
+
+    //! Polyn in double precision.
+    double Polynd(platform::Variant n, const double& X, const platform::DArray& a);
+
+    //! Invert in double precision; the default pivot threshold EP is 1e-13.
+    void Invertd(const platform::Variant& n, const platform::DArray& ap, platform::DArray& Ainv,
+                 platform::Variant& ID, std::optional<double> EP = std::nullopt);
+
+private:
+    //! Roots of x^2 + p x + q into xreal(k), ximag(k) and xreal(k + 1), ximag(k + 1): the
+    //! smaller real root first, or the root with negative imaginary part first.
+    void Quadr(platform::Variant k, platform::VArray& xreal, platform::VArray& ximag,
+               const platform::Variant& p, const platform::Variant& q);
+
+    //! Quadr in double precision.
+    void Quadrd(platform::Variant k, platform::DArray& xreal, platform::DArray& ximag, const double& p,
+                const double& q);
+
+    // The algorithm of LinBairstow, written once for both forms; nested so that it reaches
+    // the private siblings.
+    struct Bairstow;
 };
 
 } // namespace ralvo

@@ -50,6 +50,21 @@ struct GeneralForm {
         return r.Newton(G, n, nu, Variant(), X, ipom, z, ID, general(o.Eps), o.ALAM, o.NITER,
                         general(o.Delta));
     }
+    static void invert(ralvo::Ralvo& r, Variant n, const Array& ap, Array& Ainv, Variant& ID,
+                       std::optional<double> EP = std::nullopt) {
+        r.Invert(n, ap, Ainv, ID, EP ? std::optional<Variant>(Variant(*EP)) : std::nullopt);
+    }
+    static void linBairstow(ralvo::Ralvo& r, Variant npol, const Array& a, Array& xreal, Array& ximag,
+                            double epslin) {
+        r.LinBairstow(npol, a, xreal, ximag, Variant(epslin));
+    }
+    static double polyn(ralvo::Ralvo& r, Variant n, double X, const Array& a) {
+        return r.Polyn(n, Variant(X), a).toDouble();
+    }
+    static double flagr(ralvo::Ralvo& r, Variant n, Array& X, Array& Y, double XI,
+                        std::optional<Variant> M = std::nullopt) {
+        return r.Flagr(n, X, Y, Variant(XI), M).toDouble();
+    }
 };
 
 struct DoubleForm {
@@ -64,6 +79,19 @@ struct DoubleForm {
     static Variant newton(ralvo::Ralvo& r, ralvo::Uloha& G, Variant n, Variant nu, Array& X, VArray& ipom,
                           Array& z, Variant& ID, const NewtonOptions& o = {}) {
         return r.Newtond(G, n, nu, Variant(), X, ipom, z, ID, o.Eps, o.ALAM, o.NITER, o.Delta);
+    }
+    static void invert(ralvo::Ralvo& r, Variant n, const Array& ap, Array& Ainv, Variant& ID,
+                       std::optional<double> EP = std::nullopt) {
+        r.Invertd(n, ap, Ainv, ID, EP);
+    }
+    static void linBairstow(ralvo::Ralvo& r, Variant npol, const Array& a, Array& xreal, Array& ximag,
+                            double epslin) {
+        r.LinBairstowd(npol, a, xreal, ximag, epslin);
+    }
+    static double polyn(ralvo::Ralvo& r, Variant n, double X, const Array& a) { return r.Polynd(n, X, a); }
+    static double flagr(ralvo::Ralvo& r, Variant n, Array& X, Array& Y, double XI,
+                        std::optional<Variant> M = std::nullopt) {
+        return r.Flagrd(n, X, Y, XI, M);
     }
 };
 
