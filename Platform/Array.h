@@ -49,6 +49,7 @@ public:
         }
         if (m_rank != 1 || hi < lo)
             raise(err::Subscript);
+        if (lo == m_lo1 && hi == m_hi1) return;
         std::vector<T> items(static_cast<size_t>(hi - lo + 1));
         for (int32_t i = std::max(lo, m_lo1); i <= std::min(hi, m_hi1); ++i)
             items[static_cast<size_t>(i - lo)] = std::move(m_items[static_cast<size_t>(i - m_lo1)]);
