@@ -61,4 +61,13 @@ inline constexpr int16_t bairstowExponentCap = 40;
 //! Default number of table points the interpolating polynomial passes through.
 inline constexpr int16_t lagrangePoints = 4;
 
+// Cubic splines.
+
+//! An end slope of at least this value selects the natural end (zero second derivative).
+inline constexpr double splineNaturalSlope = 9998.999;
+//! An end slope of at most this value is replaced by the chord slope of the end interval.
+inline constexpr double splineChordSlope = -9998.999;
+//! Limits of an integral closer than this are taken as equal: the integral is 0.
+inline constexpr double splineIntegralWidth = 1e-9;
+
 } // namespace ralvo::constants

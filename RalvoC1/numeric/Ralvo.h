@@ -83,6 +83,41 @@ public:
     void Invert(const platform::Variant& n, const platform::VArray& ap, platform::VArray& Ainv,
                 platform::Variant& ID, std::optional<platform::Variant> EP = std::nullopt);
 
+    //! Second derivatives Y2(Imin..Imax) of the cubic spline through X(i), Y(i), i = Imin to
+    //! Imax, with the end slopes Y1min at X(Imin) and Y1max at X(Imax). A slope of 9998.999 or
+    //! more gives a natural end (zero second derivative), one of -9998.999 or less the chord
+    //! slope of the end interval. One point shows a message box and leaves Y2 alone.
+    //! Imax below Imin or abscissae that do not increase raise error 5 before Y2 is touched.
+    void Spline(platform::Variant Imin, platform::Variant Imax, const platform::VArray& X,
+                const platform::VArray& Y, platform::Variant Y1min, platform::Variant Y1max,
+                platform::VArray& Y2);
+
+    //! First derivative at XX of the spline of Spline; outside the table the slope at the
+    //! nearer end point.
+    platform::Variant Splder(const platform::Variant& Imin, const platform::Variant& Imax,
+                             const platform::VArray& XA, const platform::VArray& Y,
+                             const platform::VArray& Y2, const platform::Variant& XX);
+
+    //! Value at XX of the spline of Spline; outside the table the straight line with the
+    //! spline's slope at the nearer end point.
+    platform::Variant Splinp(platform::Variant Imin, platform::Variant Imax, const platform::VArray& X,
+                             const platform::VArray& Y, const platform::VArray& Y2, platform::Variant XX);
+
+    //! Integral from poc to kon of the spline of Spline and its straight continuations, exact
+    //! for both; negative when kon < poc, 0 when the limits are at most 1e-9 apart.
+    platform::Variant Splint(platform::Variant Imin, platform::Variant Imax, const platform::VArray& X,
+                             const platform::VArray& Y, const platform::VArray& Y2, platform::Variant poc,
+                             platform::Variant kon);
+
+    //! Spline value at XI in the table of the n points from index Npoc. With Ipoc 0 (or empty)
+    //! the second derivatives are built and kept in this object and Ipoc is set to 1; with
+    //! any other Ipoc the kept ones are used, whatever table they were built from. n below 1,
+    //! or abscissae that do not increase when building, raise error 5 before anything is
+    //! kept or built.
+    platform::Variant Sinterp(platform::Variant n, platform::Variant Npoc, const platform::VArray& X,
+                              const platform::VArray& Y, platform::Variant XI, platform::Variant Y1min,
+                              platform::Variant Y1max, platform::Variant& Ipoc);
+
     //! Newton in double precision. Defaults: Eps 1e-11, ALAM 0.8, NITER 100, Delta 0.01.
     platform::Variant Newtond(Uloha& G, platform::Variant n, platform::Variant Nunknown,
                               platform::Variant NProm, platform::DArray& X, platform::VArray& ipom,
@@ -110,19 +145,57 @@ public:
     void Invertd(const platform::Variant& n, const platform::DArray& ap, platform::DArray& Ainv,
                  platform::Variant& ID, std::optional<double> EP = std::nullopt);
 
+    //! Spline in double precision.
+    void Splined(platform::Variant Imin, platform::Variant Imax, const platform::DArray& X,
+                 const platform::DArray& Y, double Y1min, double Y1max, platform::DArray& Y2);
+
+    //! Splder in double precision.
+    double Splderd(platform::Variant Imin, platform::Variant Imax, const platform::DArray& XA,
+                   const platform::DArray& Y, const platform::DArray& Y2, const double& XX);
+
+    //! Splinp in double precision.
+    double Splinpd(platform::Variant Imin, platform::Variant Imax, const platform::DArray& X,
+                   const platform::DArray& Y, const platform::DArray& Y2, double XX);
+
+    //! Splint in double precision.
+    double Splintd(platform::Variant Imin, platform::Variant Imax, const platform::DArray& X,
+                   const platform::DArray& Y, const platform::DArray& Y2, double poc, double kon);
+
+    //! Sinterp in double precision, with second derivatives kept apart from those of Sinterp.
+    double Sinterpd(platform::Variant n, platform::Variant Npoc, const platform::DArray& X,
+                    const platform::DArray& Y, double XI, double Y1min, double Y1max,
+                    platform::Variant& Ipoc);
+
 private:
     //! Roots of x^2 + p x + q into xreal(k), ximag(k) and xreal(k + 1), ximag(k + 1): the
     //! smaller real root first, or the root with negative imaginary part first.
     void Quadr(platform::Variant k, platform::VArray& xreal, platform::VArray& ximag,
                const platform::Variant& p, const platform::Variant& q);
 
+    //! The table interval klo..khi = klo + 1 of xa(first..last) that holds x, found by
+    //! bisection, and its width h; below the table the first interval, above it the last. A
+    //! width of 0 shows a message box.
+    void Sploc(platform::Variant first, platform::Variant last, const platform::VArray& xa,
+               const platform::Variant& x, platform::Variant& klo, platform::Variant& khi,
+               platform::Variant& h);
+
     //! Quadr in double precision.
     void Quadrd(platform::Variant k, platform::DArray& xreal, platform::DArray& ximag, const double& p,
                 const double& q);
 
-    // The algorithm of LinBairstow, written once for both forms; nested so that it reaches
-    // the private siblings.
+    //! Sploc in double precision.
+    void Splocd(platform::Variant first, platform::Variant last, const platform::DArray& xa, const double& x,
+                platform::Variant& klo, platform::Variant& khi, double& h);
+
+    // The algorithms of LinBairstow and of the spline members, written once for both forms;
+    // nested so that they reach the private siblings.
     struct Bairstow;
+    struct Splines;
+
+    //! Second derivatives of the last table Sinterp built.
+    platform::VArray m_sinterpY2;
+    //! Second derivatives of the last table Sinterpd built.
+    platform::DArray m_sinterpY2d;
 };
 
 } // namespace ralvo

@@ -65,6 +65,28 @@ struct GeneralForm {
                         std::optional<Variant> M = std::nullopt) {
         return r.Flagr(n, X, Y, Variant(XI), M).toDouble();
     }
+    static void spline(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                       double y1min, double y1max, Array& Y2) {
+        r.Spline(imin, imax, X, Y, Variant(y1min), Variant(y1max), Y2);
+    }
+    static double splinp(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double XX) {
+        return r.Splinp(imin, imax, X, Y, Y2, Variant(XX)).toDouble();
+    }
+    static double splder(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double XX) {
+        return r.Splder(imin, imax, X, Y, Y2, Variant(XX)).toDouble();
+    }
+    static double splint(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double poc, double kon) {
+        return r.Splint(imin, imax, X, Y, Y2, Variant(poc), Variant(kon)).toDouble();
+    }
+    static double sinterp(ralvo::Ralvo& r, Variant n, Variant npoc, const Array& X, const Array& Y, double XI,
+                          double y1min, double y1max, Variant& Ipoc) {
+        return r.Sinterp(n, npoc, X, Y, Variant(XI), Variant(y1min), Variant(y1max), Ipoc).toDouble();
+    }
+    //! The text of the one-point message of this form's Spline.
+    static constexpr const char* onePointText = " SPLINE - zadan jen 1 bod!";
 };
 
 struct DoubleForm {
@@ -93,6 +115,27 @@ struct DoubleForm {
                         std::optional<Variant> M = std::nullopt) {
         return r.Flagrd(n, X, Y, XI, M);
     }
+    static void spline(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                       double y1min, double y1max, Array& Y2) {
+        r.Splined(imin, imax, X, Y, y1min, y1max, Y2);
+    }
+    static double splinp(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double XX) {
+        return r.Splinpd(imin, imax, X, Y, Y2, XX);
+    }
+    static double splder(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double XX) {
+        return r.Splderd(imin, imax, X, Y, Y2, XX);
+    }
+    static double splint(ralvo::Ralvo& r, Variant imin, Variant imax, const Array& X, const Array& Y,
+                         const Array& Y2, double poc, double kon) {
+        return r.Splintd(imin, imax, X, Y, Y2, poc, kon);
+    }
+    static double sinterp(ralvo::Ralvo& r, Variant n, Variant npoc, const Array& X, const Array& Y, double XI,
+                          double y1min, double y1max, Variant& Ipoc) {
+        return r.Sinterpd(n, npoc, X, Y, XI, y1min, y1max, Ipoc);
+    }
+    static constexpr const char* onePointText = " SPLINED - zadan jen 1 bod!";
 };
 
 using Forms = ::testing::Types<GeneralForm, DoubleForm>;
