@@ -28,4 +28,56 @@ inline constexpr int16_t LoadedMarker = -9999;
 //! Counted error boxes one object shows in its life, unless changed.
 inline constexpr int16_t DefaultMaxErrHlas = 20;
 
+//! Offset between the Kelvin and Celsius scales [K].
+inline constexpr double CelsiusOffset = 273.15;
+//! A melting point closer to 0 °C than this [K] is given as exactly 0 °C.
+inline constexpr double ZeroCelsiusTolerance = 1e-5;
+//! What the point constants (`Bod`, `KWLConst`) give for an index out of range.
+inline constexpr float MissingPointValue = -9999.0f;
+//! The missing value as `GFormat` recognises it, and the tolerance of that test.
+inline constexpr double MissingValue = -9999.0;
+inline constexpr double MissingValueTolerance = 1e-5;
+
+//! Value of a correlation that cannot be evaluated: no valid equation type, or a temperature
+//! beyond the limit of types 7 and 8.
+inline constexpr double NoCorrelationValue = 1e-8;
+//! Value of a correlation whose evaluation failed with a run-time error.
+inline constexpr double FailedCorrelationValue = 1e-6;
+//! Correlations 1..10 have data; 11 is a reserve block.
+inline constexpr int16_t DataCorrelationCount = 10;
+//! Equation types 1..19 of a correlation block.
+inline constexpr int16_t EquationTypeCount = 19;
+//! Correlations from this number on (liquid viscosity, conductivity, heat capacity, heat of
+//! vaporisation, vapour pressure, surface tension, reserve) are not taken above the critical
+//! temperature: there they are evaluated at a fraction of it.
+inline constexpr int16_t FirstSubcriticalCorrelation = 5;
+//! That fraction of the critical temperature [-].
+inline constexpr double SubcriticalFraction = 0.98;
+//! A critical temperature up to this [K] is taken as not given: no correlation is moved.
+inline constexpr double MinCriticalTemperature = 15.0;
+//! Exponent of type 7 (liquid density): (1 - T/Tc)^(2/7) [-].
+inline constexpr double Type7Exponent = 2.0 / 7.0;
+//! Exponents of type 14: (1 - Tr)^0.38 / Tr^0.166667, the second to six decimals, not 1/6.
+inline constexpr double Type14Exponent1 = 0.38;
+inline constexpr double Type14Exponent2 = 0.166667;
+
+//! Substance number of water, whose liquid density (correlation 4) comes from the IAPWS
+//! equation for the density of saturated liquid water instead of its record.
+inline constexpr int16_t WaterSubstance = 1;
+inline constexpr int16_t LiquidDensityCorrelation = 4;
+//! Critical temperature [K] and critical density [kg/m3] of water (IAPWS).
+inline constexpr double WaterCriticalTemperature = 647.096;
+inline constexpr double WaterCriticalDensity = 322.0;
+//! rho'/rho_c = 1 + sum b_k theta^e_k, theta = 1 - T/Tc: coefficients b_k [-] and exponents
+//! e_k [-], the quotients computed in double precision.
+inline constexpr double WaterDensityB[6] = {1.99274064,  1.09965342,  -0.510839303,
+                                            -1.75493479, -45.5170352, -674694.45};
+inline constexpr double WaterDensityE[6] = {1.0 / 3.0,  2.0 / 3.0,  5.0 / 3.0,
+                                            16.0 / 3.0, 43.0 / 3.0, 110.0 / 3.0};
+
+//! A sum of fractions farther from 1 than this is reported (`KsumX`) or normalised (`Normal`).
+inline constexpr double FractionSumTolerance = 1e-5;
+//! A divisor of the fraction conversions below this is replaced by 1.
+inline constexpr double MinConversionSum = 1e-5;
+
 } // namespace kwelar

@@ -10,8 +10,10 @@
 //!
 //! The class is implemented by concern, each in its own source file: the object, its
 //! settings and the mixture definition (Smes.cpp), the error control (SmesChyby.cpp), the
-//! database and its location (SmesBaze.cpp). The state is protected so that the members of
-//! every concern reach it.
+//! database and its location (SmesBaze.cpp), the component constants (SmesKonstanty.cpp),
+//! the temperature correlations (SmesKorelace.cpp), the composition conversions and number
+//! functions (SmesFunkce.cpp). The state is protected so that the members of every concern
+//! reach it.
 
 #include "KWELAR/KWELARExport.h"
 #include "KWELARdll/model/SmesOkna.h"
@@ -110,7 +112,108 @@ public:
     //! The text before its first character with the code 0.
     std::string TrimNulls(const std::string& strString) const;
 
+    // ---- Component constants (SmesKonstanty.cpp) -----------------------------------------
+    // Point values and identity of the loaded record of component i (1..20; outside raises
+    // 9). Numeric getters give the single-precision point value in a general value, the °C
+    // getters a double. Getters marked "empty rule" give "" while no substance is requested
+    // in slot i, without looking at the record.
+
+    //! Molar mass [kg/mol], B(1); empty rule.
+    platform::Variant Mvi(int16_t i) const;
+    //! Critical temperature [K], B(2); empty rule.
+    platform::Variant Tkri(int16_t i) const;
+    //! Critical temperature [°C], B(2) - 273.15; empty rule.
+    platform::Variant TkriC(int16_t i) const;
+    //! Critical pressure [Pa], B(3); empty rule.
+    platform::Variant Pkri(int16_t i) const;
+    //! Critical molar volume [m3/mol], B(4); empty rule.
+    platform::Variant Vkri(int16_t i) const;
+    //! Acentric factor [-], B(5); empty rule.
+    platform::Variant Acenti(int16_t i) const;
+    //! Radius of gyration [nm], B(6).
+    platform::Variant Gyr(int16_t i) const;
+    //! Refractive index [-], B(7); empty rule.
+    platform::Variant Nlomui(int16_t i) const;
+    //! Temperature of the refractive index [K], B(8).
+    platform::Variant TNlomui(int16_t i) const;
+    //! Dipole moment [-], B(9), as a plain single-precision number.
+    float Dipolm(int16_t i) const;
+    //! Temperature of the dipole moment [K], B(10).
+    platform::Variant TDipolm(int16_t i) const;
+    //! Relative static permittivity [-], B(11).
+    platform::Variant Permiti(int16_t i) const;
+    //! Temperature of the permittivity [K], B(12).
+    platform::Variant TPermiti(int16_t i) const;
+    //! Heat of fusion [J/mol], B(13); empty rule.
+    platform::Variant Htani(int16_t i) const;
+    //! Melting point [K], B(14); empty rule.
+    platform::Variant Ttani(int16_t i) const;
+    //! Melting point [°C], B(14) - 273.15, exactly 0 within 1e-5 K of it; empty rule.
+    platform::Variant TtaniC(int16_t i) const;
+    //! Normal boiling point [K], B(15); empty rule.
+    platform::Variant Tnbvi(int16_t i) const;
+    //! Normal boiling point [°C], B(15) - 273.15; empty rule.
+    platform::Variant TnbviC(int16_t i) const;
+    //! Substance number of the loaded record (16-bit integer).
+    platform::Variant Nslozky(int16_t i) const;
+    //! Name, 30 characters with their trailing blanks; empty rule.
+    std::string Nazev(int16_t i) const;
+    //! Renames the component in memory until the next load (cut or padded to 30 characters).
+    void Nazev(int16_t i, const std::string& value);
+    //! Formula, 20 characters; empty rule.
+    std::string Vzorec(int16_t i) const;
+    //! Synonyms, 30 characters; empty rule.
+    std::string Synonym(int16_t i) const;
+    //! CAS number as "[ 64-17-5]"; " " for none.
+    std::string CAS(int16_t i) const;
+    //! Point value B(j) of component i; -9999 unless 1 <= i <= Nsloz and 1 <= j <= 17.
+    float Bod(int16_t i, int16_t j) const;
+    //! Sets B(j) in memory; bad indices show a box and change nothing.
+    void Bod(int16_t i, int16_t j, float value);
+    //! Item M of correlation j (1..11) of component i: 1..6 A1..A6, 7 TypVztahu, 8 Presn,
+    //! 9 Od, 10 Do; any other M 0; -9999 unless 1 <= i <= Nsloz and 1 <= j <= 11.
+    float KWLConst(int16_t i, int16_t j, int16_t M) const;
+    //! Sets item M in memory, items 7..10 rounded half to even; bad i or j show a box.
+    void KWLConst(int16_t i, int16_t j, int16_t M, float value);
+    //! Copies the identity and B(1..17) of component i into the arguments; B must have the
+    //! elements 1..17 (otherwise 9 after the items before are copied).
+    void PrenesL(int16_t i, int16_t& N, std::string& Nazev, std::string& Vzor, std::string& Syn,
+                 int16_t& Group, int32_t& CAS, platform::Array<float>& B) const;
+
+    // ---- Temperature correlations (SmesKorelace.cpp) -------------------------------------
+    //! Correlation Nvl (1..11) of component i at the temperature T [K]: the value, 1e-8 when
+    //! it cannot be evaluated, 1e-6 after a run-time error in the evaluation (raised as
+    //! `ChybaVypoctu` in mode -1), empty after the boxes of a bad Nvl or i.
+    platform::Variant FFce(const platform::Variant& T, int16_t i, int16_t Nvl);
+    //! Formula text of equation type i; " Neznámý vztah! " for an unknown type.
+    std::string Vztah(int16_t i) const;
+
+    // ---- Composition conversions and number functions (SmesFunkce.cpp) -------------------
+    // Composition arrays hold the fractions of components 1..Nsloz from element 1.
+
+    //! Mole fractions r into mass fractions rh; Nsloz, or "Chyba" for an empty mixture.
+    platform::Variant Cohmo(const platform::VArray& r, platform::VArray& rh) const;
+    //! Mass fractions r into mole fractions rm; Nsloz, or "Chyba" for an empty mixture.
+    platform::Variant Comol(const platform::VArray& r, platform::VArray& rm) const;
+    //! "" when the fractions sum to 1 (or to exactly 0), otherwise "ERR sl." and a box.
+    platform::Variant KsumX(const platform::VArray& r);
+    //! Scales the fractions to sum 1 when their sum is farther from 1 than 1e-5.
+    void Normal(platform::VArray& X) const;
+    //! Mean molar mass of the mixture [kg/mol]; empty after an error (reported).
+    platform::Variant VSM(const platform::VArray& r);
+    //! The number formatted by its magnitude and centred in about 12 characters;
+    //! " neobsazeno " for the missing value -9999.
+    platform::Variant GFormat(const platform::Variant& X) const;
+    //! The leading number of the text, a decimal comma read as a point; 0 without one.
+    platform::Variant Hodnota(const std::string& S) const;
+    //! Decimal logarithm ln X / ln 10; X <= 0 raises 5.
+    platform::Variant Log10(const platform::Variant& X) const;
+
 protected:
+    // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
+    //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
+    static double log10Value(double x);
+
     // ---- Error control: guards, counted boxes, the raised error (SmesChyby.cpp) ---------
     //! Boxes of calculation errors are shown (mode 0 or less).
     bool showsCalculationErrors() const { return m_ChyboveHlasky <= 0; }
@@ -157,6 +260,31 @@ protected:
     std::unique_ptr<SmesOkna> m_okna;        //!< the object's windows (none without a factory)
 
 private:
+    // Component constants (SmesKonstanty.cpp).
+    //! True when a substance is requested in slot i (9 for i outside 1..20).
+    bool requested(int16_t i) const { return m_CislaSlozek(i) >= 1; }
+    //! Point value B(j) of slot i in a general value, "" under the empty rule.
+    platform::Variant pointValue(int16_t i, int32_t j, bool emptyRule) const;
+    //! Point value B(j) of slot i in degrees Celsius, "" under the empty rule.
+    platform::Variant celsiusValue(int16_t i, int32_t j) const;
+    //! True when i is a component of the mixture (1..Nsloz) and j a valid index 1..jMax.
+    bool pointIndicesValid(int16_t i, int16_t j, int16_t jMax) const;
+
+    // Temperature correlations (SmesKorelace.cpp).
+    //! Value of a block of equation type 1..19 at the working temperature T [K].
+    static double evaluateEquation(const RozvojVztahu& r, double T);
+
+    // Error reports of FFce (SmesKorelace.cpp); built only when an error is reported.
+    //! Substance number and name of slot i ("0" and blanks for a slot outside 1..20).
+    std::string substanceText(int16_t i) const;
+    //! Description of `ChybaVypoctu` raised by FFce.
+    std::string correlationErrorDescription(const platform::Variant& T, int16_t i, int16_t Nvl) const;
+    //! Box and raise of a block whose equation type is outside 1..19.
+    void reportUnknownType(const platform::Variant& T, int16_t i, int16_t Nvl, int16_t type);
+    //! Box and raise of a run-time error inside the evaluation; the value 1e-6.
+    platform::Variant reportEvaluationError(const platform::RunTimeError& error, const platform::Variant& T,
+                                            int16_t i, int16_t Nvl);
+
     // Location steps of Adrkwl (SmesBaze.cpp).
     void locateFromConfiguration();
     void searchRoots();

@@ -1,0 +1,229 @@
+#include "KWELARdll/model/Smes.h"
+
+#include "KWELARdll/model/KwelarConstants.h"
+#include "Platform/Checked.h"
+#include "Platform/Conversions.h"
+#include "Platform/Format.h"
+
+namespace kwelar {
+
+using platform::RunTimeError;
+using platform::Variant;
+namespace chk = platform::chk;
+
+namespace {
+
+const char* const Crlf = "\r\n";
+
+// 10^x, as the correlations written for log y give y.
+double exp10Of(double x) {
+    return chk::pow(10.0, x);
+}
+
+// Density of saturated liquid water [kg/m3] at T [K] (IAPWS):
+// rho' = rho_c (1 + sum b_k theta^e_k), theta = 1 - T/Tc. Above Tc theta < 0 and the
+// fractional powers raise 5.
+double waterDensity(double T) {
+    const double theta = chk::sub(1.0, chk::div(T, WaterCriticalTemperature));
+    double sum = 1.0;
+    for (int k = 0; k < 6; ++k)
+        sum = chk::add(sum, chk::mul(WaterDensityB[k], chk::pow(theta, WaterDensityE[k])));
+    return chk::mul(WaterCriticalDensity, sum);
+}
+
+} // namespace
+
+// Arithmetic is double precision on the single-precision coefficients; every domain error,
+// division by zero and overflow raises its run-time error.
+double Smes::evaluateEquation(const RozvojVztahu& r, double T) {
+    using chk::add, chk::sub, chk::mul, chk::div, chk::pow, chk::exp, chk::log;
+    const double A1 = r.A1, A2 = r.A2, A3 = r.A3, A4 = r.A4, A5 = r.A5, A6 = r.A6;
+    switch (r.TypVztahu) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: {
+        // y = A1 + A2 T + ... + A(n+1) T^n, n = type, by Horner from A(n+1) down.
+        const double A[] = {A1, A2, A3, A4, A5, A6};
+        int k = r.TypVztahu;
+        double y = A[k];
+        while (k-- > 0)
+            y = add(mul(y, T), A[k]);
+        return y;
+    }
+    case 6: // ln y = A1 + A2 / (A3 + T)
+        return exp(add(A1, div(A2, add(A3, T))));
+    case 7: { // log y = 3 + log A1 - (1 - T/A3)^(2/7) log A2, A3 = Tc
+        if (T > A3) return NoCorrelationValue;
+        const double logY =
+            sub(add(3.0, log10Value(A1)), mul(pow(sub(1.0, div(T, A3)), Type7Exponent), log10Value(A2)));
+        return exp10Of(logY);
+    }
+    case 8: { // y = A1 ((A4 - T) / (A4 - A2))^A3, A4 = Tc; A4 - A2 in single precision
+        if (T >= A4) return NoCorrelationValue;
+        const float span = r.A4 - r.A2;
+        return mul(A1, pow(div(sub(A4, T), chk::finite(span)), A3));
+    }
+    case 9: { // log y = A1 + A2 / (A3 + T) + A4 log T + A5 T + A6 T^2
+        const double logY = add(add(add(add(A1, div(A2, add(A3, T))), mul(A4, log10Value(T))), mul(A5, T)),
+                                mul(A6, mul(T, T)));
+        return exp10Of(logY);
+    }
+    case 10: { // log y = A1 + A2 / (A5 + T) + A3 T + A4 T^2
+        const double logY = add(add(add(A1, div(A2, add(A5, T))), mul(A3, T)), mul(A4, mul(T, T)));
+        return exp10Of(logY);
+    }
+    case 11: { // ln y = A1 + A2 / T + A3 / T^2 + A4 / T^3
+        const double T2 = mul(T, T);
+        return exp(add(add(add(A1, div(A2, T)), div(A3, T2)), div(A4, mul(T2, T))));
+    }
+    case 12: // y = A1 T^1.5 / (T + A2)
+        return div(mul(A1, pow(T, 1.5)), add(T, A2));
+    case 13: { // ln(y / A6) = (A1 t + A2 t^1.5 + A3 t^3 + A4 t^6) A5 / T, t = 1 - T/A5
+        if (T >= A5) return A6;
+        const double t = sub(1.0, div(T, A5));
+        const double t3 = mul(mul(t, t), t);
+        const double sum = add(add(add(mul(A1, t), mul(A2, pow(t, 1.5))), mul(A3, t3)), mul(A4, mul(t3, t3)));
+        return mul(A6, exp(div(mul(sum, A5), T)));
+    }
+    case 14: { // y = A1 (1 - Tr)^0.38 / Tr^0.166667, Tr = T / A2
+        if (T >= A2) return 0.0;
+        const double Tr = div(T, A2);
+        return div(mul(A1, pow(sub(1.0, Tr), Type14Exponent1)), pow(Tr, Type14Exponent2));
+    }
+    case 15: // y = A1 / A2^(1 + (1 - T/A3)^A4)
+        return div(A1, pow(A2, add(1.0, pow(sub(1.0, div(T, A3)), A4))));
+    case 16: { // y = A1 (1 - Tr)^(A2 + A3 Tr + A4 Tr^2), Tr = T / A6
+        const double Tr = div(T, A6);
+        return mul(A1, pow(sub(1.0, Tr), add(add(A2, mul(A3, Tr)), mul(A4, mul(Tr, Tr)))));
+    }
+    case 17: // log y = A1 (1/T - 1/A2) + A3
+        return exp10Of(add(mul(A1, sub(div(1.0, T), div(1.0, A2))), A3));
+    case 18: // ln y = A1 + A2 / T + A3 ln T + A4 T^A5
+        return exp(add(add(add(A1, div(A2, T)), mul(A3, log(T))), mul(A4, pow(T, A5))));
+    case 19: // y = A1 T^A2 / (1 + A3 / T + A4 / T^2)
+        return div(mul(A1, pow(T, A2)), add(add(1.0, div(A3, T)), div(A4, mul(T, T))));
+    default: // the caller has checked the type
+        return NoCorrelationValue;
+    }
+}
+
+namespace {
+
+// "Teplota(K)= " and the temperature with one decimal, for the boxes and the raised error.
+std::string temperatureLine(const Variant& T) {
+    if (T.isNumberLike()) return "Teplota(K)= " + platform::format(T.toDouble(), "#0.0");
+    return "Teplota(K)= " + (T.type() == platform::VarType::String ? T.str() : std::string());
+}
+
+} // namespace
+
+// ---- FFce -------------------------------------------------------------------------------
+
+Variant Smes::FFce(const Variant& T, int16_t i, int16_t Nvl) {
+    const bool boxFree = showsCalculationErrors() && counterFree();
+    if (Nvl < 1 || Nvl > DataCorrelationCount) {
+        if (boxFree) {
+            countedBox("FFce: Chyba č.vlastnosti(1-10): " + platform::numberText(Nvl), 48, "KWELAR");
+            return Variant();
+        }
+    } else if (m_Nsloz > 0 && (i < 1 || i > m_Nsloz) && boxFree) {
+        countedBox("FFce: Chyba č.složky směsi (1-" + platform::numberText(m_Nsloz) +
+                       ") : " + platform::numberText(i),
+                   48, "KWELAR");
+        return Variant();
+    }
+
+    int16_t unknownType = 0;
+    try {
+        // An index that passed the boxes but lies outside 1..20 or 1..11 raises 9 here.
+        const ZaznamLatky& z = m_Slozka(i);
+        const RozvojVztahu& blok = z.Rozvoj(Nvl);
+        if (blok.Presn == 0 && Nvl < CorrelationCount && showsCalculationErrors() && counterFree())
+            countedBox("FFce: " + platform::numberText(i) + ".složka " + substanceText(i) + " vlast. " +
+                           ChybRozv(Nvl) + " neni v bázi!",
+                       0, "KWELAR");
+        if (blok.TypVztahu >= 1 && blok.TypVztahu <= EquationTypeCount) {
+            const double T0 = T.toDouble();
+            // Correlations 5 and up are not taken above the critical temperature; clamping
+            // to the validity range, when on, looks at T0 too and so overrides that.
+            double Tw = T0;
+            const double Tc = z.B(2);
+            if (Nvl >= FirstSubcriticalCorrelation && Tc > MinCriticalTemperature && T0 > Tc)
+                Tw = SubcriticalFraction * Tc;
+            if (m_MezeTeplot > 0) {
+                if (T0 < blok.Od) Tw = blok.Od;
+                if (T0 > blok.Do) Tw = blok.Do;
+            }
+            if (m_CislaSlozek(i) == WaterSubstance && Nvl == LiquidDensityCorrelation)
+                return Variant(waterDensity(Tw));
+            return Variant(evaluateEquation(blok, Tw));
+        }
+        unknownType = blok.TypVztahu;
+    } catch (const RunTimeError& e) {
+        return reportEvaluationError(e, T, i, Nvl);
+    }
+    reportUnknownType(T, i, Nvl, unknownType);
+    return Variant(NoCorrelationValue);
+}
+
+std::string Smes::substanceText(int16_t i) const {
+    // The slot is guarded: a slot outside 1..20 reaches the error reports too.
+    if (!m_CislaSlozek.contains(i)) return platform::numberText(0) + "  " + ZaznamLatky().Nazev;
+    return platform::numberText(m_CislaSlozek(i)) + "  " + m_Slozka(i).Nazev;
+}
+
+std::string Smes::correlationErrorDescription(const Variant& T, int16_t i, int16_t Nvl) const {
+    return std::string("Chyba při výpočtu vlastnosti!") + Crlf + "Látka: " + substanceText(i) + " vlast. " +
+           ChybRozv(Nvl) + Crlf + temperatureLine(T);
+}
+
+void Smes::reportUnknownType(const Variant& T, int16_t i, int16_t Nvl, int16_t type) {
+    // Without the box there is no raise: an object whose counter is used up stays silent.
+    if (!(Nvl < CorrelationCount && showsCalculationErrors() && counterFree())) return;
+    countedBox("FFce: Typ.korel.vzt." + platform::numberText(type) + " u látky: " + substanceText(i) +
+                   " vlast. " + ChybRozv(Nvl) + Crlf + temperatureLine(T),
+               48, "KWELAR Chyba");
+    if (raisesErrors()) raiseChybaVypoctu("KWELAR - FFce", correlationErrorDescription(T, i, Nvl));
+}
+
+Variant Smes::reportEvaluationError(const RunTimeError& error, const Variant& T, int16_t i, int16_t Nvl) {
+    if (showsCalculationErrors() && counterFree())
+        countedBox("FFce: Err: " + std::to_string(error.number()) + " : " + error.description() + Crlf +
+                       "Vlastnost: " + ChybRozv(Nvl) + " u látky: " + substanceText(i) + Crlf +
+                       temperatureLine(T),
+                   48, "KWELAR Chyba");
+    if (raisesErrors()) raiseChybaVypoctu("KWELAR - FFce", correlationErrorDescription(T, i, Nvl));
+    return Variant(FailedCorrelationValue);
+}
+
+// ---- Formula texts ----------------------------------------------------------------------
+
+std::string Smes::Vztah(int16_t i) const {
+    static const char* const texts[] = {
+        " y = A1 + A2.T   přímka ",
+        " y = A1 + A2.T + A3.T^2   parabola ",
+        " y = A1 + A2.T + A3.T^2 + A4.T^3  polynom ",
+        " y = A1 + A2.T + A3.T^2 + A4.T^3 + A5.T^4  polynom ",
+        " y = A1 + A2.T + A3.T^2 + A4.T^3 + A5.T^4 + A6.T^5  polynom ",
+        " ln(y) = A1+ A2/(A3 + T)   Antoine ",
+        " log(y) = 3 + log(A1) - (1 - T/A3)^(2/7) .log(A2)    A3=Tkr ",
+        " y = A1.[(A4 - T)/(A4 - A2)]^A3    A4=Tkr ",
+        " log(y) = A1 + A2/(A3 + T) + A4.log(T) + A5.T + A6.T^2 ",
+        " log(y) = A1 + A2/(A5 + T) + A3.T + A4.T^2 ",
+        " ln(y) = A1 + A2/T + A3/T^2 + A4/T^3 ",
+        " y = A1.T^1.5 /(T + A2) ",
+        " ln(y/A6) = (A1.t + A2.t^1.5 + A3.t^3 + A4.t^6) /T.A5   t=1-T/A5; A5=Tkr; A6=Pkr Wagner ",
+        " y = A1.(1 - Tr)^0.38 / Tr^(1/6) ",
+        " y = A1 / A2^[1 + (1 - T/A3)^A4] ",
+        " y = A1.(1 - Tr)[A2 + A3.Tr + A4.Tr^2]   Tr=T/A6 ",
+        " log(y) = A1.(1/T - 1/A2)+A3 ",
+        " ln(y) = A1 + A2/T + A3.ln(T) + A4.T^A5 ",
+        " y = A1.T^A2/(1 + A3/T + A4/T^2) ",
+    };
+    if (i < 1 || i > EquationTypeCount) return " Neznámý vztah! ";
+    return texts[i - 1];
+}
+
+} // namespace kwelar
