@@ -34,7 +34,9 @@ double waterDensity(double T) {
 } // namespace
 
 // Arithmetic is double precision on the single-precision coefficients; every domain error,
-// division by zero and overflow raises its run-time error.
+// division by zero and overflow raises its run-time error. The operations are written one
+// per statement, in the order the formula reads, so the first one that fails names the
+// error (the order of evaluation of function arguments is unspecified).
 double Smes::evaluateEquation(const RozvojVztahu& r, double T) {
     using chk::add, chk::sub, chk::mul, chk::div, chk::pow, chk::exp, chk::log;
     const double A1 = r.A1, A2 = r.A2, A3 = r.A3, A4 = r.A4, A5 = r.A5, A6 = r.A6;
@@ -52,58 +54,93 @@ double Smes::evaluateEquation(const RozvojVztahu& r, double T) {
             y = add(mul(y, T), A[k]);
         return y;
     }
-    case 6: // ln y = A1 + A2 / (A3 + T)
-        return exp(add(A1, div(A2, add(A3, T))));
+    case 6: { // ln y = A1 + A2 / (A3 + T)
+        const double q = div(A2, add(A3, T));
+        return exp(add(A1, q));
+    }
     case 7: { // log y = 3 + log A1 - (1 - T/A3)^(2/7) log A2, A3 = Tc
         if (T > A3) return NoCorrelationValue;
-        const double logY =
-            sub(add(3.0, log10Value(A1)), mul(pow(sub(1.0, div(T, A3)), Type7Exponent), log10Value(A2)));
+        const double a = add(3.0, log10Value(A1));
+        const double p = pow(sub(1.0, div(T, A3)), Type7Exponent);
+        const double logY = sub(a, mul(p, log10Value(A2)));
         return exp10Of(logY);
     }
     case 8: { // y = A1 ((A4 - T) / (A4 - A2))^A3, A4 = Tc; A4 - A2 in single precision
         if (T >= A4) return NoCorrelationValue;
+        const double d = sub(A4, T);
         const float span = r.A4 - r.A2;
-        return mul(A1, pow(div(sub(A4, T), chk::finite(span)), A3));
+        const double ratio = div(d, chk::finite(span));
+        return mul(A1, pow(ratio, A3));
     }
     case 9: { // log y = A1 + A2 / (A3 + T) + A4 log T + A5 T + A6 T^2
-        const double logY = add(add(add(add(A1, div(A2, add(A3, T))), mul(A4, log10Value(T))), mul(A5, T)),
-                                mul(A6, mul(T, T)));
+        double logY = add(A1, div(A2, add(A3, T)));
+        logY = add(logY, mul(A4, log10Value(T)));
+        logY = add(logY, mul(A5, T));
+        logY = add(logY, mul(A6, mul(T, T)));
         return exp10Of(logY);
     }
     case 10: { // log y = A1 + A2 / (A5 + T) + A3 T + A4 T^2
-        const double logY = add(add(add(A1, div(A2, add(A5, T))), mul(A3, T)), mul(A4, mul(T, T)));
+        double logY = add(A1, div(A2, add(A5, T)));
+        logY = add(logY, mul(A3, T));
+        logY = add(logY, mul(A4, mul(T, T)));
         return exp10Of(logY);
     }
     case 11: { // ln y = A1 + A2 / T + A3 / T^2 + A4 / T^3
+        double lnY = add(A1, div(A2, T));
         const double T2 = mul(T, T);
-        return exp(add(add(add(A1, div(A2, T)), div(A3, T2)), div(A4, mul(T2, T))));
+        lnY = add(lnY, div(A3, T2));
+        lnY = add(lnY, div(A4, mul(T2, T)));
+        return exp(lnY);
     }
-    case 12: // y = A1 T^1.5 / (T + A2)
-        return div(mul(A1, pow(T, 1.5)), add(T, A2));
+    case 12: { // y = A1 T^1.5 / (T + A2)
+        const double n = mul(A1, pow(T, 1.5));
+        return div(n, add(T, A2));
+    }
     case 13: { // ln(y / A6) = (A1 t + A2 t^1.5 + A3 t^3 + A4 t^6) A5 / T, t = 1 - T/A5
         if (T >= A5) return A6;
         const double t = sub(1.0, div(T, A5));
+        double sum = mul(A1, t);
+        sum = add(sum, mul(A2, pow(t, 1.5)));
         const double t3 = mul(mul(t, t), t);
-        const double sum = add(add(add(mul(A1, t), mul(A2, pow(t, 1.5))), mul(A3, t3)), mul(A4, mul(t3, t3)));
-        return mul(A6, exp(div(mul(sum, A5), T)));
+        sum = add(sum, mul(A3, t3));
+        sum = add(sum, mul(A4, mul(t3, t3)));
+        const double lnRatio = div(mul(sum, A5), T);
+        return mul(A6, exp(lnRatio));
     }
     case 14: { // y = A1 (1 - Tr)^0.38 / Tr^0.166667, Tr = T / A2
         if (T >= A2) return 0.0;
         const double Tr = div(T, A2);
-        return div(mul(A1, pow(sub(1.0, Tr), Type14Exponent1)), pow(Tr, Type14Exponent2));
+        const double n = mul(A1, pow(sub(1.0, Tr), Type14Exponent1));
+        return div(n, pow(Tr, Type14Exponent2));
     }
-    case 15: // y = A1 / A2^(1 + (1 - T/A3)^A4)
-        return div(A1, pow(A2, add(1.0, pow(sub(1.0, div(T, A3)), A4))));
+    case 15: { // y = A1 / A2^(1 + (1 - T/A3)^A4)
+        const double e = add(1.0, pow(sub(1.0, div(T, A3)), A4));
+        return div(A1, pow(A2, e));
+    }
     case 16: { // y = A1 (1 - Tr)^(A2 + A3 Tr + A4 Tr^2), Tr = T / A6
         const double Tr = div(T, A6);
-        return mul(A1, pow(sub(1.0, Tr), add(add(A2, mul(A3, Tr)), mul(A4, mul(Tr, Tr)))));
+        const double base = sub(1.0, Tr);
+        double e = add(A2, mul(A3, Tr));
+        e = add(e, mul(A4, mul(Tr, Tr)));
+        return mul(A1, pow(base, e));
     }
-    case 17: // log y = A1 (1/T - 1/A2) + A3
-        return exp10Of(add(mul(A1, sub(div(1.0, T), div(1.0, A2))), A3));
-    case 18: // ln y = A1 + A2 / T + A3 ln T + A4 T^A5
-        return exp(add(add(add(A1, div(A2, T)), mul(A3, log(T))), mul(A4, pow(T, A5))));
-    case 19: // y = A1 T^A2 / (1 + A3 / T + A4 / T^2)
-        return div(mul(A1, pow(T, A2)), add(add(1.0, div(A3, T)), div(A4, mul(T, T))));
+    case 17: { // log y = A1 (1/T - 1/A2) + A3
+        const double invT = div(1.0, T);
+        const double d = sub(invT, div(1.0, A2));
+        return exp10Of(add(mul(A1, d), A3));
+    }
+    case 18: { // ln y = A1 + A2 / T + A3 ln T + A4 T^A5
+        double lnY = add(A1, div(A2, T));
+        lnY = add(lnY, mul(A3, log(T)));
+        lnY = add(lnY, mul(A4, pow(T, A5)));
+        return exp(lnY);
+    }
+    case 19: { // y = A1 T^A2 / (1 + A3 / T + A4 / T^2)
+        const double n = mul(A1, pow(T, A2));
+        double d = add(1.0, div(A3, T));
+        d = add(d, div(A4, mul(T, T)));
+        return div(n, d);
+    }
     default: // the caller has checked the type
         return NoCorrelationValue;
     }
