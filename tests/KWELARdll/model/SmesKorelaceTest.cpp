@@ -5,6 +5,8 @@
 #include "SmesProbe.h"
 #include "TestSupport.h"
 
+#include "Platform/Regional.h"
+
 #include <array>
 #include <cmath>
 #include <functional>
@@ -40,6 +42,7 @@ protected:
     testsupport::TempDir dir;
     FixtureDb db;
     testsupport::ScriptedBoxes boxes;
+    platform::DecimalSeparatorScope point{'.'};
     SmesProbe s;
 };
 
