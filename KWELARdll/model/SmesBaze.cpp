@@ -1,6 +1,7 @@
 #include "KWELARdll/model/Smes.h"
 
 #include "KWELARdll/model/KwelarConstants.h"
+#include "KWELARdll/model/LocationFile.h"
 #include "KWELARdll/model/WildcardMatch.h"
 #include "Platform/CodePage.h"
 #include "Platform/Conversions.h"
@@ -23,8 +24,6 @@ namespace err = platform::err;
 namespace {
 
 const char* const Crlf = "\r\n";
-//! Line 1 of the location file.
-const char* const LocationFileHeader = "Soubor obsahuje na 2.ř. cestu k datovému souboru báze.";
 //! A load step failing with this error number is passed over.
 constexpr int32_t SkippedStepError = 1005;
 
@@ -159,12 +158,9 @@ void Smes::searchRoots() {
     }
     m_AdrKWELAR = found;
     // The path stays found even when the location file cannot be written; the failure is
-    // only reported, and the next object searches again. The path is written quoted, so a
-    // comma in it survives the reading.
+    // only reported, and the next object searches again.
     try {
-        platform::ItemWriter cfg;
-        cfg.text(LocationFileHeader).endLine().text(m_AdrKWELAR).endLine();
-        cfg.save(m_CFGPath + m_CFGName);
+        writeLocationFile(m_CFGPath + m_CFGName, m_AdrKWELAR);
     } catch (const RunTimeError& e) {
         reportLocationError(e, false);
     }

@@ -2,9 +2,9 @@
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "KWELARdll/model/LibraryFolder.h"
+#include "KWELARdll/model/LocationFile.h"
 #include "Platform/CodePage.h"
 #include "Platform/FileSystem.h"
-#include "Platform/ItemFile.h"
 
 #include <algorithm>
 
@@ -164,10 +164,8 @@ FixtureDb FixtureDb::sample() {
 }
 
 std::string writeLocationFile(const std::string& folder, const std::string& databasePath) {
-    platform::ItemWriter cfg;
-    cfg.text("Soubor obsahuje na 2.ř. cestu k datovému souboru báze.").endLine().text(databasePath).endLine();
     const std::string path = platform::joinPath(folder, "KWELAR.CFG");
-    cfg.save(path);
+    kwelar::writeLocationFile(path, databasePath);
     return path;
 }
 
