@@ -221,6 +221,8 @@ const std::vector<std::string>& tableColumns() {
 }
 
 std::vector<TableSubstance> parseSubstanceTable(std::string_view text, const std::string& fileName) {
+    // A byte-order mark that some editors put before UTF-8 text is not part of the header.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     std::vector<TableSubstance> substances;
     std::map<int16_t, int32_t> rowOfNumber;
     std::map<std::string, int32_t> rowOfName;

@@ -84,6 +84,11 @@ TEST(SubstanceTable, RowsAreNumberedAsLinesOfTheFileWithCrLfAndEmptyLines) {
     EXPECT_STREQ(e.what(), "substances.tsv, row 5, column R7_Typ: equation type 25 is not one of 1..19");
 }
 
+TEST(SubstanceTable, ByteOrderMarkBeforeTheHeaderIsPassedOver) {
+    const auto s = parseSubstanceTable("\xEF\xBB\xBF" + tableText({sampleRow(1)}), "t.tsv");
+    EXPECT_EQ(s.size(), 1u);
+}
+
 TEST(SubstanceTable, RowsMayStandInAnyOrderOfTheirNumbers) {
     const auto s = parseSubstanceTable(tableText({sampleRow(9), sampleRow(2)}), "t.tsv");
     ASSERT_EQ(s.size(), 2u);
