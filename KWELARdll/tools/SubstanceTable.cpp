@@ -58,7 +58,6 @@ public:
 
     size_t size() const { return m_fields.size(); }
     std::string_view operator[](size_t column) const { return m_fields[column]; }
-    int32_t row() const { return m_row; }
 
     [[noreturn]] void fail(size_t column, const std::string& problem) const {
         throw TableError(m_file, m_row, column < ColumnCount ? tableColumns()[column] : "", problem);
