@@ -82,7 +82,18 @@ std::string generalText(double x, bool single) {
     return decimalText(x, digitsFor(single), Regional::decimalSeparator(), true);
 }
 
-std::string pointText(double x, bool single) { return decimalText(x, digitsFor(single), '.', true); }
+std::string pointText(double x, bool single) {
+    // 7 (15) digits give the value back for every number typed with that many; a value that
+    // came out of a calculation may need up to 9 (17) to be read back bit for bit.
+    const int most = single ? 9 : 17;
+    for (int digits = digitsFor(single);; ++digits) {
+        std::string t = decimalText(x, digits, '.', true);
+        const double back = std::strtod(t.c_str(), nullptr);
+        const bool same = single ? static_cast<float>(back) == static_cast<float>(x) : back == x;
+        if (same || digits == most)
+            return t;
+    }
+}
 
 double val(std::string_view text) {
     // Collect the characters of the leading number, skipping blanks, tabs and line feeds.

@@ -22,6 +22,8 @@ PLATFORM_EXPORT std::string numberText(double x, bool single = false);
 //! separator and with the regional decimal separator ("12.5", "0.25", "1.5E-05").
 PLATFORM_EXPORT std::string generalText(double x, bool single = false);
 //! General-number text with "." whatever the region: the form numbers take in item files.
+//! It has 7 (single) or 15 significant digits, more (up to 9 or 17) only where fewer would
+//! not read back as the same value, so a number written to a file comes back unchanged.
 PLATFORM_EXPORT std::string pointText(double x, bool single = false);
 
 //! The lenient leading-number reader: blanks anywhere are skipped, "." is the only decimal

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include <cmath>
+#include <cstdlib>
 
 using namespace platform;
 
@@ -65,6 +66,28 @@ TEST(GeneralText, UsesTheRegionalSeparator) {
     EXPECT_EQ(generalText(2.5), "2,5");
     EXPECT_EQ(pointText(2.5), "2.5");
     EXPECT_EQ(numberText(2.5), " 2.5");
+}
+
+TEST(PointText, KeepsTypedNumbersShortAndGivesEveryValueBack) {
+    // Numbers as a user types them keep their 7 (single) or 15 significant digits at most.
+    EXPECT_EQ(pointText(double(0.021f), true), "0.021");
+    EXPECT_EQ(pointText(double(0.000176f), true), "0.000176");
+    EXPECT_EQ(pointText(double(1e-5f), true), "1E-05");
+    EXPECT_EQ(pointText(26.6), "26.6");
+    EXPECT_EQ(pointText(101325.0), "101325");
+    // Values out of a calculation may need more digits to come back bit for bit: the double
+    // nearest 1/3 needs 16 significant digits, the float nearest 1/3 needs 8 (IEEE 754: 17
+    // and 9 digits always suffice).
+    EXPECT_EQ(pointText(1.0 / 3), "0.3333333333333333");
+    EXPECT_EQ(pointText(double(1.0f / 3), true), "0.33333334");
+    const double doubles[] = {2.0 / 3, 1e-300 / 7, 6.02214076e23 / 9, -4.0 / 7e-9, 26.59234567890123};
+    for (double x : doubles)
+        EXPECT_EQ(std::strtod(pointText(x).c_str(), nullptr), x) << pointText(x);
+    float f = 1e-30f;
+    for (int i = 0; i < 200; ++i) {
+        f = std::nextafter(f * 1.37f, 2.0f * f);
+        EXPECT_EQ(static_cast<float>(std::strtod(pointText(f, true).c_str(), nullptr)), f) << pointText(f, true);
+    }
 }
 
 struct ValCase {
