@@ -181,6 +181,24 @@ public:
     platform::Variant z(int16_t i) const { return m_z(i); }
     void z(int16_t i, const platform::Variant& value) { m_z(i) = value; }
 
+    // ---- Design-task file (TARMSTSoubor.cpp) ---------------------------------------------
+    // One task per text file in code page 1250, one line per record, items in the item
+    // convention: lines 1 to 4 the identification, balance and construction fields, line 5
+    // IPOM(0..8), line 6 Tr.m, Pl.m, Tr.P, Pl.P [kg/s, Pa], then for the tube stream and
+    // then for the shell stream a line with its component count followed by one line per
+    // component: substance number, name, mass fraction Xh, mole fraction Xm.
+
+    //! Writes the task into the file FilNazev. The file is replaced only by a complete new
+    //! one: when it cannot be written, the run-time error (75, or 76 for a missing folder)
+    //! is raised to the caller and an old file stays as it was.
+    void UlozData(const std::string& FilNazev);
+    //! Reads the task from the file FilNazev, sets the streams' flows, pressures and
+    //! fractions and reloads both mixtures from the database. The whole file is read before
+    //! the model changes: a file that does not hold a whole task leaves the model as it was,
+    //! shows its box (title "HE") and sets `ChybaNacteni` to -1. The result is
+    //! `SlozeniZadano` (0) after a completed load, empty after a failed one.
+    platform::Variant NactiData(const std::string& FilNazev);
+
 private:
     std::shared_ptr<Proud> m_Tr;
     std::shared_ptr<Proud> m_Pl;
