@@ -554,4 +554,58 @@ TEST_F(TaskFile, WriteIntoAFolderThatCannotHoldItIsReported) {
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"file"});
 }
 
+// ---- The sample task -----------------------------------------------------------------------
+
+class SampleTask : public TaskFile {
+protected:
+    static kwelartest::FixtureDb sampleDb() {
+        kwelartest::FixtureDb db = taskDb();
+        db.substance(1).name("Water");
+        return db;
+    }
+    kwelartest::FixtureLibrary sampleLibrary{sampleDb()};
+    const std::string path = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
+};
+
+TEST_F(SampleTask, MethanolCondenserLoadsAsADesignTask) {
+    TARMST m;
+    EXPECT_EQ(m.NactiData(path).toLong(), 0);
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // Unknowns: water flow, duty and area; the shell stream is the warm one.
+    const int16_t flags[] = {1, 0, 0, 0, 0, 0, 1, 1, 1};
+    for (int16_t i = 0; i <= 8; ++i)
+        EXPECT_EQ(m.IPOM(i), flags[i]) << "IPOM(" << i << ")";
+    // Cooling water in four passes through 25 x 2 mm tubes, methanol vapour in the shell of
+    // a horizontal exchanger at 1 atm.
+    EXPECT_TRUE(m.TrubKap);
+    EXPECT_FALSE(m.PlastKap);
+    EXPECT_EQ(m.Natok, 0);
+    EXPECT_EQ(m.Chod, 4);
+    EXPECT_FLOAT_EQ(m.Dtrubo - m.Dtrubi, 0.004f);
+    EXPECT_EQ(m.Pl().P(), 101325.0);
+    ASSERT_EQ(m.Tr().S().Nsloz().toInteger(), 1);
+    EXPECT_EQ(m.Tr().S().Nslozky(1).toInteger(), 1);
+    ASSERT_EQ(m.Pl().S().Nsloz().toInteger(), 1);
+    EXPECT_EQ(m.Pl().S().Nslozky(1).toInteger(), 23);
+
+    // The estimates agree with each other: area = Ntrub 3.1415 Dtrubo L; the duty is the
+    // methanol's heat of condensation, 35.21 kJ/mol / 32.04 g/mol = 1099 kJ/kg at its normal
+    // boiling point 64.7 °C (NIST Chemistry WebBook), with the condensate cooled by 4.7 K at
+    // 2.53 kJ/kg/K; the water takes it at 4181 J/kg/K (IAPWS-95 at 25 °C) over 20 -> 30 °C.
+    EXPECT_NEAR(m.Plocha, m.Ntrub * 3.1415 * m.Dtrubo * m.L, 1e-3);
+    EXPECT_NEAR(m.Q, m.Pl().m() * (1099e3 + 2530 * (m.Tplasti - m.Tplasto)), 0.005 * m.Q);
+    EXPECT_NEAR(m.Tr().m(), m.Q / (4181 * (m.Ttrubo - m.Ttrubi)), 0.005 * m.Tr().m());
+    // Water velocity in one pass 1 to 2 m/s at 998 kg/m3.
+    const double v = m.Tr().m() / 998 / (m.Ntrub / double(m.Chod) * 3.1415 / 4 * m.Dtrubi * m.Dtrubi);
+    EXPECT_GT(v, 1.0);
+    EXPECT_LT(v, 2.0);
+}
+
+TEST_F(SampleTask, SavedAgainGivesTheSameFile) {
+    TARMST m;
+    ASSERT_EQ(m.NactiData(path).toLong(), 0);
+    EXPECT_EQ(snapshot(m), platform::readWholeFile(path));
+}
+
 } // namespace
