@@ -85,13 +85,15 @@ int16_t readCount(platform::ItemReader& r) {
     return static_cast<int16_t>(n);
 }
 
-std::vector<ComponentLine> readComponents(platform::ItemReader& r, int16_t n) {
+//! n component lines; `line` counts them.
+std::vector<ComponentLine> readComponents(platform::ItemReader& r, int16_t n, int& line) {
     std::vector<ComponentLine> lines(static_cast<size_t>(n));
     for (ComponentLine& c : lines) {
         c.number = r.readInteger();
         r.readString();
         c.Xh = r.readDouble();
         c.Xm = r.readDouble();
+        ++line;
     }
     return lines;
 }
@@ -127,11 +129,10 @@ void readTask(const std::string& path, TaskFile& task) {
         ++line;
         const int16_t n = readCount(r);
         ++line;
-        task.tube = readComponents(r, n);
-        line += n;
+        task.tube = readComponents(r, n, line);
         const int16_t k = readCount(r);
         ++line;
-        task.shell = readComponents(r, k);
+        task.shell = readComponents(r, k, line);
     } catch (const RunTimeError& e) {
         throw RunTimeError(e.number(), path + ", line " + std::to_string(line), e.description());
     }
@@ -158,9 +159,9 @@ template <class Step> void step(Step&& s) {
     }
 }
 
-//! Defines the stream's mixture by its components, loads their records and says whether
-//! the load succeeded. The end mark 0 follows the last component unless all 20 slots are
-//! taken.
+//! Requests the stream's components from its mixture object and sets their fractions. The
+//! end mark 0 follows the last component unless all 20 slots are taken (slot 21 does not
+//! exist).
 void takeComponents(Proud& stream, const std::vector<ComponentLine>& lines) {
     kwelar::Smes& s = stream.S();
     const auto n = static_cast<int16_t>(lines.size());
@@ -173,6 +174,8 @@ void takeComponents(Proud& stream, const std::vector<ComponentLine>& lines) {
     if (n < kwelar::MaxComponents) s.ZapisNslozky(static_cast<int16_t>(n + 1), 0);
 }
 
+//! Loads the records of the requested components; a mixture that does not load is shown,
+//! on either side, and the load goes on.
 void loadMixture(kwelar::Smes& s) {
     step([&] {
         if (s.Inikwl().toInteger() == 0) platform::msgBox("Nenačtena řádně data z KWELAR.DRC!", 16, Title);
