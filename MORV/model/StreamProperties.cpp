@@ -42,6 +42,9 @@ Variant MixtureProperties::ObjRozL(const Variant&, const VArray&) {
 Variant MixtureProperties::ETAG(const Variant&, const VArray&) {
     missing("ETAG");
 }
+Variant MixtureProperties::RROGW(const Variant&, const Variant&, const VArray&) {
+    missing("RROGW");
+}
 Variant MixtureProperties::ALAG(const Variant&, const VArray&) {
     missing("ALAG");
 }

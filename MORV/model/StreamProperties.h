@@ -42,6 +42,9 @@ public:
     // ---- Gas -------------------------------------------------------------------------------
     //! Viscosity [Pa.s].
     virtual platform::Variant ETAG(const platform::Variant& T, const platform::VArray& r) = 0;
+    //! Density of the real gas at the pressure p [Pa] [kg/m3].
+    virtual platform::Variant RROGW(const platform::Variant& T, const platform::Variant& p,
+                                    const platform::VArray& r) = 0;
     //! Thermal conductivity [W/m/K].
     virtual platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r) = 0;
     //! Heat capacity [J/kg/K].
@@ -67,6 +70,8 @@ public:
     platform::Variant SIGMA(const platform::Variant& T, const platform::VArray& r) override;
     platform::Variant ObjRozL(const platform::Variant& T, const platform::VArray& r) override;
     platform::Variant ETAG(const platform::Variant& T, const platform::VArray& r) override;
+    platform::Variant RROGW(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r) override;
     platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r) override;
     platform::Variant CPGW(const platform::Variant& T, const platform::VArray& r) override;
 
