@@ -181,6 +181,17 @@ public:
     platform::Variant z(int16_t i) const { return m_z(i); }
     void z(int16_t i, const platform::Variant& value) { m_z(i) = value; }
 
+    // ---- Friction factor and pressure drops (TARMSTTreni.cpp, TARMSTTlak.cpp) ------------
+    //! Darcy friction factor of a circular tube for any Reynolds number Re [-], inner
+    //! diameter d [m] and wall roughness EPS [m]: 64 / Re below 2200, a straight line from
+    //! 0.0291 at 2200 to the Colebrook value at 4000, the Colebrook value from 4000.
+    platform::Variant HLTR(const platform::Variant& Re, const platform::Variant& d,
+                           const platform::Variant& EPS) const;
+    //! Darcy friction factor of the Colebrook equation for turbulent flow, solved for
+    //! sqrt(lambda) by Newton steps from lambda = 0.1; more than 100 passes raise 6.
+    platform::Variant HLTU1(const platform::Variant& Re, const platform::Variant& d,
+                            const platform::Variant& EPS) const;
+
 private:
     std::shared_ptr<Proud> m_Tr;
     std::shared_ptr<Proud> m_Pl;
