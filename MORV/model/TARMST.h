@@ -191,6 +191,14 @@ public:
     //! sqrt(lambda) by Newton steps from lambda = 0.1; more than 100 passes raise 6.
     platform::Variant HLTU1(const platform::Variant& Re, const platform::Variant& d,
                             const platform::Variant& EPS) const;
+    //! Smallest element of x, compared from 1e30 down; 1e30 when none is below it.
+    platform::Variant Min(platform::VArray& x) const;
+    //! Tube-side pressure drop: friction and local losses of one pass, one turn, both
+    //! nozzles and the total `dPtr` [Pa], which Tlz receives when given.
+    void TlakZtrTrubky(platform::Variant* Tlz = nullptr);
+    //! Shell-side pressure drop: one bundle segment, one baffle window, both nozzles and the
+    //! total `dPpl` [Pa], which Tlz receives when given.
+    void TlakZtrPlast(platform::Variant* Tlz = nullptr);
 
 private:
     std::shared_ptr<Proud> m_Tr;
