@@ -25,10 +25,10 @@ inline constexpr int16_t initialMethod = 1;
 
 // Friction factor and pressure drops.
 
-//! The model's value of pi [-], used in every area and velocity of the pressure drops.
+//! pi as every formula of the model uses it [-]
 inline constexpr double pi = 3.1415;
-//! Absolute temperature of 0 °C [K]: the property members take kelvin.
-inline constexpr double zeroCelsius = 273.15;
+//! Offset of the kelvin scale: T [K] = t [°C] + kelvinOffset [K]
+inline constexpr double kelvinOffset = 273.15;
 
 //! Tube flow is laminar below this Reynolds number [-]: lambda = 64 / Re.
 inline constexpr double laminarReynolds = 2200.0;

@@ -20,7 +20,7 @@ VArray composition(const Proud& stream) {
 
 NozzleFluid nozzleFluid(Proud& stream, bool liquid, double T, const VArray& r) {
     StreamProperties& props = stream.properties();
-    const Variant kelvin(T + k::zeroCelsius);
+    const Variant kelvin(T + k::kelvinOffset);
     NozzleFluid fluid{};
     if (liquid) {
         fluid.rho = props.ROLW(kelvin, r).toDouble();
