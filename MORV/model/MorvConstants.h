@@ -23,4 +23,57 @@ inline constexpr int16_t lastResidual = 21;
 //! Heat-transfer method of the condensing side of a new condensation model.
 inline constexpr int16_t initialMethod = 1;
 
+// Friction factor and pressure drops.
+
+//! pi as every formula of the model uses it [-]
+inline constexpr double pi = 3.1415;
+//! Offset of the kelvin scale: T [K] = t [°C] + kelvinOffset [K]
+inline constexpr double kelvinOffset = 273.15;
+
+//! Tube flow is laminar below this Reynolds number [-]: lambda = 64 / Re.
+inline constexpr double laminarReynolds = 2200.0;
+//! Tube flow is turbulent from this Reynolds number [-] (Colebrook equation).
+inline constexpr double turbulentReynolds = 4000.0;
+//! Friction factor at the start of the transition zone, Re = 2200 [-].
+inline constexpr double transitionFriction = 0.0291;
+//! Start value of the friction factor of the Colebrook iteration [-].
+inline constexpr double colebrookStart = 0.1;
+//! The iteration ends when the relative change of sqrt(lambda) is at most this [-].
+inline constexpr double colebrookTolerance = 1e-5;
+//! sqrt(lambda) that replaces a Newton value of 0 or below [-].
+inline constexpr double colebrookRestart = 0.0001;
+//! Most passes of the Colebrook iteration; one more raises 6 (converging arguments need
+//! at most about 20).
+inline constexpr int colebrookPasses = 100;
+
+//! Tube-side Reynolds number from which the smaller local losses of one pass apply [-].
+inline constexpr double tubeLossReynolds = 4000.0;
+//! Nozzle Reynolds number from which a tube-side nozzle loses one velocity head, not two [-].
+inline constexpr double tubeNozzleReynolds = 4000.0;
+//! Nozzle Reynolds number from which a shell-side nozzle loses one velocity head, not two [-].
+inline constexpr double shellNozzleReynolds = 10000.0;
+
+//! Shell-side flow is laminar below this Reynolds number of the hydraulic diameter [-].
+inline constexpr double shellLaminarReynolds = 100.0;
+//! The first laminar form of the bundle friction holds below this Reynolds number [-].
+inline constexpr double shellCreepingReynolds = 70.0;
+//! Highest shell-side Reynolds number the turbulent bundle friction is used with [-].
+inline constexpr double shellReynoldsCap = 40000.0;
+//! Lowest Reynolds number the in-line bundle friction is evaluated at [-].
+inline constexpr double inlineReynoldsFloor = 10000.0;
+//! Transverse pitch ratio below which the turbulent forms use the mean with this value [-].
+inline constexpr double transversePitchLimit = 1.5;
+//! Upper end of the interpolation between the laminar and the turbulent bundle friction [-].
+inline constexpr double shellTransitionReynolds = 2000.0;
+//! Bundles with fewer rows than this get the row correction of the friction [-].
+inline constexpr double fewRows = 10.0;
+//! A number of baffles below this counts as no baffle [-].
+inline constexpr double baffleThreshold = 0.9;
+//! Share of the segment pressure drop left when there is no baffle [-].
+inline constexpr double unbaffledShare = 0.2;
+//! Loss coefficient of one baffle window [velocity heads].
+inline constexpr double windowLoss = 1.5;
+//! Tolerance of |cos x - c| in the half-angle iteration of a baffle window [-].
+inline constexpr double windowAngleTolerance = 1e-5;
+
 } // namespace morv::k

@@ -44,6 +44,18 @@ public:
     Single dHvkor; //!< corrected heat of condensation of the condensation methods [J/kg]
     Int16 MetodaP; //!< heat-transfer method of the condensing side: 1, 2, 3, or 4 (fixed AlfaiK, AlfaoK)
 
+    // ---- Pressure drops (TARMMORVTlak.cpp) -----------------------------------------------
+    //! Tube-side pressure drop of `he`; when the tubes carry the condensing stream, the
+    //! passes and turns count half and the outlet nozzle carries the condensate. Tlz, when
+    //! given, receives the total `dPtr` [Pa].
+    void TlakZtrTrubky(platform::Variant* Tlz = nullptr);
+    //! Shell-side pressure drop of `he`; when the shell carries the condensing stream, the
+    //! segments and windows count half and the outlet nozzle carries the condensate. Tlz,
+    //! when given, receives the total `dPpl` [Pa].
+    void TlakZtrPlast(platform::Variant* Tlz = nullptr);
+    //! Smallest element of x, as `TARMST::Min`.
+    platform::Variant Min(platform::VArray& x) const;
+
 private:
     std::shared_ptr<TARMST> m_he;
 };

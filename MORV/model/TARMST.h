@@ -199,6 +199,25 @@ public:
     //! `SlozeniZadano` (0) after a completed load, empty after a failed one.
     platform::Variant NactiData(const std::string& FilNazev);
 
+    // ---- Friction factor and pressure drops (TARMSTTreni.cpp, TARMSTTlak.cpp) ------------
+    //! Darcy friction factor of a circular tube for any Reynolds number Re [-], inner
+    //! diameter d [m] and wall roughness EPS [m]: 64 / Re below 2200, a straight line from
+    //! 0.0291 at 2200 to the Colebrook value at 4000, the Colebrook value from 4000.
+    platform::Variant HLTR(const platform::Variant& Re, const platform::Variant& d,
+                           const platform::Variant& EPS) const;
+    //! Darcy friction factor of the Colebrook equation for turbulent flow, solved for
+    //! sqrt(lambda) by Newton steps from lambda = 0.1; more than 100 passes raise 6.
+    platform::Variant HLTU1(const platform::Variant& Re, const platform::Variant& d,
+                            const platform::Variant& EPS) const;
+    //! Smallest element of x, compared from 1e30 down; 1e30 when none is below it.
+    platform::Variant Min(platform::VArray& x) const;
+    //! Tube-side pressure drop: friction and local losses of one pass, one turn, both
+    //! nozzles and the total `dPtr` [Pa], which Tlz receives when given.
+    void TlakZtrTrubky(platform::Variant* Tlz = nullptr);
+    //! Shell-side pressure drop: one bundle segment, one baffle window, both nozzles and the
+    //! total `dPpl` [Pa], which Tlz receives when given.
+    void TlakZtrPlast(platform::Variant* Tlz = nullptr);
+
 private:
     std::shared_ptr<Proud> m_Tr;
     std::shared_ptr<Proud> m_Pl;
