@@ -15,4 +15,10 @@ kwelar::Smes& Proud::S() {
     return *m_S;
 }
 
+StreamProperties& Proud::properties() {
+    if (m_properties) return *m_properties;
+    if (!m_mixtureProperties) m_mixtureProperties = std::make_unique<MixtureProperties>(*this);
+    return *m_mixtureProperties;
+}
+
 } // namespace morv

@@ -5,6 +5,7 @@
 //! Both halves of a property carry its name: `m()` reads the flow, `m(v)` assigns it.
 
 #include "KWELARdll/model/Smes.h"
+#include "MORV/model/StreamProperties.h"
 #include "MorvModel/MorvModelExport.h"
 #include "Platform/Array.h"
 
@@ -60,6 +61,13 @@ public:
     double Xm(int16_t Index) const { return m_Xm(Index); }
     void Xm(int16_t Index, double value) { m_Xm(Index) = value; }
 
+    // ---- Property calls of the condenser model ------------------------------------------
+    //! The properties the condenser model evaluates for this stream: those of the mixture
+    //! object `S`, unless a source of its own has been set.
+    StreamProperties& properties();
+    //! Sets the stream's own property source; nullptr returns to the mixture object `S`.
+    void properties(std::shared_ptr<StreamProperties> source) noexcept { m_properties = std::move(source); }
+
 private:
     std::string m_Nazev;
     int16_t m_Num = 0;
@@ -71,6 +79,8 @@ private:
     std::shared_ptr<kwelar::Smes> m_S;
     platform::DArray m_Xh;
     platform::DArray m_Xm;
+    std::shared_ptr<StreamProperties> m_properties; //!< the stream's own source, or none
+    std::unique_ptr<MixtureProperties> m_mixtureProperties;
 };
 
 } // namespace morv
