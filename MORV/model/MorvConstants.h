@@ -18,17 +18,24 @@ inline constexpr int16_t lastAuxiliary = 10;
 //! Highest index of the program-wide residual array `Rezidua`.
 inline constexpr int16_t lastResidual = 21;
 
+// Physical constants of the heat-transfer correlations. The model keeps its own rounded pi
+// in every formula, and the Archimedes number of condensation on the bundle its own g.
+
+//! pi as every formula of the model uses it [-]
+inline constexpr double pi = 3.1415;
+//! Acceleration due to gravity [m/s2]
+inline constexpr double g = 9.80665;
+//! Acceleration due to gravity in the Archimedes number of condensation on the bundle [m/s2]
+inline constexpr double gArchimedesShell = 9.806;
+//! Offset of the kelvin scale: T [K] = t [°C] + kelvinOffset [K]
+inline constexpr double kelvinOffset = 273.15;
+
 // Initial settings.
 
 //! Heat-transfer method of the condensing side of a new condensation model.
 inline constexpr int16_t initialMethod = 1;
 
 // Friction factor and pressure drops.
-
-//! pi as every formula of the model uses it [-]
-inline constexpr double pi = 3.1415;
-//! Offset of the kelvin scale: T [K] = t [°C] + kelvinOffset [K]
-inline constexpr double kelvinOffset = 273.15;
 
 //! Tube flow is laminar below this Reynolds number [-]: lambda = 64 / Re.
 inline constexpr double laminarReynolds = 2200.0;
@@ -75,5 +82,12 @@ inline constexpr double unbaffledShare = 0.2;
 inline constexpr double windowLoss = 1.5;
 //! Tolerance of |cos x - c| in the half-angle iteration of a baffle window [-].
 inline constexpr double windowAngleTolerance = 1e-5;
+
+// Heat-transfer methods.
+
+//! The method that takes the fixed coefficients AlfaiK, AlfaoK in place of the correlations.
+inline constexpr int16_t fixedCoefficientMethod = 4;
+//! The method a number above the last one is lowered to on the shell side.
+inline constexpr int16_t fallbackMethod = 3;
 
 } // namespace morv::k

@@ -56,6 +56,20 @@ public:
     //! Smallest element of x, as `TARMST::Min`.
     platform::Variant Min(platform::VArray& x) const;
 
+    // ---- Heat transfer of the condensing side (TARMMORVKondenzace.cpp) ---------------------
+    // A side whose medium is a liquid is handed to the single-phase method of `he`; on the
+    // other side the vapour condenses. One pass per call: the wall temperature comes from the
+    // previous coefficient.
+
+    //! Heat transfer inside the tubes: the inner wall temperature, the condensate's properties
+    //! and numbers (Hustko, Cpko, Viskko, Vodko, Prko, dHvkor, Ar, K32, Reko), and Alfai, NuT
+    //! of in-tube condensation in horizontal tubes or film condensation in vertical tubes.
+    void PrestupTrubky();
+    //! Heat transfer outside the tubes: the outer wall temperature, the condensate's
+    //! properties and numbers, Alfao and NuP of film condensation on a horizontal or vertical
+    //! bundle with its row, vapour-velocity, wave and inert-gas corrections, Mezer and Nuko.
+    void PrestupPlast();
+
 private:
     std::shared_ptr<TARMST> m_he;
 };

@@ -133,6 +133,20 @@ public:
     Int16 PlTyp;               //!< the same for the shell stream
     platform::Variant Mezer;   //!< voidage of the tube bundle [-]
 
+    // ---- Single-phase heat transfer (TARMSTPrestup.cpp) ----------------------------------
+    // One pass per call: the wall temperature comes from the previous coefficient. Both read
+    // the method selector of the program's condensation model: 4 replaces the correlation's
+    // coefficient by the fixed one (AlfaiK, AlfaoK).
+
+    //! Heat transfer inside the tubes: the mean temperatures Tsi, Tso of the trial vector,
+    //! the inner wall temperature Twi, the viscosity at the wall ViskwTr, and NuT and Alfai
+    //! by the laminar, transition or turbulent correlation of ReT.
+    void PrestupTrubky();
+    //! Heat transfer across the tube bundle: the outer wall temperature Two, the wall
+    //! viscosity ViskwPl, NuP and Alfao by the tube-bank correlation of ReP, the arrangement,
+    //! the pitch ratio and the number of rows, and the bundle voidage Mezer.
+    void PrestupPlast();
+
     // ---- Pressure drop -------------------------------------------------------------------
     platform::Variant ReTdp;   //!< not used
     platform::Variant RePdp;   //!< not used

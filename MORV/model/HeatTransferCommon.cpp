@@ -1,0 +1,51 @@
+#include "MORV/model/HeatTransferCommon.h"
+
+#include "MORV/model/MorvConstants.h"
+#include "Platform/Checked.h"
+
+#include <cmath>
+
+namespace morv::heat {
+
+namespace chk = platform::chk;
+using platform::Variant;
+
+platform::VArray composition(Proud& stream) {
+    platform::VArray r(0, k::lastFraction);
+    const int32_t n = stream.properties().Nsloz().toLong();
+    for (int32_t i = 1; i <= n; ++i)
+        r(i) = stream.Xm(static_cast<int16_t>(i));
+    return r;
+}
+
+void storeMeanTemperatures(TARMST& he) {
+    he.Tsi = chk::add(he.xx(3).toDouble(), he.xx(5).toDouble()) / 2.0;
+    he.Tso = chk::add(he.xx(4).toDouble(), he.xx(6).toDouble()) / 2.0;
+}
+
+double innerWallTemperature(const TARMST& he) {
+    const double Tsi = he.Tsi.toDouble();
+    const double Tso = he.Tso.toDouble();
+    const float F = chk::single(chk::div(
+        chk::mul(static_cast<double>(he.TrTyp) * static_cast<double>(he.Kprostup), he.Dtrubo), he.Dtrubi));
+    const double resistance = chk::add(chk::div(1.0, he.Alfai.toDouble()), he.Zneci);
+    return chk::add(Tsi, chk::mul(chk::mul(F, resistance), std::fabs(chk::sub(Tsi, Tso))));
+}
+
+double outerWallTemperature(const TARMST& he) {
+    const double Tsi = he.Tsi.toDouble();
+    const double Tso = he.Tso.toDouble();
+    const double resistance = chk::add(chk::div(1.0, he.Alfao.toDouble()), he.Zneco);
+    const double flux =
+        chk::mul(static_cast<double>(he.PlTyp) * static_cast<double>(he.Kprostup), resistance);
+    return chk::add(Tso, chk::mul(flux, std::fabs(chk::sub(Tsi, Tso))));
+}
+
+double bundleVoidage(const TARMST& he) {
+    float solid = chk::single(chk::div(he.Dtrubo, he.sL));
+    if (1.0f > chk::single(chk::div(he.sL, he.Dtrubo)))
+        solid = chk::single(chk::div(chk::div(chk::mul(he.Dtrubo, he.Dtrubo), he.sL), he.sT));
+    return 1.0 - (k::pi / 4.0) * solid;
+}
+
+} // namespace morv::heat
