@@ -70,4 +70,20 @@ inline constexpr double splineChordSlope = -9998.999;
 //! Limits of an integral closer than this are taken as equal: the integral is 0.
 inline constexpr double splineIntegralWidth = 1e-9;
 
+// Runge-Kutta-Merson integration.
+
+//! Most trial steps one call makes.
+inline constexpr int32_t rkmStepLimit = 15000;
+//! Smallest step size in magnitude (units of the abscissa); also the first step of a new object.
+inline constexpr double rkmMinStep = 1e-5;
+//! A tolerance below this floor is replaced by rkmDefaultDelta (general-value form).
+inline constexpr double rkmDeltaFloor = 1e-8;
+inline constexpr double rkmDefaultDelta = 1e-4;
+//! A tolerance below this floor is replaced by rkmDefaultDeltaD (double-precision form).
+inline constexpr double rkmDeltaFloorD = 1e-15;
+inline constexpr double rkmDefaultDeltaD = 1e-7;
+//! Safety factor and exponent of the step adjustment h = h * 0.8 * (Delta / err)^0.2.
+inline constexpr double rkmSafety = 0.8;
+inline constexpr double rkmStepExponent = 0.2;
+
 } // namespace ralvo::constants

@@ -14,7 +14,9 @@
 //!   by zero (11), a value unfit for arithmetic (13) or any error raised in a member of the
 //!   function object ends the call and reaches the caller unchanged; by-reference arguments
 //!   and arrays keep what the member had written into them up to that moment;
-//! - numerical failures that are not run-time errors are reported in the status argument ID.
+//! - numerical failures that are not run-time errors are reported in the status argument ID;
+//! - Rkm and Rkmd keep the step of their continued integration in the object, one per form,
+//!   as Sinterp and Sinterpd keep their table; no other member keeps anything between calls.
 
 #include "Platform/Array.h"
 #include "Platform/Variant.h"
@@ -51,6 +53,18 @@ public:
     //! columns 1..n, NCOL right-hand sides in columns n+1..n+NCOL, replaced by the solutions.
     //! ID ends as 0 (solved) or 1 (the largest available pivot is below 1e-6).
     void Gauss(platform::Variant n, platform::VArray& a, platform::Variant NCOL, platform::Variant& ID);
+
+    //! Runge-Kutta-Merson integration of Y' = f(x, Y), nn equations, from xb to xe with the step
+    //! size controlled so that the error estimate of each step stays within Delta (below 1e-8
+    //! taken as 1e-4). G.FKT(nn, xb, Y, DY, zz) gives the derivatives, five calls per trial
+    //! step, with xb and Y holding the stage abscissa and state. On return xb stands at xe and
+    //! Y holds the state there. Star > 0 starts with one step over the whole interval; 0 or
+    //! less continues with the step saved by the previous call of this object (1e-5 at first),
+    //! turned towards xe. Star becomes -1 once the step has been adjusted. A call makes at most
+    //! 15000 trial steps; one that runs out of them returns with xb short of xe and Y the state
+    //! at xb, Star and the saved step ready for a further call.
+    void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, platform::Variant& xe,
+             platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
 
     //! Lagrange interpolation in the table X(1..n), Y(1..n) at XI with the M table points
     //! around it (M default 4). The table is first sorted in place by ascending abscissa
@@ -130,6 +144,10 @@ public:
     //! Gauss in double precision, with the same pivot threshold 1e-6.
     void Gaussd(platform::Variant n, platform::DArray& a, platform::Variant NCOL, platform::Variant& ID);
 
+    //! Rkm in double precision, with its own saved step; a Delta below 1e-15 is taken as 1e-7.
+    void Rkmd(Uloha& G, platform::Variant nn, double& xb, double& xe, platform::DArray& Y, double Delta,
+              platform::Variant& Star, platform::DArray& zz);
+
     //! Flagr in double precision.
     double Flagrd(platform::Variant n, platform::DArray& X, platform::DArray& Y, double XI,
                   std::optional<platform::Variant> M = std::nullopt);
@@ -196,6 +214,10 @@ private:
     platform::VArray m_sinterpY2;
     //! Second derivatives of the last table Sinterpd built.
     platform::DArray m_sinterpY2d;
+    //! The step with which the next Rkm call continues (0 in a new object).
+    platform::Variant m_rkmSavedStep;
+    //! The same for Rkmd.
+    double m_rkmdSavedStep = 0.0;
 };
 
 } // namespace ralvo
