@@ -86,4 +86,23 @@ inline constexpr double rkmDefaultDeltaD = 1e-7;
 inline constexpr double rkmSafety = 0.8;
 inline constexpr double rkmStepExponent = 0.2;
 
+// Rosenbrock minimisation.
+
+//! Default tolerance on the step lengths (general-value and double-precision form).
+inline constexpr double fminEpsa = 1e-4;
+inline constexpr double fminEpsaD = 1e-7;
+//! Default limit of counted trials.
+inline constexpr int16_t fminTrials = 1000;
+inline constexpr int16_t fminTrialsD = 2000;
+//! A given limit below this is replaced by fminSmallLimitReplacement (both forms).
+inline constexpr int16_t fminSmallestLimit = 11;
+inline constexpr int16_t fminSmallLimitReplacement = 2000;
+//! Step length of a cycle: fminFirstStep / (trials counted + 1).
+inline constexpr double fminFirstStep = 0.02;
+//! Factor of a step after a success, and after a failure (reversed).
+inline constexpr int16_t fminExpansion = 3;
+inline constexpr double fminContraction = -0.5;
+//! Added to the norm of a direction before dividing by it, so a zero direction stays finite.
+inline constexpr double fminNormGuard = 1e-20;
+
 } // namespace ralvo::constants

@@ -16,7 +16,9 @@
 //!   and arrays keep what the member had written into them up to that moment;
 //! - numerical failures that are not run-time errors are reported in the status argument ID;
 //! - Rkm and Rkmd keep the step of their continued integration in the object, one per form,
-//!   as Sinterp and Sinterpd keep their table; no other member keeps anything between calls.
+//!   as Sinterp and Sinterpd keep their table; no other member keeps anything between calls;
+//! - an optional argument passed by reference (itmax of the minimisers) is a pointer, nullptr
+//!   when left out.
 
 #include "Platform/Array.h"
 #include "Platform/Variant.h"
@@ -65,6 +67,15 @@ public:
     //! at xb, Star and the saved step ready for a further call.
     void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, platform::Variant& xe,
              platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
+
+    //! Rosenbrock's method of rotating coordinates: a minimum of G.F(X) over X(1..n), searched
+    //! from the start point in X. Returns the lowest value found and leaves its point in X.
+    //! Ends when every step length is below EPSA (default 1e-4), or after itmax counted trials
+    //! (default 1000; a given itmax below 11 means 2000) with the "FMIN" box. A given itmax
+    //! receives the number of trials counted.
+    platform::Variant Fmin(Uloha& G, platform::Variant n, platform::VArray& X,
+                           std::optional<platform::Variant> EPSA = std::nullopt,
+                           platform::Variant* itmax = nullptr);
 
     //! Lagrange interpolation in the table X(1..n), Y(1..n) at XI with the M table points
     //! around it (M default 4). The table is first sorted in place by ascending abscissa
@@ -147,6 +158,10 @@ public:
     //! Rkm in double precision, with its own saved step; a Delta below 1e-15 is taken as 1e-7.
     void Rkmd(Uloha& G, platform::Variant nn, double& xb, double& xe, platform::DArray& Y, double Delta,
               platform::Variant& Star, platform::DArray& zz);
+
+    //! Fmin in double precision. Defaults: EPSA 1e-7, itmax 2000.
+    double Fmind(Uloha& G, platform::Variant n, platform::DArray& X,
+                 std::optional<platform::Variant> EPSA = std::nullopt, platform::Variant* itmax = nullptr);
 
     //! Flagr in double precision.
     double Flagrd(platform::Variant n, platform::DArray& X, platform::DArray& Y, double XI,
