@@ -105,4 +105,21 @@ inline constexpr double fminContraction = -0.5;
 //! Added to the norm of a direction before dividing by it, so a zero direction stays finite.
 inline constexpr double fminNormGuard = 1e-20;
 
+// Nelder-Mead minimisation.
+
+//! Default tolerance: the spread of the vertex values must fall below Eps * Eps.
+inline constexpr double fmin1Eps = 1e-4;
+inline constexpr double fmin1EpsD = 1e-7;
+//! Default iteration limit; a given limit below fminSmallestLimit is replaced by the default.
+inline constexpr int16_t fmin1Iterations = 1000;
+inline constexpr int16_t fmin1IterationsD = 2000;
+//! Reflection, contraction and expansion factors.
+inline constexpr double fmin1Alpha = 1.0;
+inline constexpr double fmin1Beta = 0.5;
+inline constexpr double fmin1Gamma = 2.0;
+//! Edge length of the initial simplex (units of X).
+inline constexpr double fmin1Edge = 0.1;
+//! Divisor of the initial simplex offsets, a rounded square root of 2.
+inline constexpr double fmin1RootTwo = 1.42;
+
 } // namespace ralvo::constants

@@ -77,6 +77,16 @@ public:
                            std::optional<platform::Variant> EPSA = std::nullopt,
                            platform::Variant* itmax = nullptr);
 
+    //! Nelder-Mead simplex: a minimum of G.F(X) over X(1..NX) from the start point in X. Ends
+    //! when the spread of the vertex values around the value at their centroid is below
+    //! Eps * Eps (default Eps 1e-4), or after itmax iterations (default 1000, also for a given
+    //! itmax below 11) without a message. Returns the lowest vertex value at the start of the
+    //! last iteration and leaves that iteration's centroid in X. A given itmax receives the
+    //! number of iterations made.
+    platform::Variant Fmin1(Uloha& G, platform::Variant NX, platform::VArray& X,
+                            std::optional<platform::Variant> Eps = std::nullopt,
+                            platform::Variant* itmax = nullptr);
+
     //! Lagrange interpolation in the table X(1..n), Y(1..n) at XI with the M table points
     //! around it (M default 4). The table is first sorted in place by ascending abscissa
     //! (equal abscissae keep their order); the window of M points starts at the first abscissa
@@ -162,6 +172,10 @@ public:
     //! Fmin in double precision. Defaults: EPSA 1e-7, itmax 2000.
     double Fmind(Uloha& G, platform::Variant n, platform::DArray& X,
                  std::optional<platform::Variant> EPSA = std::nullopt, platform::Variant* itmax = nullptr);
+
+    //! Fmin1 in double precision. Defaults: Eps 1e-7, itmax 2000 (also for a given itmax below 11).
+    double Fmin1d(Uloha& G, platform::Variant NX, platform::DArray& X,
+                  std::optional<platform::Variant> Eps = std::nullopt, platform::Variant* itmax = nullptr);
 
     //! Flagr in double precision.
     double Flagrd(platform::Variant n, platform::DArray& X, platform::DArray& Y, double XI,

@@ -51,7 +51,7 @@ inline double banana(const std::vector<double>& x) {
     return 100 * a * a + b * b;
 }
 
-//! The rotating-coordinates search (Fmin) of each form.
+//! The rotating-coordinates search (Fmin) and the simplex (Fmin1) of each form.
 struct Minimisers {
     template <class Form>
     static double fmin(ralvo::Ralvo& r, ralvo::Uloha& G, int n, typename Form::Array& X,
@@ -60,6 +60,14 @@ struct Minimisers {
             return toDouble(r.Fmin(G, Variant(int16_t(n)), X, eps, itmax));
         else
             return r.Fmind(G, Variant(int16_t(n)), X, eps, itmax);
+    }
+    template <class Form>
+    static double fmin1(ralvo::Ralvo& r, ralvo::Uloha& G, int n, typename Form::Array& X,
+                        std::optional<Variant> eps = std::nullopt, Variant* itmax = nullptr) {
+        if constexpr (std::is_same_v<Form, GeneralForm>)
+            return toDouble(r.Fmin1(G, Variant(int16_t(n)), X, eps, itmax));
+        else
+            return r.Fmin1d(G, Variant(int16_t(n)), X, eps, itmax);
     }
 };
 
