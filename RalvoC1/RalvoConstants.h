@@ -122,4 +122,28 @@ inline constexpr double fmin1Edge = 0.1;
 //! Divisor of the initial simplex offsets, a rounded square root of 2.
 inline constexpr double fmin1RootTwo = 1.42;
 
+// Rutishauser LR eigenvalues.
+
+//! Default iteration limit.
+inline constexpr int16_t lrIterations = 50;
+//! Default period of the elimination step when it is allowed.
+inline constexpr int16_t lrSweepPeriod = 5;
+//! Default tolerances (general-value form): convergence of the sub-diagonal sum, equal
+//! eigenvalues, largest sub-diagonal sum for eigenvectors, sub-diagonal sum for the elimination.
+inline constexpr double lrEps1 = 1e-6;
+inline constexpr double lrEps2 = 1e-3;
+inline constexpr double lrEps3 = 1e-4;
+inline constexpr double lrEps4 = 0.05;
+//! The same in double precision.
+inline constexpr double lrEps1D = 1e-9;
+inline constexpr double lrEps2D = 1e-6;
+inline constexpr double lrEps3D = 1e-7;
+inline constexpr double lrEps4D = 5e-5;
+//! Smallest usable diagonal element of R (absolute).
+inline constexpr double lrMinPivot = 1e-15;
+//! Band elements below this magnitude are set to 0 after each iteration.
+inline constexpr double lrClearing = 1e-10;
+//! Written into U(1, 1) when a pivot vanishes.
+inline constexpr double lrFailureMark = -99.9999;
+
 } // namespace ralvo::constants

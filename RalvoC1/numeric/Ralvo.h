@@ -111,6 +111,27 @@ public:
     //! X^-n + a(1) X^(-n-1) + ... + a(-n) for n < 0, and 0 (double precision) for n = 0.
     platform::Variant Polyn(platform::Variant n, const platform::Variant& X, const platform::VArray& a);
 
+    //! Eigenvalues of the matrix a(1..n, 1..n) by the LR transformation of Rutishauser: b(i, i)
+    //! receives the i-th eigenvalue, and with eigvec the column j of U the normalised
+    //! eigenvector of b(j, j). stripd restricts the work to a tridiagonal band (ignored for
+    //! n = 1), sweep allows an elimination step every freq iterations once the sub-diagonal sum
+    //! is below eps4. iter is the iteration in which the sub-diagonal sum fell below eps1, or
+    //! itmax + 1. With eigvec, tag1 reports a sub-diagonal sum above eps3 and tag2 two diagonal
+    //! elements closer than eps2; no eigenvectors are computed then. A vanishing pivot ends the
+    //! call with U(1, 1) = -99.9999. Defaults: eigvec, stripd, sweep False; freq 5 with sweep,
+    //! else 0; itmax 50; eps1 1e-6, eps2 1e-3, eps3 1e-4, eps4 0.05.
+    void Rutishauser(platform::Variant n, platform::VArray& a, platform::VArray& b, platform::VArray& U,
+                     platform::Variant& tag1, platform::Variant& tag2, platform::Variant& iter,
+                     std::optional<platform::Variant> eigvec = std::nullopt,
+                     std::optional<platform::Variant> stripd = std::nullopt,
+                     std::optional<platform::Variant> sweep = std::nullopt,
+                     std::optional<platform::Variant> freq = std::nullopt,
+                     std::optional<platform::Variant> itmax = std::nullopt,
+                     std::optional<platform::Variant> eps1 = std::nullopt,
+                     std::optional<platform::Variant> eps2 = std::nullopt,
+                     std::optional<platform::Variant> eps3 = std::nullopt,
+                     std::optional<platform::Variant> eps4 = std::nullopt);
+
     //! Inverse of ap(1..n, 1..n) into Ainv(1..n, 1..n) by Gaussian elimination with partial
     //! pivoting applied to the identity, then back substitution column by column; ap is only
     //! read. ID ends as 0 (inverted) or 1 (a pivot of magnitude at most EP, default 1e-6; Ainv
@@ -187,6 +208,17 @@ public:
 
     //! Polyn in double precision.
     double Polynd(platform::Variant n, const double& X, const platform::DArray& a);
+
+    //! Rutishauser in double precision. Defaults: eps1 1e-9, eps2 1e-6, eps3 1e-7, eps4 5e-5.
+    void Rutishauserd(platform::Variant n, platform::DArray& a, platform::DArray& b, platform::DArray& U,
+                      platform::Variant& tag1, platform::Variant& tag2, platform::Variant& iter,
+                      std::optional<platform::Variant> eigvec = std::nullopt,
+                      std::optional<platform::Variant> stripd = std::nullopt,
+                      std::optional<platform::Variant> sweep = std::nullopt,
+                      std::optional<platform::Variant> freq = std::nullopt,
+                      std::optional<platform::Variant> itmax = std::nullopt,
+                      std::optional<double> eps1 = std::nullopt, std::optional<double> eps2 = std::nullopt,
+                      std::optional<double> eps3 = std::nullopt, std::optional<double> eps4 = std::nullopt);
 
     //! Invert in double precision; the default pivot threshold EP is 1e-13.
     void Invertd(const platform::Variant& n, const platform::DArray& ap, platform::DArray& Ainv,
