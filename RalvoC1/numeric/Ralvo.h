@@ -65,7 +65,7 @@ public:
     //! turned towards xe. Star becomes -1 once the step has been adjusted. A call makes at most
     //! 15000 trial steps; one that runs out of them returns with xb short of xe and Y the state
     //! at xb, Star and the saved step ready for a further call.
-    void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, platform::Variant& xe,
+    void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, const platform::Variant& xe,
              platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
 
     //! Rosenbrock's method of rotating coordinates: a minimum of G.F(X) over X(1..n), searched
@@ -120,7 +120,7 @@ public:
     //! elements closer than eps2; no eigenvectors are computed then. A vanishing pivot ends the
     //! call with U(1, 1) = -99.9999. Defaults: eigvec, stripd, sweep False; freq 5 with sweep,
     //! else 0; itmax 50; eps1 1e-6, eps2 1e-3, eps3 1e-4, eps4 0.05.
-    void Rutishauser(platform::Variant n, platform::VArray& a, platform::VArray& b, platform::VArray& U,
+    void Rutishauser(platform::Variant n, const platform::VArray& a, platform::VArray& b, platform::VArray& U,
                      platform::Variant& tag1, platform::Variant& tag2, platform::Variant& iter,
                      std::optional<platform::Variant> eigvec = std::nullopt,
                      std::optional<platform::Variant> stripd = std::nullopt,
@@ -187,7 +187,7 @@ public:
     void Gaussd(platform::Variant n, platform::DArray& a, platform::Variant NCOL, platform::Variant& ID);
 
     //! Rkm in double precision, with its own saved step; a Delta below 1e-15 is taken as 1e-7.
-    void Rkmd(Uloha& G, platform::Variant nn, double& xb, double& xe, platform::DArray& Y, double Delta,
+    void Rkmd(Uloha& G, platform::Variant nn, double& xb, const double& xe, platform::DArray& Y, double Delta,
               platform::Variant& Star, platform::DArray& zz);
 
     //! Fmin in double precision. Defaults: EPSA 1e-7, itmax 2000.
@@ -210,9 +210,9 @@ public:
     double Polynd(platform::Variant n, const double& X, const platform::DArray& a);
 
     //! Rutishauser in double precision. Defaults: eps1 1e-9, eps2 1e-6, eps3 1e-7, eps4 5e-5.
-    void Rutishauserd(platform::Variant n, platform::DArray& a, platform::DArray& b, platform::DArray& U,
-                      platform::Variant& tag1, platform::Variant& tag2, platform::Variant& iter,
-                      std::optional<platform::Variant> eigvec = std::nullopt,
+    void Rutishauserd(platform::Variant n, const platform::DArray& a, platform::DArray& b,
+                      platform::DArray& U, platform::Variant& tag1, platform::Variant& tag2,
+                      platform::Variant& iter, std::optional<platform::Variant> eigvec = std::nullopt,
                       std::optional<platform::Variant> stripd = std::nullopt,
                       std::optional<platform::Variant> sweep = std::nullopt,
                       std::optional<platform::Variant> freq = std::nullopt,

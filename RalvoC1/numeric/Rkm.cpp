@@ -56,7 +56,7 @@ void rkmIntegrate(Uloha& G, const Variant& nnArg, typename P::Num& xb, const typ
     if (!wholeRest) {
         h = savedStep;
         const Num towards = P::sgn(P::sub(xe, xb));
-        if (towards != zero && P::sgn(h) != towards) h = P::sub(zero, h);
+        if (towards != zero && P::sgn(h) != towards) h = P::neg(h);
     }
 
     // Step adjustment after a rejected step or an accepted one with an error estimate > 0.
@@ -138,14 +138,14 @@ void rkmIntegrate(Uloha& G, const Variant& nnArg, typename P::Num& xb, const typ
 
 } // namespace
 
-void Ralvo::Rkm(Uloha& G, Variant nn, Variant& xb, Variant& xe, VArray& Y, Variant Delta, Variant& Star,
+void Ralvo::Rkm(Uloha& G, Variant nn, Variant& xb, const Variant& xe, VArray& Y, Variant Delta, Variant& Star,
                 VArray& zz) {
     rkmIntegrate<detail::GeneralValues>(G, nn, xb, xe, Y, Delta, Star, zz, m_rkmSavedStep,
                                         Variant(constants::rkmDeltaFloor),
                                         Variant(constants::rkmDefaultDelta));
 }
 
-void Ralvo::Rkmd(Uloha& G, Variant nn, double& xb, double& xe, DArray& Y, double Delta, Variant& Star,
+void Ralvo::Rkmd(Uloha& G, Variant nn, double& xb, const double& xe, DArray& Y, double Delta, Variant& Star,
                  DArray& zz) {
     rkmIntegrate<detail::DoubleValues>(G, nn, xb, xe, Y, Delta, Star, zz, m_rkmdSavedStep,
                                        constants::rkmDeltaFloorD, constants::rkmDefaultDeltaD);

@@ -35,7 +35,7 @@ template <class Num> struct LrSettings {
 // U = (unit lower part of P) (unit upper part of P), each column scaled to length 1.
 // Sums are accumulated from 0 in the order of their index and then added or subtracted.
 template <class P>
-void lrEigen(const Variant& nArg, typename P::Array& a, typename P::Array& b, typename P::Array& U,
+void lrEigen(const Variant& nArg, const typename P::Array& a, typename P::Array& b, typename P::Array& U,
              Variant& tag1, Variant& tag2, Variant& iter, const LrSettings<typename P::Num>& o) {
     using Num = typename P::Num;
     using Array = typename P::Array;
@@ -231,7 +231,7 @@ LrSettings<Num> lrSettings(const std::optional<Variant>& eigvec, const std::opti
 
 } // namespace
 
-void Ralvo::Rutishauser(Variant n, VArray& a, VArray& b, VArray& U, Variant& tag1, Variant& tag2,
+void Ralvo::Rutishauser(Variant n, const VArray& a, VArray& b, VArray& U, Variant& tag1, Variant& tag2,
                         Variant& iter, std::optional<Variant> eigvec, std::optional<Variant> stripd,
                         std::optional<Variant> sweep, std::optional<Variant> freq,
                         std::optional<Variant> itmax, std::optional<Variant> eps1,
@@ -244,7 +244,7 @@ void Ralvo::Rutishauser(Variant n, VArray& a, VArray& b, VArray& U, Variant& tag
     lrEigen<detail::GeneralValues>(n, a, b, U, tag1, tag2, iter, o);
 }
 
-void Ralvo::Rutishauserd(Variant n, DArray& a, DArray& b, DArray& U, Variant& tag1, Variant& tag2,
+void Ralvo::Rutishauserd(Variant n, const DArray& a, DArray& b, DArray& U, Variant& tag1, Variant& tag2,
                          Variant& iter, std::optional<Variant> eigvec, std::optional<Variant> stripd,
                          std::optional<Variant> sweep, std::optional<Variant> freq,
                          std::optional<Variant> itmax, std::optional<double> eps1, std::optional<double> eps2,
