@@ -70,4 +70,80 @@ inline constexpr double splineChordSlope = -9998.999;
 //! Limits of an integral closer than this are taken as equal: the integral is 0.
 inline constexpr double splineIntegralWidth = 1e-9;
 
+// Runge-Kutta-Merson integration.
+
+//! Most trial steps one call makes.
+inline constexpr int32_t rkmStepLimit = 15000;
+//! Smallest step size in magnitude (units of the abscissa); also the first step of a new object.
+inline constexpr double rkmMinStep = 1e-5;
+//! A tolerance below this floor is replaced by rkmDefaultDelta (general-value form).
+inline constexpr double rkmDeltaFloor = 1e-8;
+inline constexpr double rkmDefaultDelta = 1e-4;
+//! A tolerance below this floor is replaced by rkmDefaultDeltaD (double-precision form).
+inline constexpr double rkmDeltaFloorD = 1e-15;
+inline constexpr double rkmDefaultDeltaD = 1e-7;
+//! Safety factor and exponent of the step adjustment h = h * 0.8 * (Delta / err)^0.2.
+inline constexpr double rkmSafety = 0.8;
+inline constexpr double rkmStepExponent = 0.2;
+
+// Rosenbrock minimisation.
+
+//! Default tolerance on the step lengths (general-value and double-precision form).
+inline constexpr double fminEpsa = 1e-4;
+inline constexpr double fminEpsaD = 1e-7;
+//! Default limit of counted trials.
+inline constexpr int16_t fminTrials = 1000;
+inline constexpr int16_t fminTrialsD = 2000;
+//! A given limit below this is replaced by fminSmallLimitReplacement (both forms).
+inline constexpr int16_t fminSmallestLimit = 11;
+inline constexpr int16_t fminSmallLimitReplacement = 2000;
+//! Step length of a cycle: fminFirstStep / (trials counted + 1).
+inline constexpr double fminFirstStep = 0.02;
+//! Factor of a step after a success, and after a failure (reversed).
+inline constexpr int16_t fminExpansion = 3;
+inline constexpr double fminContraction = -0.5;
+//! Added to the norm of a direction before dividing by it, so a zero direction stays finite.
+inline constexpr double fminNormGuard = 1e-20;
+
+// Nelder-Mead minimisation.
+
+//! Default tolerance: the spread of the vertex values must fall below Eps * Eps.
+inline constexpr double fmin1Eps = 1e-4;
+inline constexpr double fmin1EpsD = 1e-7;
+//! Default iteration limit; a given limit below fminSmallestLimit is replaced by the default.
+inline constexpr int16_t fmin1Iterations = 1000;
+inline constexpr int16_t fmin1IterationsD = 2000;
+//! Reflection, contraction and expansion factors.
+inline constexpr double fmin1Alpha = 1.0;
+inline constexpr double fmin1Beta = 0.5;
+inline constexpr double fmin1Gamma = 2.0;
+//! Edge length of the initial simplex (units of X).
+inline constexpr double fmin1Edge = 0.1;
+//! Divisor of the initial simplex offsets, a rounded square root of 2.
+inline constexpr double fmin1RootTwo = 1.42;
+
+// Rutishauser LR eigenvalues.
+
+//! Default iteration limit.
+inline constexpr int16_t lrIterations = 50;
+//! Default period of the elimination step when it is allowed.
+inline constexpr int16_t lrSweepPeriod = 5;
+//! Default tolerances (general-value form): convergence of the sub-diagonal sum, equal
+//! eigenvalues, largest sub-diagonal sum for eigenvectors, sub-diagonal sum for the elimination.
+inline constexpr double lrEps1 = 1e-6;
+inline constexpr double lrEps2 = 1e-3;
+inline constexpr double lrEps3 = 1e-4;
+inline constexpr double lrEps4 = 0.05;
+//! The same in double precision.
+inline constexpr double lrEps1D = 1e-9;
+inline constexpr double lrEps2D = 1e-6;
+inline constexpr double lrEps3D = 1e-7;
+inline constexpr double lrEps4D = 5e-5;
+//! Smallest usable diagonal element of R (absolute).
+inline constexpr double lrMinPivot = 1e-15;
+//! Band elements below this magnitude are set to 0 after each iteration.
+inline constexpr double lrClearing = 1e-10;
+//! Written into U(1, 1) when a pivot vanishes.
+inline constexpr double lrFailureMark = -99.9999;
+
 } // namespace ralvo::constants

@@ -38,6 +38,10 @@ struct GeneralValues {
     static Num exp(const Num& a) { return platform::chk::exp(a.toDouble()); }
     //! A general-value argument taken into this kind: kept as it is.
     static Num fromVariant(const platform::Variant& v) { return v; }
+    //! a ^ b, a double-precision number.
+    static Num pow(const Num& a, const Num& b) { return Num(platform::chk::pow(a.toDouble(), b.toDouble())); }
+    //! The sign of a as a 16-bit integer: -1, 0 or 1.
+    static Num sgn(const Num& a) { return Num(static_cast<int16_t>((a > Num()) - (a < Num()))); }
 };
 
 //! Double-precision numbers in checked arithmetic.
@@ -56,6 +60,9 @@ struct DoubleValues {
     static double exp(double a) { return platform::chk::exp(a); }
     //! A general-value argument taken into this kind: its double value.
     static double fromVariant(const platform::Variant& v) { return v.toDouble(); }
+    static double pow(double a, double b) { return platform::chk::pow(a, b); }
+    //! The sign of a: -1, 0 or 1.
+    static double sgn(double a) { return (a > 0.0) - (a < 0.0); }
 };
 
 //! The bound of a loop whose counter is a 16-bit integer: the counter would pass 32767 after

@@ -14,7 +14,11 @@
 //!   by zero (11), a value unfit for arithmetic (13) or any error raised in a member of the
 //!   function object ends the call and reaches the caller unchanged; by-reference arguments
 //!   and arrays keep what the member had written into them up to that moment;
-//! - numerical failures that are not run-time errors are reported in the status argument ID.
+//! - numerical failures that are not run-time errors are reported in the status argument ID;
+//! - Rkm and Rkmd keep the step of their continued integration in the object, one per form,
+//!   as Sinterp and Sinterpd keep their table; no other member keeps anything between calls;
+//! - an optional argument passed by reference (itmax of the minimisers) is a pointer, nullptr
+//!   when left out.
 
 #include "Platform/Array.h"
 #include "Platform/Variant.h"
@@ -52,6 +56,37 @@ public:
     //! ID ends as 0 (solved) or 1 (the largest available pivot is below 1e-6).
     void Gauss(platform::Variant n, platform::VArray& a, platform::Variant NCOL, platform::Variant& ID);
 
+    //! Runge-Kutta-Merson integration of Y' = f(x, Y), nn equations, from xb to xe with the step
+    //! size controlled so that the error estimate of each step stays within Delta (below 1e-8
+    //! taken as 1e-4). G.FKT(nn, xb, Y, DY, zz) gives the derivatives, five calls per trial
+    //! step, with xb and Y holding the stage abscissa and state. On return xb stands at xe and
+    //! Y holds the state there. Star > 0 starts with one step over the whole interval; 0 or
+    //! less continues with the step saved by the previous call of this object (1e-5 at first),
+    //! turned towards xe. Star becomes -1 once the step has been adjusted. A call makes at most
+    //! 15000 trial steps; one that runs out of them returns with xb short of xe and Y the state
+    //! at xb, Star and the saved step ready for a further call.
+    void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, const platform::Variant& xe,
+             platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
+
+    //! Rosenbrock's method of rotating coordinates: a minimum of G.F(X) over X(1..n), searched
+    //! from the start point in X. Returns the lowest value found and leaves its point in X.
+    //! Ends when every step length is below EPSA (default 1e-4), or after itmax counted trials
+    //! (default 1000; a given itmax below 11 means 2000) with the "FMIN" box. A given itmax
+    //! receives the number of trials counted.
+    platform::Variant Fmin(Uloha& G, platform::Variant n, platform::VArray& X,
+                           std::optional<platform::Variant> EPSA = std::nullopt,
+                           platform::Variant* itmax = nullptr);
+
+    //! Nelder-Mead simplex: a minimum of G.F(X) over X(1..NX) from the start point in X. Ends
+    //! when the spread of the vertex values around the value at their centroid is below
+    //! Eps * Eps (default Eps 1e-4), or after itmax iterations (default 1000, also for a given
+    //! itmax below 11) without a message. Returns the lowest vertex value at the start of the
+    //! last iteration and leaves that iteration's centroid in X. A given itmax receives the
+    //! number of iterations made.
+    platform::Variant Fmin1(Uloha& G, platform::Variant NX, platform::VArray& X,
+                            std::optional<platform::Variant> Eps = std::nullopt,
+                            platform::Variant* itmax = nullptr);
+
     //! Lagrange interpolation in the table X(1..n), Y(1..n) at XI with the M table points
     //! around it (M default 4). The table is first sorted in place by ascending abscissa
     //! (equal abscissae keep their order); the window of M points starts at the first abscissa
@@ -75,6 +110,27 @@ public:
     //! Horner value at X of a(1) X^n + ... + a(n) X + a(n+1) for n > 0, of the monic
     //! X^-n + a(1) X^(-n-1) + ... + a(-n) for n < 0, and 0 (double precision) for n = 0.
     platform::Variant Polyn(platform::Variant n, const platform::Variant& X, const platform::VArray& a);
+
+    //! Eigenvalues of the matrix a(1..n, 1..n) by the LR transformation of Rutishauser: b(i, i)
+    //! receives the i-th eigenvalue, and with eigvec the column j of U the normalised
+    //! eigenvector of b(j, j). stripd restricts the work to a tridiagonal band (ignored for
+    //! n = 1), sweep allows an elimination step every freq iterations once the sub-diagonal sum
+    //! is below eps4. iter is the iteration in which the sub-diagonal sum fell below eps1, or
+    //! itmax + 1. With eigvec, tag1 reports a sub-diagonal sum above eps3 and tag2 two diagonal
+    //! elements closer than eps2; no eigenvectors are computed then. A vanishing pivot ends the
+    //! call with U(1, 1) = -99.9999. Defaults: eigvec, stripd, sweep False; freq 5 with sweep,
+    //! else 0; itmax 50; eps1 1e-6, eps2 1e-3, eps3 1e-4, eps4 0.05.
+    void Rutishauser(platform::Variant n, const platform::VArray& a, platform::VArray& b, platform::VArray& U,
+                     platform::Variant& tag1, platform::Variant& tag2, platform::Variant& iter,
+                     std::optional<platform::Variant> eigvec = std::nullopt,
+                     std::optional<platform::Variant> stripd = std::nullopt,
+                     std::optional<platform::Variant> sweep = std::nullopt,
+                     std::optional<platform::Variant> freq = std::nullopt,
+                     std::optional<platform::Variant> itmax = std::nullopt,
+                     std::optional<platform::Variant> eps1 = std::nullopt,
+                     std::optional<platform::Variant> eps2 = std::nullopt,
+                     std::optional<platform::Variant> eps3 = std::nullopt,
+                     std::optional<platform::Variant> eps4 = std::nullopt);
 
     //! Inverse of ap(1..n, 1..n) into Ainv(1..n, 1..n) by Gaussian elimination with partial
     //! pivoting applied to the identity, then back substitution column by column; ap is only
@@ -130,6 +186,18 @@ public:
     //! Gauss in double precision, with the same pivot threshold 1e-6.
     void Gaussd(platform::Variant n, platform::DArray& a, platform::Variant NCOL, platform::Variant& ID);
 
+    //! Rkm in double precision, with its own saved step; a Delta below 1e-15 is taken as 1e-7.
+    void Rkmd(Uloha& G, platform::Variant nn, double& xb, const double& xe, platform::DArray& Y, double Delta,
+              platform::Variant& Star, platform::DArray& zz);
+
+    //! Fmin in double precision. Defaults: EPSA 1e-7, itmax 2000.
+    double Fmind(Uloha& G, platform::Variant n, platform::DArray& X,
+                 std::optional<platform::Variant> EPSA = std::nullopt, platform::Variant* itmax = nullptr);
+
+    //! Fmin1 in double precision. Defaults: Eps 1e-7, itmax 2000 (also for a given itmax below 11).
+    double Fmin1d(Uloha& G, platform::Variant NX, platform::DArray& X,
+                  std::optional<platform::Variant> Eps = std::nullopt, platform::Variant* itmax = nullptr);
+
     //! Flagr in double precision.
     double Flagrd(platform::Variant n, platform::DArray& X, platform::DArray& Y, double XI,
                   std::optional<platform::Variant> M = std::nullopt);
@@ -140,6 +208,17 @@ public:
 
     //! Polyn in double precision.
     double Polynd(platform::Variant n, const double& X, const platform::DArray& a);
+
+    //! Rutishauser in double precision. Defaults: eps1 1e-9, eps2 1e-6, eps3 1e-7, eps4 5e-5.
+    void Rutishauserd(platform::Variant n, const platform::DArray& a, platform::DArray& b,
+                      platform::DArray& U, platform::Variant& tag1, platform::Variant& tag2,
+                      platform::Variant& iter, std::optional<platform::Variant> eigvec = std::nullopt,
+                      std::optional<platform::Variant> stripd = std::nullopt,
+                      std::optional<platform::Variant> sweep = std::nullopt,
+                      std::optional<platform::Variant> freq = std::nullopt,
+                      std::optional<platform::Variant> itmax = std::nullopt,
+                      std::optional<double> eps1 = std::nullopt, std::optional<double> eps2 = std::nullopt,
+                      std::optional<double> eps3 = std::nullopt, std::optional<double> eps4 = std::nullopt);
 
     //! Invert in double precision; the default pivot threshold EP is 1e-13.
     void Invertd(const platform::Variant& n, const platform::DArray& ap, platform::DArray& Ainv,
@@ -196,6 +275,10 @@ private:
     platform::VArray m_sinterpY2;
     //! Second derivatives of the last table Sinterpd built.
     platform::DArray m_sinterpY2d;
+    //! The step with which the next Rkm call continues (0 in a new object).
+    platform::Variant m_rkmSavedStep;
+    //! The same for Rkmd.
+    double m_rkmdSavedStep = 0.0;
 };
 
 } // namespace ralvo
