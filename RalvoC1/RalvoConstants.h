@@ -146,4 +146,25 @@ inline constexpr double lrClearing = 1e-10;
 //! Written into U(1, 1) when a pivot vanishes.
 inline constexpr double lrFailureMark = -99.9999;
 
+// Expression interpreter.
+
+//! The value by which the interpreter marks a value it cannot give.
+inline constexpr double chybnaHodnota = -9999.0;
+//! A value v of a name or a function counts as the failure value when |v + 9999| < this.
+inline constexpr double chybnaHodnotaTolerance = 1e-5;
+//! pi as the interpreter's functions use it (RAD, DEG, ASN, ACS).
+inline constexpr double interpPi = 3.14159265358979;
+//! ASN gives +-pi/2 when ||x| - 1| is below this; ACS gives pi/2 when |x| is below it.
+inline constexpr double interpArcEdge = 1e-6;
+//! Degrees of a full turn: RAD reduces its argument modulo this [deg].
+inline constexpr double fullTurnDegrees = 360.0;
+//! Degrees of a half turn [deg].
+inline constexpr double halfTurnDegrees = 180.0;
+//! The deepest nesting of parentheses and function arguments an expression may have.
+inline constexpr int interpMaxDepth = 100;
+//! Rows of the name table of the text solvers: the constants Z1 to Z10.
+inline constexpr int16_t textConstants = 10;
+//! The most differential equations a text system may have.
+inline constexpr int16_t rkmIMaxEquations = 10;
+
 } // namespace ralvo::constants
