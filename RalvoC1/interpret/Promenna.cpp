@@ -5,6 +5,7 @@
 #include "RalvoC1/RalvoConstants.h"
 #include "RalvoC1/interpret/Operands.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ralvo::interp {
@@ -30,12 +31,25 @@ double element(std::string_view name, size_t bracket, const VArray& Y) {
     return Y(k).toDouble();
 }
 
+// True when the table entry equals the name in upper case. A name of ASCII characters is
+// compared in place; any other is first put into upper case.
+bool sameName(const std::string& entry, std::string_view name) {
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii) return entry == platform::upperCase(name);
+    if (entry.size() != name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != entry[i]) return false;
+    }
+    return true;
+}
+
 // The value of the first row of the name table whose column 1 holds the name in upper case.
 bool lookUp(std::string_view name, const VArray& Pr, double& value) {
-    const std::string upper = platform::upperCase(name);
     for (int32_t i = 1, rows = Pr.ubound(1); i <= rows; ++i) {
         const Variant& entry = Pr(i, 1);
-        if (entry.type() == platform::VarType::String && entry.str() == upper) {
+        if (entry.type() == platform::VarType::String && sameName(entry.str(), name)) {
             value = Pr(i, 2).toDouble();
             return true;
         }
