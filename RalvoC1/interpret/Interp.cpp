@@ -133,9 +133,9 @@ private:
     }
 
     // The text of a number runs to the next operator, "(" or blank; a sign right after an
-    // exponent letter (E or D) that follows a digit belongs to the number. The text is read
-    // leniently: "," counts as ".", reading stops at the first character that cannot continue
-    // the number.
+    // exponent letter (E or D) that follows a digit or the decimal point belongs to the number. The text is
+    // read leniently: "," counts as ".", reading stops at the first character that cannot continue the
+    // number.
     bool number(double& value) {
         const size_t start = m_pos;
         while (!atEnd()) {
@@ -145,7 +145,7 @@ private:
                 const bool exponentSign =
                     (c == '+' || c == '-') && m_pos >= start + 2 &&
                     std::string_view("EeDd").find(m_s[m_pos - 1]) != std::string_view::npos &&
-                    isDigit(m_s[m_pos - 2]);
+                    (isDigit(m_s[m_pos - 2]) || m_s[m_pos - 2] == '.' || m_s[m_pos - 2] == ',');
                 if (!exponentSign) break;
             }
             ++m_pos;

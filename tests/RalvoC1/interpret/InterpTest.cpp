@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ValueCase{"2,5*2", 5, 0}, ValueCase{"1.5E-3*1000", 1.5, 1e-15},
                       ValueCase{"1.5e+3-1", 1499, 0}, ValueCase{"2E2", 200, 0},
                       // a D exponent is an exponent, not a subtraction
-                      ValueCase{"1D-3*1000", 1, 1e-15}, ValueCase{"1d+2", 100, 0}, ValueCase{".25*4", 1, 0},
+                      ValueCase{"1D-3*1000", 1, 1e-15}, ValueCase{"1d+2", 100, 0},
+                      // an exponent after the decimal point, written either way
+                      ValueCase{"1.E-3*1000", 1, 1e-15}, ValueCase{"2,E+2", 200, 0}, ValueCase{".25*4", 1, 0},
                       ValueCase{"3.", 3, 0},
                       // lenient reading stops at the first character that cannot continue
                       ValueCase{"1.5.3+1", 2.5, 0}, ValueCase{"2kg*3", 6, 0}));
