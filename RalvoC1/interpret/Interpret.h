@@ -57,9 +57,35 @@ public:
                               std::optional<platform::Variant> NITER = std::nullopt,
                               std::optional<platform::Variant> Delta = std::nullopt) const;
 
+    //! Ralvo::Fmin (Rosenbrock) on the objective text Rov over X(1..n); Z1 to Z10 stand for
+    //! z(1..10). Returns the lowest value found and leaves its point in X; itmax as in Fmin.
+    platform::Variant FminI(const std::string& Rov, platform::Variant n, platform::VArray& X,
+                            platform::VArray& z, std::optional<platform::Variant> EPSA = std::nullopt,
+                            platform::Variant* itmax = nullptr) const;
+
+    //! Ralvo::Fmin1 (Nelder-Mead) on the objective text Rov over X(1..NX); Z1 to Z10 stand for
+    //! z(1..10). Returns the lowest vertex value at the start of the last iteration and leaves
+    //! that iteration's centroid in X; at most itmax iterations as in Fmin1 (default 1000).
+    platform::Variant Fmin1I(const std::string& Rov, platform::Variant NX, platform::VArray& X,
+                             platform::VArray& z, std::optional<platform::Variant> Eps = std::nullopt,
+                             platform::Variant* itmax = nullptr) const;
+
+    //! Ralvo::Rkm on the system y'(i) = Rov(i), i = 1..nn (at most 10), from xb to xe. Inside a
+    //! text X[0] is x, X[1] to X[nn] the state and X[11] to X[10 + nn] the derivatives computed
+    //! so far at the same point; Z1 to Z10 stand for zz(1..10). Y must have the elements 0 to
+    //! 10 + nn. The object keeps the step for a further call with Star 0 or less. Star ends as
+    //! in Rkm, or as -9999 when the call was refused (more than 10 equations, with a message,
+    //! nothing changed) or stopped at the step limit short of xe (xb and Y then hold the last
+    //! accepted point).
+    void RkmI(const Texts& Rov, platform::Variant nn, platform::Variant& xb, const platform::Variant& xe,
+              platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
+
 private:
     //! The name table of the text solvers: row i holds "Zi" and z(i), i = 1 to 10.
     static platform::VArray constantsTable(const platform::VArray& z);
+
+    //! Integrates for RkmI and keeps the step from one call to the next.
+    Ralvo m_integrator;
 };
 
 } // namespace ralvo

@@ -29,6 +29,22 @@ private:
     const VArray& m_Pr;
 };
 
+// The objective given as a text. The message mode starts at 0 for the solve; each evaluation
+// runs in the mode that the one before it left behind.
+class TextObjective : public Uloha {
+public:
+    TextObjective(const Interpret& interpret, const std::string& Rov, const VArray& Pr)
+        : m_interpret(interpret), m_Rov(Rov), m_Pr(Pr) {}
+
+    Variant F(VArray& X) override { return m_interpret.Interp(m_Rov, m_mode, m_Pr, X); }
+
+private:
+    const Interpret& m_interpret;
+    const std::string& m_Rov;
+    const VArray& m_Pr;
+    int16_t m_mode = 0;
+};
+
 } // namespace
 
 VArray Interpret::constantsTable(const VArray& z) {
@@ -49,6 +65,22 @@ Variant Interpret::NewtonI(const Texts& Rov, Variant n, Variant Nunknown, Varian
     Ralvo solver;
     return solver.Newton(residuals, std::move(n), std::move(Nunknown), std::move(NProm), X, ipom, z, ID,
                          std::move(Eps), std::move(ALAM), std::move(NITER), std::move(Delta));
+}
+
+Variant Interpret::FminI(const std::string& Rov, Variant n, VArray& X, VArray& z, std::optional<Variant> EPSA,
+                         Variant* itmax) const {
+    const VArray Pr = constantsTable(z);
+    TextObjective objective(*this, Rov, Pr);
+    Ralvo minimiser;
+    return minimiser.Fmin(objective, std::move(n), X, std::move(EPSA), itmax);
+}
+
+Variant Interpret::Fmin1I(const std::string& Rov, Variant NX, VArray& X, VArray& z,
+                          std::optional<Variant> Eps, Variant* itmax) const {
+    const VArray Pr = constantsTable(z);
+    TextObjective objective(*this, Rov, Pr);
+    Ralvo minimiser;
+    return minimiser.Fmin1(objective, std::move(NX), X, std::move(Eps), itmax);
 }
 
 } // namespace ralvo
