@@ -51,17 +51,28 @@ void Smes::HlasChybu(const std::string& member, const std::string& source,
     if (raisesErrors()) raiseChybaVypoctu(source, "Chyba při výpočtu vlastnosti!");
 }
 
+namespace {
+
+// The argument formatted by the pattern for a source text. A text that is no number stands as
+// it is: the source is built inside an error handler and must not fail for any argument.
+std::string formatted(const platform::Variant& v, const char* pattern) {
+    if (v.isNumberLike()) return platform::format(v.toDouble(), pattern);
+    return v.type() == platform::VarType::String ? v.str() : std::string();
+}
+
+} // namespace
+
 std::string Smes::errorSource(const std::string& member, const platform::Variant& T) {
-    return "KWELAR - " + member + "; T(K)= " + platform::format(T.toDouble(), "#0.0");
+    return "KWELAR - " + member + "; T(K)= " + formatted(T, "#0.0");
 }
 
 std::string Smes::errorSource(const std::string& member, const platform::Variant& T,
                               const platform::Variant& p) {
-    return errorSource(member, T) + " ,P(Pa)= " + platform::format(p.toDouble(), "#0");
+    return errorSource(member, T) + " ,P(Pa)= " + formatted(p, "#0");
 }
 
 std::string Smes::pressureErrorSource(const std::string& member, const platform::Variant& p) {
-    return "KWELAR - " + member + "; P(Pa)= " + platform::format(p.toDouble(), "#0");
+    return "KWELAR - " + member + "; P(Pa)= " + formatted(p, "#0");
 }
 
 } // namespace kwelar

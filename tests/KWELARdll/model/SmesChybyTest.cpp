@@ -171,4 +171,14 @@ TEST(SmesChyby, SourceTextsNameTheMemberTemperatureAndPressure) {
     EXPECT_EQ(SmesProbe::errorSource("ETAL", Variant(300.04)), "KWELAR - ETAL; T(K)= 300,0");
 }
 
+// The source is built inside an error handler: an argument that is no number must not raise
+// a second error there (type mismatch) in place of the reported one.
+TEST(SmesChyby, SourceTextTakesATextArgumentAsItStands) {
+    const platform::DecimalSeparatorScope point('.');
+    EXPECT_EQ(SmesProbe::errorSource("ETAG", Variant("abc")), "KWELAR - ETAG; T(K)= abc");
+    EXPECT_EQ(SmesProbe::errorSource("ROGW", Variant("300"), Variant("x")),
+              "KWELAR - ROGW; T(K)= 300.0 ,P(Pa)= x");
+    EXPECT_EQ(SmesProbe::pressureErrorSource("TRB", Variant("")), "KWELAR - TRB; P(Pa)= ");
+}
+
 } // namespace
