@@ -61,6 +61,23 @@ inline constexpr double Type7Exponent = 2.0 / 7.0;
 inline constexpr double Type14Exponent1 = 0.38;
 inline constexpr double Type14Exponent2 = 0.166667;
 
+//! Point values B(j) of a record that the mixture members read.
+inline constexpr int32_t MolarMassPoint = 1;           //!< molar mass [kg/mol]
+inline constexpr int32_t CriticalTemperaturePoint = 2; //!< critical temperature [K]
+inline constexpr int32_t CriticalVolumePoint = 4;      //!< critical molar volume [m3/mol]
+inline constexpr int32_t NormalBoilingPoint = 15;      //!< normal boiling point [K]
+
+//! Correlation numbers Nvl of the properties the mixture members combine.
+inline constexpr int16_t GasViscosityCorrelation = 1;       //!< [Pa.s]
+inline constexpr int16_t GasHeatCapacityCorrelation = 2;    //!< ideal gas [J/mol/K]
+inline constexpr int16_t GasConductivityCorrelation = 3;    //!< [W/m/K]
+inline constexpr int16_t LiquidViscosityCorrelation = 5;    //!< [Pa.s]
+inline constexpr int16_t LiquidConductivityCorrelation = 6; //!< [W/m/K]
+inline constexpr int16_t LiquidHeatCapacityCorrelation = 7; //!< [J/mol/K]
+inline constexpr int16_t VaporisationHeatCorrelation = 8;   //!< [J/mol]
+inline constexpr int16_t VapourPressureCorrelation = 9;     //!< [Pa]
+inline constexpr int16_t SurfaceTensionCorrelation = 10;    //!< [N/m]
+
 //! Substance number of water, whose liquid density (correlation 4) comes from the IAPWS
 //! equation for the density of saturated liquid water instead of its record.
 inline constexpr int16_t WaterSubstance = 1;
@@ -74,6 +91,38 @@ inline constexpr double WaterDensityB[6] = {1.99274064,  1.09965342,  -0.5108393
                                             -1.75493479, -45.5170352, -674694.45};
 inline constexpr double WaterDensityE[6] = {1.0 / 3.0,  2.0 / 3.0,  5.0 / 3.0,
                                             16.0 / 3.0, 43.0 / 3.0, 110.0 / 3.0};
+
+// ---- Mixture properties ---------------------------------------------------------------
+
+//! Mole fraction a component must exceed to take part in the mixing rules that have a
+//! threshold (liquid density, viscosity, heat of vaporisation, enthalpy, vapour pressure) [-].
+inline constexpr double MinMixingFraction = 1e-6;
+//! Smallest liquid thermal conductivity the mixing rule takes for a component [W/m/K].
+inline constexpr double MinLiquidConductivity = 1e-6;
+//! Temperature step of the backward difference of the volumetric expansion coefficient [K].
+inline constexpr double ExpansionStep = 3.0;
+//! Gas constant of the ideal-gas density [J/mol/K], 8.314 as the library takes it.
+inline constexpr double GasConstant = 8.314;
+//! Constant of Wilke's coefficient Phi_ij [-], 0.35355 as written, not the exact 1/sqrt(8).
+inline constexpr double WilkeConstant = 0.35355;
+
+// ---- Bubble and dew points ------------------------------------------------------------
+
+//! Temperature of the first pass of the iteration [K].
+inline constexpr double BoilingStartTemperature = 300.0;
+//! Passes after which the iteration is given up (its result is then 0).
+inline constexpr int BoilingPassLimit = 50;
+//! A temperature at or above a component's critical temperature is lowered to this fraction
+//! of it at the start of each pass [-].
+inline constexpr double BoilingCriticalCap = 0.95;
+//! Step of the forward difference of the vapour pressure [K].
+inline constexpr double BoilingDifferenceStep = 1.0;
+//! A Newton value below the lower or above the upper ratio to the current temperature is not
+//! taken; the current temperature is multiplied by that ratio instead [-].
+inline constexpr double BoilingMinStepRatio = 0.5;
+inline constexpr double BoilingMaxStepRatio = 1.5;
+//! Converged when the Newton step is no larger than this [K].
+inline constexpr double BoilingTolerance = 0.02;
 
 //! A sum of fractions farther from 1 than this is reported (`KsumX`) or normalised (`Normal`).
 inline constexpr double FractionSumTolerance = 1e-5;

@@ -12,16 +12,19 @@
 //! settings and the mixture definition (Smes.cpp), the error control (SmesChyby.cpp), the
 //! database and its location (SmesBaze.cpp), the component constants (SmesKonstanty.cpp),
 //! the temperature correlations (SmesKorelace.cpp), the composition conversions and number
-//! functions (SmesFunkce.cpp). The state is protected so that the members of every concern
-//! reach it.
+//! functions (SmesFunkce.cpp), the liquid mixture properties (SmesKapaliny.cpp), the ideal-gas
+//! mixture properties (SmesPlyny.cpp), the bubble and dew points (SmesBodyVaru.cpp). The state
+//! is protected so that the members of every concern reach it.
 
 #include "KWELAR/KWELARExport.h"
+#include "KWELARdll/model/KwelarConstants.h"
 #include "KWELARdll/model/SmesOkna.h"
 #include "KWELARdll/model/ZaznamLatky.h"
 #include "Platform/Array.h"
 #include "Platform/RunTimeError.h"
 #include "Platform/Variant.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -209,10 +212,91 @@ public:
     //! Decimal logarithm ln X / ln 10; X <= 0 raises 5.
     platform::Variant Log10(const platform::Variant& X) const;
 
+    // ---- Liquid mixture properties (SmesKapaliny.cpp) -------------------------------------
+    // T [K] and the mole fractions r(1..Nsloz), both unchanged; the fractions are not
+    // normalised. Members marked "reported" catch a run-time error, report it through
+    // HlasChybu with the source "KWELAR - <member>; T(K)= <T, one decimal>" and return an
+    // empty value (in mode -1 the caller receives ChybaVypoctu); the others pass it on.
+    // The per-kilogram members divide the molar one by VSM(r).
+
+    //! Density [kg/m3] by corresponding states: each component's density taken at the
+    //! mixture's reduced temperature; one component: its density at T. Reported.
+    platform::Variant ROLW(const platform::Variant& T, const platform::VArray& r);
+    //! Viscosity [Pa.s], logarithmic mixing of eta V; one component: its viscosity. Reported.
+    platform::Variant ETAL(const platform::Variant& T, const platform::VArray& r);
+    //! Thermal conductivity [W/m/K], (sum w_i / lambda_i^2)^(-1/2). Reported.
+    platform::Variant ALAL(const platform::Variant& T, const platform::VArray& r);
+    //! Molar heat capacity [J/mol/K], sum x_i Cp_i.
+    platform::Variant CPL(const platform::Variant& T, const platform::VArray& r);
+    //! Heat capacity [J/kg/K].
+    platform::Variant CPLW(const platform::Variant& T, const platform::VArray& r);
+    //! Molar heat of vaporisation [J/mol], sum x_i dHv_i over the components below their
+    //! critical temperature.
+    platform::Variant DHV(const platform::Variant& T, const platform::VArray& r);
+    //! Heat of vaporisation [J/kg].
+    platform::Variant DHVW(const platform::Variant& T, const platform::VArray& r);
+    //! Molar enthalpy [J/mol], 0 for each component as liquid at its normal boiling point;
+    //! only components whose heat capacity is a polynomial contribute.
+    platform::Variant HL(const platform::Variant& T, const platform::VArray& r);
+    //! Enthalpy [J/kg].
+    platform::Variant HLW(const platform::Variant& T, const platform::VArray& r);
+    //! Molar entropy [J/mol/K] on the reference of `HL`. Reported.
+    platform::Variant SL(const platform::Variant& T, const platform::VArray& r);
+    //! Entropy [J/kg/K].
+    platform::Variant SLW(const platform::Variant& T, const platform::VArray& r);
+    //! Vapour pressure [Pa] of the ideal solution (Raoult), sum x_i P_i. Reported.
+    platform::Variant TENS(const platform::Variant& T, const platform::VArray& r);
+    //! Surface tension [N/m], parachor rule in density form; one component: its surface
+    //! tension. Reported.
+    platform::Variant SIGMA(const platform::Variant& T, const platform::VArray& r);
+    //! Volumetric expansion coefficient [1/K], backward difference of `ROLW` over 3 K.
+    platform::Variant ObjRozL(const platform::Variant& T, const platform::VArray& r);
+    //! Prandtl number `CPLW` `ETAL` / `ALAL` [-].
+    platform::Variant PrL(const platform::Variant& T, const platform::VArray& r);
+    //! Reynolds number `ROLW` v d / `ETAL` [-] for the speed v [m/s] and the length d [m].
+    platform::Variant ReL(const platform::Variant& T, const platform::VArray& r, const platform::Variant& v,
+                          const platform::Variant& d);
+
+    // ---- Ideal-gas mixture properties (SmesPlyny.cpp) --------------------------------------
+    // T [K], p [Pa] and the mole fractions r(1..Nsloz), as for the liquid members; reported
+    // errors name the member and T (and p for `ROGW`).
+
+    //! Viscosity [Pa.s], sum x_i eta_i sqrt(M_i) / sum x_i sqrt(M_i). Reported.
+    platform::Variant ETAG(const platform::Variant& T, const platform::VArray& r);
+    //! Thermal conductivity [W/m/K], Wassiljewa equation with Wilke's coefficients; one
+    //! component: its conductivity. Reported.
+    platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r);
+    //! Molar heat capacity [J/mol/K], sum x_i Cp_i.
+    platform::Variant CPG(const platform::Variant& T, const platform::VArray& r);
+    //! Heat capacity [J/kg/K].
+    platform::Variant CPGW(const platform::Variant& T, const platform::VArray& r);
+    //! Density [kg/m3] of the ideal gas, p M / (8.314 T). Reported.
+    platform::Variant ROGW(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+
+    // ---- Bubble and dew points (SmesBodyVaru.cpp) ------------------------------------------
+    // Raoult's law with each component's vapour pressure (correlation 9), solved for T by
+    // Newton's method from 300 K. The result is the temperature [K], 0 when the iteration
+    // does not converge in 50 passes (with a counted box in modes below 2), empty after a
+    // run-time error (reported with the source "KWELAR - TBV; P(Pa)= <p>").
+
+    //! Bubble point at the pressure p [Pa] of the liquid of mole fractions r(1..Nsloz).
+    platform::Variant TBV(const platform::Variant& p, const platform::VArray& r);
+    //! Dew point at the pressure p [Pa] of the vapour of mole fractions r(1..Nsloz).
+    platform::Variant TRB(const platform::Variant& p, const platform::VArray& r);
+
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
     //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
     static double log10Value(double x);
+
+    // ---- Composition of a mixture call (SmesFunkce.cpp) ---------------------------------
+    //! Mole fractions of components 1..20 in elements 1..20; element 0 is not used.
+    using Fractions = std::array<double, MaxComponents + 1>;
+    //! Copies r(1..Nsloz) into `SlozeniSmesi` and gives the fractions read from there in
+    //! x(1..Nsloz); returns Nsloz. An array shorter than Nsloz raises 9.
+    int16_t takeComposition(const platform::VArray& r, Fractions& x);
+    //! Point value B(j) of slot i as a double.
+    double point(int16_t i, int32_t j) const { return m_Slozka(i).B(j); }
 
     // ---- Error control: guards, counted boxes, the raised error (SmesChyby.cpp) ---------
     //! Boxes of calculation errors are shown (mode 0 or less).
@@ -244,6 +328,7 @@ protected:
     platform::Array<int16_t> m_CislaSlozek;  //!< requested substance numbers, slots 1..20
     platform::Array<ZaznamLatky> m_Slozka;   //!< loaded records, slots 1..20
     int16_t m_PriznakNacteni = 0;            //!< -9999 (LoadedMarker) after a load
+    platform::VArray m_SlozeniSmesi;         //!< composition of the last mixture call, slots 1..20
     std::string m_SNazev;                    //!< name of the mixture
     std::string m_AdrKWELAR;                 //!< path of the database; "" = not located
     std::string m_DataFileName;              //!< file name of the database
@@ -290,6 +375,23 @@ private:
     void searchRoots();
     void reportLocationError(const platform::RunTimeError& error, bool raise);
     bool loadRecord(int16_t k);
+
+    // Liquid mixture properties (SmesKapaliny.cpp): the mixing rules of the reported members.
+    double mixedLiquidDensity(const platform::Variant& T, const platform::VArray& r);
+    double mixedLiquidViscosity(const platform::Variant& T, const platform::VArray& r);
+    double mixedLiquidConductivity(const platform::Variant& T, const platform::VArray& r);
+    double mixedLiquidEntropy(const platform::Variant& T, const platform::VArray& r);
+    double mixedVapourPressure(const platform::Variant& T, const platform::VArray& r);
+    double mixedSurfaceTension(const platform::Variant& T, const platform::VArray& r);
+
+    // Ideal-gas mixture properties (SmesPlyny.cpp).
+    double mixedGasViscosity(const platform::Variant& T, const platform::VArray& r);
+    double mixedGasConductivity(const platform::Variant& T, const platform::VArray& r);
+    double idealGasDensity(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+
+    // Bubble and dew points (SmesBodyVaru.cpp).
+    //! The Newton iteration of `TBV` (dew = false) and `TRB` (dew = true).
+    platform::Variant boilingTemperature(const platform::Variant& p, const platform::VArray& r, bool dew);
 };
 
 } // namespace kwelar

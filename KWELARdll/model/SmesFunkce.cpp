@@ -77,6 +77,17 @@ Variant Smes::VSM(const platform::VArray& r) {
     }
 }
 
+// ---- Composition of a mixture call ------------------------------------------------------
+
+int16_t Smes::takeComposition(const platform::VArray& r, Fractions& x) {
+    const int16_t n = m_Nsloz;
+    for (int16_t i = 1; i <= n; ++i)
+        m_SlozeniSmesi(i) = r(i);
+    for (int16_t i = 1; i <= n; ++i)
+        x[i] = m_SlozeniSmesi(i).toDouble();
+    return n;
+}
+
 // ---- Number functions -------------------------------------------------------------------
 
 Variant Smes::GFormat(const Variant& X) const {
