@@ -1,0 +1,123 @@
+#include "KWELARdll/model/Smes.h"
+
+#include "KWELARdll/model/KwelarConstants.h"
+#include "Platform/Checked.h"
+
+namespace kwelar {
+
+using platform::RunTimeError;
+using platform::Variant;
+using platform::VArray;
+namespace chk = platform::chk;
+
+// Low-pressure (ideal-gas) properties of the mixture. The correlations are called in the
+// order the mixing rules read; each arithmetic step is its own statement.
+
+// ---- Viscosity --------------------------------------------------------------------------
+
+Variant Smes::ETAG(const Variant& T, const VArray& r) {
+    try {
+        return Variant(mixedGasViscosity(T, r));
+    } catch (const RunTimeError& e) {
+        HlasChybu("ETAG", errorSource("ETAG", T), e);
+        return Variant();
+    }
+}
+
+// eta = sum x_i eta_i sqrt(M_i) / sum x_i sqrt(M_i), both over the components with x_i > 0.
+double Smes::mixedGasViscosity(const Variant& T, const VArray& r) {
+    Fractions x;
+    const int16_t n = takeComposition(r, x);
+    double numerator = 0.0;
+    double denominator = 0.0;
+    for (int16_t i = 1; i <= n; ++i) {
+        if (!(x[i] > 0.0)) continue;
+        const double eta = FFce(T, i, GasViscosityCorrelation).toDouble();
+        const double weight = chk::mul(x[i], chk::sqrt(point(i, MolarMassPoint)));
+        numerator = chk::add(numerator, chk::mul(weight, eta));
+        denominator = chk::add(denominator, weight);
+    }
+    return chk::div(numerator, denominator);
+}
+
+// ---- Thermal conductivity ---------------------------------------------------------------
+
+Variant Smes::ALAG(const Variant& T, const VArray& r) {
+    try {
+        if (m_Nsloz == 1) return FFce(T, 1, GasConductivityCorrelation);
+        return Variant(mixedGasConductivity(T, r));
+    } catch (const RunTimeError& e) {
+        HlasChybu("ALAG", errorSource("ALAG", T), e);
+        return Variant();
+    }
+}
+
+// Wassiljewa: lambda = sum_i x_i lambda_i / D_i, D_i = x_i + sum_(j != i) x_j Phi_ij, with
+// Wilke's Phi_ij = 0.35355 (1 + (eta_i / eta_j)^(1/2) (M_j / M_i)^(1/4))^2 / (1 + M_i / M_j)^(1/2).
+// First every D_i, the two viscosities taken anew for each pair (i, j), then the sum. No
+// threshold: every pair is formed, and an empty mixture gives 0.
+double Smes::mixedGasConductivity(const Variant& T, const VArray& r) {
+    Fractions x;
+    const int16_t n = takeComposition(r, x);
+    Fractions D;
+    for (int16_t i = 1; i <= n; ++i) {
+        D[i] = x[i];
+        for (int16_t j = 1; j <= n; ++j) {
+            if (j == i) continue;
+            const double etaI = FFce(T, i, GasViscosityCorrelation).toDouble();
+            const double etaJ = FFce(T, j, GasViscosityCorrelation).toDouble();
+            const double Mi = point(i, MolarMassPoint);
+            const double Mj = point(j, MolarMassPoint);
+            const double a = chk::sqrt(chk::div(etaI, etaJ));
+            const double b = chk::pow(chk::div(Mj, Mi), 0.25);
+            const double c = chk::add(1.0, chk::mul(a, b));
+            // M_i / M_j is held in single precision.
+            const double ratio = chk::single(chk::div(Mi, Mj));
+            const double e = chk::sqrt(chk::add(1.0, ratio));
+            const double phi = chk::div(chk::mul(WilkeConstant, chk::mul(c, c)), e);
+            D[i] = chk::add(D[i], chk::mul(x[j], phi));
+        }
+    }
+    double lambda = 0.0;
+    for (int16_t i = 1; i <= n; ++i) {
+        const double xLambda = chk::mul(x[i], FFce(T, i, GasConductivityCorrelation).toDouble());
+        lambda = chk::add(lambda, chk::div(xLambda, D[i]));
+    }
+    return lambda;
+}
+
+// ---- Heat capacity ----------------------------------------------------------------------
+
+Variant Smes::CPG(const Variant& T, const VArray& r) {
+    Fractions x;
+    const int16_t n = takeComposition(r, x);
+    double Cp = 0.0;
+    for (int16_t i = 1; i <= n; ++i)
+        Cp = chk::add(Cp, chk::mul(x[i], FFce(T, i, GasHeatCapacityCorrelation).toDouble()));
+    return Variant(Cp);
+}
+
+Variant Smes::CPGW(const Variant& T, const VArray& r) {
+    const double Cp = CPG(T, r).toDouble();
+    return Variant(chk::div(Cp, VSM(r).toDouble()));
+}
+
+// ---- Density ----------------------------------------------------------------------------
+
+Variant Smes::ROGW(const Variant& T, const Variant& p, const VArray& r) {
+    try {
+        return Variant(idealGasDensity(T, p, r));
+    } catch (const RunTimeError& e) {
+        HlasChybu("ROGW", errorSource("ROGW", T, p), e);
+        return Variant();
+    }
+}
+
+// rho = p M / (R T), R = 8.314 J/mol/K.
+double Smes::idealGasDensity(const Variant& T, const Variant& p, const VArray& r) {
+    const double pM = chk::mul(p.toDouble(), VSM(r).toDouble());
+    const double RT = chk::mul(GasConstant, T.toDouble());
+    return chk::div(pM, RT);
+}
+
+} // namespace kwelar
