@@ -18,38 +18,38 @@ Variant MixtureProperties::Nsloz() {
     return m_stream.S().Nsloz();
 }
 
-Variant MixtureProperties::ROLW(const Variant&, const VArray&) {
-    missing("ROLW");
+Variant MixtureProperties::ROLW(const Variant& T, const VArray& r) {
+    return m_stream.S().ROLW(T, r);
 }
-Variant MixtureProperties::ETAL(const Variant&, const VArray&) {
-    missing("ETAL");
+Variant MixtureProperties::ETAL(const Variant& T, const VArray& r) {
+    return m_stream.S().ETAL(T, r);
 }
-Variant MixtureProperties::ALAL(const Variant&, const VArray&) {
-    missing("ALAL");
+Variant MixtureProperties::ALAL(const Variant& T, const VArray& r) {
+    return m_stream.S().ALAL(T, r);
 }
-Variant MixtureProperties::CPLW(const Variant&, const VArray&) {
-    missing("CPLW");
+Variant MixtureProperties::CPLW(const Variant& T, const VArray& r) {
+    return m_stream.S().CPLW(T, r);
 }
-Variant MixtureProperties::DHVW(const Variant&, const VArray&) {
-    missing("DHVW");
+Variant MixtureProperties::DHVW(const Variant& T, const VArray& r) {
+    return m_stream.S().DHVW(T, r);
 }
-Variant MixtureProperties::SIGMA(const Variant&, const VArray&) {
-    missing("SIGMA");
+Variant MixtureProperties::SIGMA(const Variant& T, const VArray& r) {
+    return m_stream.S().SIGMA(T, r);
 }
-Variant MixtureProperties::ObjRozL(const Variant&, const VArray&) {
-    missing("ObjRozL");
+Variant MixtureProperties::ObjRozL(const Variant& T, const VArray& r) {
+    return m_stream.S().ObjRozL(T, r);
 }
-Variant MixtureProperties::ETAG(const Variant&, const VArray&) {
-    missing("ETAG");
+Variant MixtureProperties::ETAG(const Variant& T, const VArray& r) {
+    return m_stream.S().ETAG(T, r);
 }
 Variant MixtureProperties::RROGW(const Variant&, const Variant&, const VArray&) {
     missing("RROGW");
 }
-Variant MixtureProperties::ALAG(const Variant&, const VArray&) {
-    missing("ALAG");
+Variant MixtureProperties::ALAG(const Variant& T, const VArray& r) {
+    return m_stream.S().ALAG(T, r);
 }
-Variant MixtureProperties::CPGW(const Variant&, const VArray&) {
-    missing("CPGW");
+Variant MixtureProperties::CPGW(const Variant& T, const VArray& r) {
+    return m_stream.S().CPGW(T, r);
 }
 
 } // namespace morv

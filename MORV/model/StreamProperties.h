@@ -54,9 +54,8 @@ public:
 //! The properties of a stream's own mixture object `S` (read afresh on every call, so a
 //! replaced mixture object takes part at once).
 //!
-//! The mixture object does not provide its liquid and gas property members yet: until it
-//! does, each of them raises 438 (the object has no such member), as a call of a missing
-//! member by name does. `Nsloz` is the mixture's own.
+//! The mixture object does not provide its real-gas density yet: until it does, `RROGW`
+//! raises 438 (the object has no such member), as a call of a missing member by name does.
 class MixtureProperties final : public StreamProperties {
 public:
     explicit MixtureProperties(Proud& stream) : m_stream(stream) {}

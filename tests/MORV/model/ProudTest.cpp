@@ -1,9 +1,11 @@
+#include "FixtureDb.h"
 #include "TestSupport.h"
 
 #include "KWELARdll/model/Smes.h"
 #include "MORV/model/Proud.h"
 #include "Platform/RunTimeError.h"
 
+#include <functional>
 #include <memory>
 
 using morv::Proud;
@@ -105,4 +107,39 @@ TEST(Proud, FractionIndexOutsideZeroToTwentyOneRaisesSubscriptError) {
         EXPECT_RUNTIME_ERROR(p.Xm(i, 1.0), platform::err::Subscript);
         EXPECT_RUNTIME_ERROR(p.Xh(i, 1.0), platform::err::Subscript);
     }
+}
+
+// The condenser model's property calls reach the members of the stream's mixture object.
+TEST(Proud, PropertySourceOfTheMixtureGivesItsMembersValues) {
+    testsupport::TempDir dir;
+    testsupport::ScriptedBoxes boxes;
+    Proud p;
+    kwelartest::pointAt(p.S(), kwelartest::FixtureDb::sample().write(dir.path()));
+    p.S().DefSlozky({3, 4});
+    platform::VArray r(0, 21);
+    r(1) = platform::Variant(0.4);
+    r(2) = platform::Variant(0.6);
+    const platform::Variant T(320.0);
+    using Member = platform::Variant (kwelar::Smes::*)(const platform::Variant&, const platform::VArray&);
+    using Source =
+        platform::Variant (morv::StreamProperties::*)(const platform::Variant&, const platform::VArray&);
+    const struct {
+        Member member;
+        Source source;
+    } calls[] = {{&kwelar::Smes::ROLW, &morv::StreamProperties::ROLW},
+                 {&kwelar::Smes::ETAL, &morv::StreamProperties::ETAL},
+                 {&kwelar::Smes::ALAL, &morv::StreamProperties::ALAL},
+                 {&kwelar::Smes::CPLW, &morv::StreamProperties::CPLW},
+                 {&kwelar::Smes::DHVW, &morv::StreamProperties::DHVW},
+                 {&kwelar::Smes::SIGMA, &morv::StreamProperties::SIGMA},
+                 {&kwelar::Smes::ObjRozL, &morv::StreamProperties::ObjRozL},
+                 {&kwelar::Smes::ETAG, &morv::StreamProperties::ETAG},
+                 {&kwelar::Smes::ALAG, &morv::StreamProperties::ALAG},
+                 {&kwelar::Smes::CPGW, &morv::StreamProperties::CPGW}};
+    for (const auto& c : calls) {
+        const platform::Variant expected = (p.S().*c.member)(T, r);
+        ASSERT_EQ(expected.type(), platform::VarType::Double);
+        EXPECT_EQ(((p.properties()).*c.source)(T, r).toDouble(), expected.toDouble());
+    }
+    EXPECT_RUNTIME_ERROR(p.properties().RROGW(T, platform::Variant(1e5), r), platform::err::NoSuchMember);
 }
