@@ -51,5 +51,11 @@ Variant MixtureProperties::ALAG(const Variant& T, const VArray& r) {
 Variant MixtureProperties::CPGW(const Variant& T, const VArray& r) {
     return m_stream.S().CPGW(T, r);
 }
+Variant MixtureProperties::TBV(const Variant& p, const VArray& r) {
+    return m_stream.S().TBV(p, r);
+}
+Variant MixtureProperties::TRB(const Variant& p, const VArray& r) {
+    return m_stream.S().TRB(p, r);
+}
 
 } // namespace morv

@@ -1,10 +1,11 @@
 #pragma once
 //! The property-library members the condenser model calls on a stream's mixture object.
 //!
-//! Every property member takes a temperature T [K] and the stream's composition array r
-//! (mole fractions in elements 1 to `Nsloz`, element 0 not used) and returns a general
-//! value. A stream hands out its mixture object `S` through this interface; a test can give
-//! a stream a source of its own and so fix the properties and see the calls.
+//! Every property member takes a temperature T [K] (the bubble and dew points a pressure p
+//! [Pa] instead) and the stream's composition array r (mole fractions in elements 1 to
+//! `Nsloz`, element 0 not used) and returns a general value. A stream hands out its mixture
+//! object `S` through this interface; a test can give a stream a source of its own and so
+//! fix the properties and see the calls.
 
 #include "MorvModel/MorvModelExport.h"
 #include "Platform/Array.h"
@@ -49,6 +50,12 @@ public:
     virtual platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r) = 0;
     //! Heat capacity [J/kg/K].
     virtual platform::Variant CPGW(const platform::Variant& T, const platform::VArray& r) = 0;
+
+    // ---- Bubble and dew points -------------------------------------------------------------
+    //! Bubble-point temperature at the pressure p [Pa] [K]; below 1 when none was found.
+    virtual platform::Variant TBV(const platform::Variant& p, const platform::VArray& r) = 0;
+    //! Dew-point temperature at the pressure p [Pa] [K]; below 1 when none was found.
+    virtual platform::Variant TRB(const platform::Variant& p, const platform::VArray& r) = 0;
 };
 
 //! The properties of a stream's own mixture object `S` (read afresh on every call, so a
@@ -73,6 +80,8 @@ public:
                             const platform::VArray& r) override;
     platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r) override;
     platform::Variant CPGW(const platform::Variant& T, const platform::VArray& r) override;
+    platform::Variant TBV(const platform::Variant& p, const platform::VArray& r) override;
+    platform::Variant TRB(const platform::Variant& p, const platform::VArray& r) override;
 
 private:
     [[noreturn]] static void missing(const std::string& member);

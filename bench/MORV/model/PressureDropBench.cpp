@@ -26,6 +26,8 @@ public:
     Variant ObjRozL(const Variant&, const VArray&) override { return {}; }
     Variant ALAG(const Variant&, const VArray&) override { return {}; }
     Variant CPGW(const Variant&, const VArray&) override { return {}; }
+    Variant TBV(const Variant&, const VArray&) override { return {}; }
+    Variant TRB(const Variant&, const VArray&) override { return {}; }
 };
 
 // Friction factor of a smooth tube (Re 1e5: about sixteen Colebrook passes) and of a rough

@@ -24,6 +24,8 @@ public:
     }
     platform::Variant ALAG(const platform::Variant&, const platform::VArray&) override { return 0.025; }
     platform::Variant CPGW(const platform::Variant&, const platform::VArray&) override { return 2080.0; }
+    platform::Variant TBV(const platform::Variant&, const platform::VArray&) override { return 373.15; }
+    platform::Variant TRB(const platform::Variant&, const platform::VArray&) override { return 373.15; }
 };
 
 // A horizontal condenser: cooling water in 100 tubes, steam condensing on the bundle.

@@ -1,7 +1,8 @@
 #pragma once
 //! A property source for the condenser model's tests: every property is a function of the
-//! temperature [K] (a constant unless a test sets its own), and every call is recorded with
-//! its member, its temperature and the composition it was handed.
+//! temperature [K], the bubble and dew points of the pressure [Pa] (a constant unless a test
+//! sets its own), and every call is recorded with its member, its temperature, its pressure
+//! and the composition it was handed.
 
 #include "MORV/model/StreamProperties.h"
 #include "Platform/Array.h"
@@ -15,11 +16,12 @@ namespace morvtest {
 
 class FixtureProperties : public morv::StreamProperties {
 public:
-    using Curve = std::function<double(double T)>;
+    using Curve = std::function<double(double x)>;
 
     struct Call {
         std::string member;
-        double T;
+        double T; //!< [K], 0 for the bubble and dew points
+        double p; //!< [Pa], 0 for the members without a pressure
     };
 
     //! A constant curve.
@@ -39,6 +41,8 @@ public:
     Curve alag = constant(0.025);     //!< [W/m/K]
     Curve cpgw = constant(2080.0);    //!< [J/kg/K]
     Curve rrogw = constant(0.598);    //!< real-gas density at any pressure [kg/m3]
+    Curve tbv = constant(373.15);     //!< bubble point by the pressure [K]
+    Curve trb = constant(373.15);     //!< dew point by the pressure [K]
     int16_t nsloz = 0;
 
     std::vector<Call> calls;
@@ -77,9 +81,9 @@ public:
     platform::Variant ETAG(const platform::Variant& T, const platform::VArray& r) override {
         return call("ETAG", etag, T, r);
     }
-    platform::Variant RROGW(const platform::Variant& T, const platform::Variant&,
+    platform::Variant RROGW(const platform::Variant& T, const platform::Variant& p,
                             const platform::VArray& r) override {
-        return call("RROGW", rrogw, T, r);
+        return call("RROGW", rrogw, T, r, p.toDouble());
     }
     platform::Variant ALAG(const platform::Variant& T, const platform::VArray& r) override {
         return call("ALAG", alag, T, r);
@@ -87,13 +91,25 @@ public:
     platform::Variant CPGW(const platform::Variant& T, const platform::VArray& r) override {
         return call("CPGW", cpgw, T, r);
     }
+    platform::Variant TBV(const platform::Variant& p, const platform::VArray& r) override {
+        return pointCall("TBV", tbv, p, r);
+    }
+    platform::Variant TRB(const platform::Variant& p, const platform::VArray& r) override {
+        return pointCall("TRB", trb, p, r);
+    }
 
 private:
     platform::Variant call(const char* member, const Curve& curve, const platform::Variant& T,
-                           const platform::VArray& r) {
-        calls.push_back({member, T.toDouble()});
+                           const platform::VArray& r, double p = 0.0) {
+        calls.push_back({member, T.toDouble(), p});
         lastComposition = r;
         return curve(T.toDouble());
+    }
+    platform::Variant pointCall(const char* member, const Curve& curve, const platform::Variant& p,
+                                const platform::VArray& r) {
+        calls.push_back({member, 0.0, p.toDouble()});
+        lastComposition = r;
+        return curve(p.toDouble());
     }
 };
 

@@ -93,6 +93,12 @@ public:
     platform::Variant CPGW(const platform::Variant&, const platform::VArray&) override {
         return unused("CPGW");
     }
+    platform::Variant TBV(const platform::Variant&, const platform::VArray&) override {
+        return unused("TBV");
+    }
+    platform::Variant TRB(const platform::Variant&, const platform::VArray&) override {
+        return unused("TRB");
+    }
 
 private:
     platform::Variant record(const char* member, const platform::Variant& T, double p,

@@ -142,4 +142,13 @@ TEST(Proud, PropertySourceOfTheMixtureGivesItsMembersValues) {
         EXPECT_EQ(((p.properties()).*c.source)(T, r).toDouble(), expected.toDouble());
     }
     EXPECT_RUNTIME_ERROR(p.properties().RROGW(T, platform::Variant(1e5), r), platform::err::NoSuchMember);
+
+    // The bubble and dew points at a pressure.
+    const platform::Variant P(101325.0);
+    const platform::Variant bubble = p.S().TBV(P, r);
+    const platform::Variant dew = p.S().TRB(P, r);
+    ASSERT_GT(bubble.toDouble(), 1.0);
+    ASSERT_GT(dew.toDouble(), bubble.toDouble());
+    EXPECT_EQ(p.properties().TBV(P, r).toDouble(), bubble.toDouble());
+    EXPECT_EQ(p.properties().TRB(P, r).toDouble(), dew.toDouble());
 }
