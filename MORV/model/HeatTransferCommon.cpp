@@ -11,16 +11,36 @@ namespace chk = platform::chk;
 using platform::Variant;
 
 platform::VArray composition(Proud& stream) {
-    platform::VArray r(0, k::lastFraction);
-    const int32_t n = stream.properties().Nsloz().toLong();
-    for (int32_t i = 1; i <= n; ++i)
-        r(i) = stream.Xm(static_cast<int16_t>(i));
+    platform::VArray r;
+    fillComposition(stream, r);
     return r;
 }
 
+void fillComposition(Proud& stream, platform::VArray& r) {
+    if (r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction)
+        r.clear();
+    else
+        r.redim(0, k::lastFraction);
+    const int32_t n = stream.properties().Nsloz().toLong();
+    for (int32_t i = 1; i <= n; ++i)
+        r(i) = stream.Xm(static_cast<int16_t>(i));
+}
+
+Variant kelvin(double t) {
+    return chk::add(t, k::kelvinOffset);
+}
+
+double trialTubeMean(const TARMST& he) {
+    return chk::add(he.xx(3).toDouble(), he.xx(5).toDouble()) / 2.0;
+}
+
+double trialShellMean(const TARMST& he) {
+    return chk::add(he.xx(4).toDouble(), he.xx(6).toDouble()) / 2.0;
+}
+
 void storeMeanTemperatures(TARMST& he) {
-    he.Tsi = chk::add(he.xx(3).toDouble(), he.xx(5).toDouble()) / 2.0;
-    he.Tso = chk::add(he.xx(4).toDouble(), he.xx(6).toDouble()) / 2.0;
+    he.Tsi = trialTubeMean(he);
+    he.Tso = trialShellMean(he);
 }
 
 double innerWallTemperature(const TARMST& he) {

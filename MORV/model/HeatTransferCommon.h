@@ -1,8 +1,8 @@
 #pragma once
-//! Steps that the single-phase and the condensation heat-transfer methods share: the
-//! composition array handed to the property library, the mean temperatures of the trial
-//! vector, the wall temperatures estimated from the previous coefficients and the voidage
-//! of the tube bundle.
+//! Steps that the mean properties, the single-phase and the condensation heat-transfer
+//! methods share: the composition array handed to the property library, the temperature
+//! handed to it, the mean temperatures of the trial vector, the wall temperatures estimated
+//! from the previous coefficients and the voidage of the tube bundle.
 
 #include "MORV/model/Proud.h"
 #include "MORV/model/TARMST.h"
@@ -13,6 +13,19 @@ namespace morv::heat {
 //! The composition array of a stream: elements 1 to `Nsloz` hold its mole fractions
 //! `Xm(i)`, the others stay empty (elements 0 to 21; a count above 21 raises 9).
 platform::VArray composition(Proud& stream);
+
+//! Fills r afresh with the composition array of a stream, as `composition` builds it;
+//! an array that already has the bounds 0 to 21 is reused, so a repeated call allocates
+//! nothing.
+void fillComposition(Proud& stream, platform::VArray& r);
+
+//! Temperature handed to the property library [K] of a model temperature t [°C].
+platform::Variant kelvin(double t);
+
+//! Mean tube-side temperature of the trial vector, (xx(3) + xx(5)) / 2 [°C].
+double trialTubeMean(const TARMST& he);
+//! Mean shell-side temperature of the trial vector, (xx(4) + xx(6)) / 2 [°C].
+double trialShellMean(const TARMST& he);
 
 //! Stores the mean temperatures of the trial vector [°C]: `Tsi` = (xx(3) + xx(5)) / 2 on
 //! the tube side, `Tso` = (xx(4) + xx(6)) / 2 on the shell side.

@@ -30,6 +30,15 @@ inline constexpr double gArchimedesShell = 9.806;
 //! Offset of the kelvin scale: T [K] = t [°C] + kelvinOffset [K]
 inline constexpr double kelvinOffset = 273.15;
 
+// Mean properties of the streams.
+
+//! A negative mean velocity in the tubes or across the bundle is replaced by this [m/s].
+inline constexpr double velocityFloor = 1e-6;
+//! A negative balance effectiveness Pterm or capacity ratio Rkap is replaced by this [-].
+inline constexpr double balanceFloor = 1e-6;
+//! A bubble or dew point of the property library below this means none was found [K].
+inline constexpr double pointFoundFrom = 1.0;
+
 // Initial settings.
 
 //! Heat-transfer method of the condensing side of a new condensation model.

@@ -133,6 +133,27 @@ public:
     Int16 PlTyp;               //!< the same for the shell stream
     platform::Variant Mezer;   //!< voidage of the tube bundle [-]
 
+    // ---- Mean properties of the streams (TARMSTVlastnosti.cpp) ----------------------------
+    // Each stream's properties come from its property source (`Proud::properties`) at the
+    // side's mean temperature + 273.15 [K] and the stream's pressure P [Pa], with the mole
+    // fractions Xm(1..Nsloz) as the composition.
+
+    //! Mean properties of both streams: the mean temperatures Ttrubstr, Tplaststr [°C];
+    //! density, viscosity, conductivity and heat capacity of each side, of the liquid when
+    //! TrubKap (PlastKap) is set, else of the real gas; the heats of vaporisation; the bubble
+    //! and dew points [°C]; the Prandtl numbers; the heat-capacity flows WTr, WPl, the ratio
+    //! Rkap and the balance effectiveness Pterm; the mean velocities in the tubes and in the
+    //! gap of the centre row, the Reynolds numbers and dL = Dtrubi / L.
+    //!
+    //! Without ProX the temperatures and flows are the fields' (Ttrubi..Tplasto, Tr.m, Pl.m),
+    //! and the member ends after Pterm when Dtrubi or Ntrub is 0; a centre row that does not
+    //! fit the shell (free width Dplast - NstredT Dtrubo of 0 or less) gives a negative ReP.
+    //! With ProX, whose presence alone counts (its value is never read), they are the trial
+    //! values xx(1..6) and the tube velocity counts the passes Chod. Negative velocities,
+    //! Pterm and Rkap are raised to 1e-6. Nothing is trapped: a property or arithmetic error
+    //! leaves the fields of the steps before it updated.
+    void FyzVlast(const platform::Variant* ProX = nullptr);
+
     // ---- Single-phase heat transfer (TARMSTPrestup.cpp) ----------------------------------
     // One pass per call: the wall temperature comes from the previous coefficient. Both read
     // the method selector of the program's condensation model: 4 replaces the correlation's
@@ -238,6 +259,8 @@ private:
     platform::VArray m_IPOM;
     platform::VArray m_xx;
     platform::VArray m_z;
+    platform::VArray m_rTr; //!< composition array of the tube stream, refilled by FyzVlast
+    platform::VArray m_rPl; //!< composition array of the shell stream, refilled by FyzVlast
 };
 
 } // namespace morv
