@@ -44,6 +44,16 @@ public:
     Single dHvkor; //!< corrected heat of condensation of the condensation methods [J/kg]
     Int16 MetodaP; //!< heat-transfer method of the condensing side: 1, 2, 3, or 4 (fixed AlfaiK, AlfaoK)
 
+    // ---- Mean properties (TARMMORVVlastnosti.cpp) ----------------------------------------
+    //! Mean properties of both streams of `he` (`TARMST::FyzVlast`; with ProX, whose
+    //! presence alone counts, in the trial-vector mode), then those of the condensate of the
+    //! condensing side: the shell when the tubes carry a liquid, else the tubes. The
+    //! condensate is a liquid at the side's mean temperature: Hustko, Cpko, Viskko, Vodko
+    //! and Prko. In the trial-vector mode a side that condenses (its medium is not a liquid)
+    //! needs its dew point: when the property library found none, its calculation error
+    //! (-2147220904) is raised with the pressure in its source. Raises 91 while `he` is none.
+    void FyzVlast(const platform::Variant* ProX = nullptr);
+
     // ---- Pressure drops (TARMMORVTlak.cpp) -----------------------------------------------
     //! Tube-side pressure drop of `he`; when the tubes carry the condensing stream, the
     //! passes and turns count half and the outlet nozzle carries the condensate. Tlz, when
@@ -71,7 +81,13 @@ public:
     void PrestupPlast();
 
 private:
+    //! Stores the condensate's density, heat capacity, viscosity and conductivity at the
+    //! side's mean temperature tMean [°C], in this order, and its Prandtl number.
+    void storeCondensate(StreamProperties& props, const platform::VArray& r, double tMean);
+
     std::shared_ptr<TARMST> m_he;
+    platform::VArray m_rTr; //!< composition array of the tube stream, refilled by FyzVlast
+    platform::VArray m_rPl; //!< composition array of the shell stream, refilled by FyzVlast
 };
 
 } // namespace morv

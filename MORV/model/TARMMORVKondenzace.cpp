@@ -19,22 +19,6 @@ double cube(double x) {
     return chk::mul(chk::mul(x, x), x);
 }
 
-//! Temperature handed to the property library [K] of a model temperature [°C].
-Variant kelvin(double t) {
-    return chk::add(t, k::kelvinOffset);
-}
-
-//! Stores the condensate's density, heat capacity, viscosity and conductivity at the
-//! side's mean temperature tMean [°C], in this order, and its Prandtl number.
-void storeCondensate(TARMMORV& c, StreamProperties& props, const VArray& r, double tMean) {
-    const Variant T = kelvin(tMean);
-    c.Hustko = props.ROLW(T, r);
-    c.Cpko = props.CPLW(T, r);
-    c.Viskko = props.ETAL(T, r);
-    c.Vodko = props.ALAL(T, r);
-    c.Prko = chk::div(chk::mul(c.Viskko, c.Cpko), c.Vodko);
-}
-
 //! Prandtl number of the condensate at the wall temperature Tw [K] [-].
 double wallPrandtl(StreamProperties& props, const VArray& r, const Variant& Tw) {
     const double cw = props.CPLW(Tw, r).toDouble();
@@ -46,7 +30,7 @@ double wallPrandtl(StreamProperties& props, const VArray& r, const Variant& Tw) 
 //! at the dew point tDew plus 0.68 Cpko (tInlet - tWall) [°C].
 void storeLatentHeat(TARMMORV& c, StreamProperties& props, const VArray& r, double tDew, double tInlet,
                      double tWall) {
-    c.dHvkor = props.DHVW(kelvin(tDew), r);
+    c.dHvkor = props.DHVW(heat::kelvin(tDew), r);
     const double subcooling = chk::div(chk::mul(0.68 * c.Cpko, chk::sub(tInlet, tWall)), c.dHvkor);
     c.dHvkor = chk::mul(c.dHvkor, 1.0 + subcooling);
 }
@@ -131,7 +115,7 @@ double vapourVelocityFactor(TARMMORV& c, TARMST& he, StreamProperties& props, co
     const double rhoV = he.HustPl.toDouble();
     const double massVelocity = chk::mul(v, rhoV);
     if (!(400.0 < massVelocity && massVelocity < 6000.0)) return 1.0;
-    const double expansion = props.ObjRozL(kelvin(he.Tplaststr.toDouble()), r).toDouble();
+    const double expansion = props.ObjRozL(heat::kelvin(he.Tplaststr.toDouble()), r).toDouble();
     const double Gr = chk::mul(
         chk::div(chk::mul(expansion * k::g * cube(he.Dtrubo), static_cast<double>(c.Hustko) * c.Hustko),
                  static_cast<double>(c.Viskko) * c.Viskko),
@@ -174,10 +158,10 @@ void TARMMORV::PrestupTrubky() {
     heat::storeMeanTemperatures(h);
     h.Twi = heat::innerWallTemperature(h);
     const double tWall = h.Twi.toDouble();
-    const Variant Tw = kelvin(tWall);
+    const Variant Tw = heat::kelvin(tWall);
     h.ViskwTr = props.ETAG(Tw, r);
 
-    storeCondensate(*this, props, r, h.Ttrubstr.toDouble());
+    storeCondensate(props, r, h.Ttrubstr.toDouble());
     const double Prw = wallPrandtl(props, r, Tw);
     double dT = chk::sub(h.TrbT.toDouble(), tWall);
     storeLatentHeat(*this, props, r, h.TrbT.toDouble(), h.Ttrubi, tWall);
@@ -234,10 +218,10 @@ void TARMMORV::PrestupPlast() {
     const VArray r = heat::composition(stream);
     h.Two = heat::outerWallTemperature(h);
     const double tWall = h.Two.toDouble();
-    const Variant Tw = kelvin(tWall);
+    const Variant Tw = heat::kelvin(tWall);
     h.ViskwPl = props.ETAG(Tw, r);
 
-    storeCondensate(*this, props, r, h.Tplaststr.toDouble());
+    storeCondensate(props, r, h.Tplaststr.toDouble());
     const double Prw = wallPrandtl(props, r, Tw);
     double dT = chk::sub(h.TrbP.toDouble(), tWall);
     storeLatentHeat(*this, props, r, h.TrbP.toDouble(), h.Tplasti, tWall);
@@ -308,7 +292,7 @@ void TARMMORV::PrestupPlast() {
     }
 
     if (!fixed) {
-        const double sigma = props.SIGMA(kelvin(h.Tplaststr.toDouble()), r).toDouble();
+        const double sigma = props.SIGMA(heat::kelvin(h.Tplaststr.toDouble()), r).toDouble();
         h.Alfao = chk::mul(h.Alfao.toDouble(), waveFactor(*this, sigma, h.HustPl.toDouble()));
         // Inerts at or below a mole fraction of 0.001 (in single precision) are left out.
         if (Xinert > 0.001f) {

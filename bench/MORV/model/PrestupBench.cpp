@@ -50,6 +50,11 @@ morv::TARMST& condenser() {
     m.sT = 0.03125;
     m.Tr().m(10.0);
     m.Pl().m(0.5);
+    m.Tr().P(3e5);
+    m.Pl().P(101325.0);
+    m.NstredT = 12;
+    m.xx(1, 10.0);
+    m.xx(2, 0.5);
     m.xx(3, 20.0);
     m.xx(5, 40.0);
     m.xx(4, 100.0);
@@ -95,6 +100,20 @@ void BM_HeatTransferOfOneEvaluation(benchmark::State& state) {
     morv::resetProgram();
 }
 BENCHMARK(BM_HeatTransferOfOneEvaluation);
+
+// The mean properties of one residual evaluation: both streams and the condensate in the
+// trial-vector mode.
+void BM_FyzVlastOfOneEvaluation(benchmark::State& state) {
+    morv::TARMST& m = condenser();
+    morv::TARMMORV& k = morv::program().Kondenzator();
+    const platform::Variant trial(int16_t{1});
+    for (auto _ : state) {
+        k.FyzVlast(&trial);
+        benchmark::DoNotOptimize(m.ReP);
+    }
+    morv::resetProgram();
+}
+BENCHMARK(BM_FyzVlastOfOneEvaluation);
 
 // Condensation inside vertical tubes and single phase across the bundle.
 void BM_CondensationInVerticalTubes(benchmark::State& state) {
