@@ -2,12 +2,16 @@
 //! A property source for the condenser model's tests: every property is a function of the
 //! temperature [K], the bubble and dew points of the pressure [Pa] (a constant unless a test
 //! sets its own), and every call is recorded with its member, its temperature, its pressure
-//! and the composition it was handed.
+//! and the composition it was handed. A test that names the members it expects fails on a
+//! call of any other.
 
 #include "MORV/model/StreamProperties.h"
 #include "Platform/Array.h"
 #include "Platform/Variant.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,8 +24,9 @@ public:
 
     struct Call {
         std::string member;
-        double T; //!< [K], 0 for the bubble and dew points
-        double p; //!< [Pa], 0 for the members without a pressure
+        double T;           //!< [K], 0 for the bubble and dew points
+        double p;           //!< [Pa], 0 for the members without a pressure
+        platform::VArray r; //!< the composition array handed over
     };
 
     //! A constant curve.
@@ -45,18 +50,26 @@ public:
     Curve trb = constant(373.15);     //!< dew point by the pressure [K]
     int16_t nsloz = 0;
 
-    std::vector<Call> calls;
-    platform::VArray lastComposition;
+    //! The members a test expects; when not empty, a call of another member (`Nsloz`
+    //! included) fails the test.
+    std::vector<std::string> expected;
 
-    //! The members called so far, in order.
+    std::vector<Call> calls;
+
+    //! The members called so far, in order (`Nsloz` is not recorded).
     std::vector<std::string> members() const {
         std::vector<std::string> m;
         for (const Call& c : calls)
             m.push_back(c.member);
         return m;
     }
+    //! The composition array of the last call.
+    const platform::VArray& lastComposition() const { return calls.back().r; }
 
-    platform::Variant Nsloz() override { return nsloz; }
+    platform::Variant Nsloz() override {
+        check("Nsloz");
+        return nsloz;
+    }
     platform::Variant ROLW(const platform::Variant& T, const platform::VArray& r) override {
         return call("ROLW", rolw, T, r);
     }
@@ -99,16 +112,20 @@ public:
     }
 
 private:
+    void check(const char* member) const {
+        if (!expected.empty() && std::find(expected.begin(), expected.end(), member) == expected.end())
+            ADD_FAILURE() << "unexpected call of " << member;
+    }
     platform::Variant call(const char* member, const Curve& curve, const platform::Variant& T,
                            const platform::VArray& r, double p = 0.0) {
-        calls.push_back({member, T.toDouble(), p});
-        lastComposition = r;
+        check(member);
+        calls.push_back({member, T.toDouble(), p, r});
         return curve(T.toDouble());
     }
     platform::Variant pointCall(const char* member, const Curve& curve, const platform::Variant& p,
                                 const platform::VArray& r) {
-        calls.push_back({member, 0.0, p.toDouble()});
-        lastComposition = r;
+        check(member);
+        calls.push_back({member, 0.0, p.toDouble(), r});
         return curve(p.toDouble());
     }
 };

@@ -14,7 +14,7 @@ using morv::TARMMORV;
 using morv::TARMST;
 using platform::Variant;
 using platform::VArray;
-using pressuredrop::FixedProperties;
+using morvtest::FixtureProperties;
 
 namespace {
 
@@ -78,7 +78,7 @@ protected:
     static double nozzleVelocity(double m, double rho, double d) { return 4.0 * m / (rho * pi * d * d); }
     static double nozzleDrop(double loss, double rho, double v) { return loss * rho * v * v / 2.0; }
 
-    std::shared_ptr<FixedProperties> props = std::make_shared<FixedProperties>();
+    std::shared_ptr<FixtureProperties> props = pressuredrop::pressureDropProperties();
     std::shared_ptr<TARMST> exchanger = std::make_shared<TARMST>();
     TARMST& e = *exchanger;
     std::unique_ptr<TARMMORV> model = std::make_unique<TARMMORV>();
@@ -281,14 +281,14 @@ TEST_F(ShellPressureDrop, NozzleLossSwitchesAtReynolds10000) {
     } cases[] = {{mu10000, 1.0}, {mu10000 * (1.0 + 1e-12), 2.0}, {1e-3, 1.0}, {1e-1, 2.0}};
     e.HrdloPlo = 0.1;
     for (const auto& c : cases) {
-        props->liquidViscosity = c.mu;
+        props->etal = FixtureProperties::constant(c.mu);
         e.TlakZtrPlast();
         EXPECT_TRUE(e.fplvst.identical(Variant(c.loss))) << c.mu;
         EXPECT_TRUE(e.fplvys.identical(Variant(c.loss))) << c.mu;
         EXPECT_NEAR(e.vplvst.toDouble(), nozzleVelocity(2.0, 1000.0, d), 1e-13);
         EXPECT_NEAR(e.dPplvst.toDouble(), nozzleDrop(c.loss, 1000.0, v), 1e-9) << c.mu;
     }
-    props->liquidViscosity = mu10000;
+    props->etal = FixtureProperties::constant(mu10000);
     e.TlakZtrPlast();
     EXPECT_EQ(e.Replvst.toDouble(), 10000.0);
 }

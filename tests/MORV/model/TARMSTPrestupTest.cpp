@@ -108,7 +108,7 @@ TEST_F(SinglePhase, CompositionHandedToTheLibraryIsTheMoleFractionsOfTheStream) 
     he.Tr().Xm(2, 0.7);
     he.Tr().Xm(3, 0.5);
     he.PrestupTrubky();
-    const platform::VArray& r = tube->lastComposition;
+    const platform::VArray& r = tube->lastComposition();
     EXPECT_EQ(r.lbound(), 0);
     EXPECT_EQ(r.ubound(), 21);
     EXPECT_EQ(r(1).toDouble(), 0.3);

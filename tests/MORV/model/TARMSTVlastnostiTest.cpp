@@ -163,7 +163,7 @@ TEST_F(MeanProperties, EachStreamHandsOverItsMoleFractionsAfresh) {
     e.Pl().Xm(1, 1.0);
     e.Pl().Xm(2, 0.4);
     e.FyzVlast();
-    const platform::VArray& rt = tube->lastComposition;
+    const platform::VArray& rt = tube->lastComposition();
     ASSERT_EQ(rt.lbound(), 0);
     ASSERT_EQ(rt.ubound(), 21);
     EXPECT_TRUE(rt(0).isEmpty());
@@ -171,15 +171,15 @@ TEST_F(MeanProperties, EachStreamHandsOverItsMoleFractionsAfresh) {
     EXPECT_EQ(rt(2).toDouble(), 0.3);
     EXPECT_EQ(rt(3).toDouble(), 0.2);
     EXPECT_TRUE(rt(4).isEmpty());
-    const platform::VArray& rs = shell->lastComposition;
+    const platform::VArray& rs = shell->lastComposition();
     EXPECT_EQ(rs(1).toDouble(), 1.0);
     EXPECT_TRUE(rs(2).isEmpty());
 
     tube->nsloz = 1;
     e.FyzVlast();
-    EXPECT_EQ(tube->lastComposition(1).toDouble(), 0.5);
-    EXPECT_TRUE(tube->lastComposition(2).isEmpty());
-    EXPECT_TRUE(tube->lastComposition(3).isEmpty());
+    EXPECT_EQ(tube->lastComposition()(1).toDouble(), 0.5);
+    EXPECT_TRUE(tube->lastComposition()(2).isEmpty());
+    EXPECT_TRUE(tube->lastComposition()(3).isEmpty());
 
     // 22 components do not fit the array.
     tube->nsloz = 22;

@@ -13,7 +13,7 @@ using morv::TARMMORV;
 using morv::TARMST;
 using platform::Variant;
 using pressuredrop::colebrookRounded;
-using pressuredrop::FixedProperties;
+using morvtest::FixtureProperties;
 
 namespace {
 
@@ -53,7 +53,7 @@ protected:
     static double nozzleVelocity(double m, double rho, double d) { return 4.0 * m / (pi * rho * d * d); }
     static double nozzleDrop(double loss, double rho, double v) { return loss * rho * v * v / 2.0; }
 
-    std::shared_ptr<FixedProperties> props = std::make_shared<FixedProperties>();
+    std::shared_ptr<FixtureProperties> props = pressuredrop::pressureDropProperties();
     std::shared_ptr<TARMST> exchanger = std::make_shared<TARMST>();
     TARMST& e = *exchanger;
     std::unique_ptr<TARMMORV> model = std::make_unique<TARMMORV>();
@@ -123,7 +123,7 @@ TEST_F(TubePressureDrop, NozzleLossSwitchesAtReynolds4000) {
         int16_t loss;
     } cases[] = {{mu4000, 1}, {mu4000 * (1.0 + 1e-12), 2}, {1e-3, 1}, {1e-1, 2}};
     for (const auto& c : cases) {
-        props->liquidViscosity = c.mu;
+        props->etal = FixtureProperties::constant(c.mu);
         e.TlakZtrTrubky();
         EXPECT_TRUE(e.Gtrvst.identical(Variant(c.loss))) << c.mu;
         EXPECT_TRUE(e.Gtrvys.identical(Variant(c.loss))) << c.mu;
@@ -131,7 +131,7 @@ TEST_F(TubePressureDrop, NozzleLossSwitchesAtReynolds4000) {
         EXPECT_NEAR(v, nozzleVelocity(0.5, 1000.0, nozzleBore), 1e-12);
         EXPECT_NEAR(e.dPtrvst.toDouble(), nozzleDrop(c.loss, 1000.0, v), 1e-9) << c.mu;
     }
-    props->liquidViscosity = mu4000;
+    props->etal = FixtureProperties::constant(mu4000);
     e.TlakZtrTrubky();
     EXPECT_EQ(e.Retrvst.toDouble(), 4000.0);
 }
@@ -206,7 +206,7 @@ TEST_F(TubePressureDrop, LiquidInTheTubesKeepsTheSinglePhaseResult) {
 // Errors pass to the caller; a given total is not written.
 TEST_F(TubePressureDrop, ErrorsPassToTheCallerAndLeaveTheTotalUnwritten) {
     Variant total(-1.0);
-    props->liquidViscosity = 0.0;
+    props->etal = FixtureProperties::constant(0.0);
     EXPECT_RUNTIME_ERROR(e.TlakZtrTrubky(&total), platform::err::DivisionByZero);
     EXPECT_EQ(total.toDouble(), -1.0);
     EXPECT_RUNTIME_ERROR(TARMMORV().TlakZtrTrubky(), platform::err::ObjectNotSet);
