@@ -17,10 +17,13 @@ platform::VArray composition(Proud& stream) {
 }
 
 void fillComposition(Proud& stream, platform::VArray& r) {
-    if (r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction)
-        r.clear();
-    else
+    if (r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction) {
+        // Only the elements a previous fill set need emptying.
+        for (int32_t i = 0; i <= k::lastFraction; ++i)
+            if (!r(i).isEmpty()) r(i) = Variant();
+    } else {
         r.redim(0, k::lastFraction);
+    }
     const int32_t n = stream.properties().Nsloz().toLong();
     for (int32_t i = 1; i <= n; ++i)
         r(i) = stream.Xm(static_cast<int16_t>(i));
