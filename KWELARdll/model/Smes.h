@@ -13,8 +13,10 @@
 //! database and its location (SmesBaze.cpp), the component constants (SmesKonstanty.cpp),
 //! the temperature correlations (SmesKorelace.cpp), the composition conversions and number
 //! functions (SmesFunkce.cpp), the liquid mixture properties (SmesKapaliny.cpp), the ideal-gas
-//! mixture properties (SmesPlyny.cpp), the bubble and dew points (SmesBodyVaru.cpp). The state
-//! is protected so that the members of every concern reach it.
+//! mixture properties (SmesPlyny.cpp), the bubble and dew points (SmesBodyVaru.cpp), the
+//! real-gas equation of state (SmesStavovaRovnice.cpp) and the real-gas properties with the
+//! dense-gas transport (SmesRealnyPlyn.cpp). The state is protected so that the members of
+//! every concern reach it.
 
 #include "KWELAR/KWELARExport.h"
 #include "KWELARdll/model/KwelarConstants.h"
@@ -284,6 +286,90 @@ public:
     //! Dew point at the pressure p [Pa] of the vapour of mole fractions r(1..Nsloz).
     platform::Variant TRB(const platform::Variant& p, const platform::VArray& r);
 
+    // ---- Real-gas equation of state (SmesStavovaRovnice.cpp) -----------------------------
+    // The mixture of mole fractions rr(1..Nsloz) (copied into SlozeniSmesi, not normalised) as
+    // a real gas at T [K] and p [Pa]: its molar density and, unless ivol = 2 (density only),
+    // its internal energy, enthalpy, entropy, ln of the fugacity coefficient, Cv, Cp and
+    // Joule-Thomson coefficient, left in the object (RoRG [mol/cm3], URG, HRG [J/mol], SRG
+    // [J/(mol K)], LnFugRG [-], CvRG, CpRG [J/(mol K)], JTRG [K/MPa]). Each call first empties
+    // the results it is about to write, so a failed call leaves them empty. Reference state of
+    // HRG and SRG: each component as saturated liquid at its normal boiling point and 0.101325
+    // MPa. A pressure below 1e-6 Pa in magnitude is taken as 1e-6 Pa; a negative pressure
+    // beyond it is invalid (error 5).
+
+    //! Lee-Kesler (Redlich false) or Redlich-Kwong (Redlich true). Lee-Kesler reports its
+    //! run-time errors through HlasChybu with the source "KWELAR - TEVRP; T(K)= <T> ,P(Pa)=
+    //! <p>"; Redlich-Kwong passes them on and does nothing for an empty mixture.
+    void TEVRP(const platform::Variant& ivol, const platform::Variant& T, const platform::Variant& p,
+               const platform::VArray& rr);
+    //! Redlich-Kwong whatever Redlich holds; the pressure is taken as given, no box for a missing
+    //! normal boiling point, and every run-time error passes on.
+    void TEVRP0(const platform::Variant& ivol, const platform::Variant& T, const platform::Variant& p,
+                const platform::VArray& rr);
+
+    // ---- Real-gas properties and dense-gas transport (SmesRealnyPlyn.cpp) ------------------
+    // T [K], p [Pa] and the mole fractions r(1..Nsloz), all unchanged. The readers evaluate
+    // TEVRP with ivol = 1 and give one of its results (the per-kilogram forms divided by
+    // VSM(r)); they trap nothing, and give an empty value when the result is empty (a failed
+    // evaluation). A member built from other members gives an empty value when one of them did.
+
+    //! Molar internal energy [J/mol].
+    platform::Variant RUG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Internal energy [J/kg].
+    platform::Variant RUGW(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Molar enthalpy [J/mol].
+    platform::Variant RHG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Enthalpy [J/kg].
+    platform::Variant RHGW(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Molar entropy [J/(mol K)].
+    platform::Variant RSG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Entropy [J/(kg K)].
+    platform::Variant RSGW(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Molar heat capacity at constant pressure [J/(mol K)].
+    platform::Variant RCPG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Heat capacity at constant pressure [J/(kg K)].
+    platform::Variant RCPGW(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Molar heat capacity at constant volume [J/(mol K)].
+    platform::Variant RCVG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Heat capacity at constant volume [J/(kg K)].
+    platform::Variant RCVGW(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Adiabatic exponent Cp / Cv [-].
+    platform::Variant Kapa(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Natural logarithm of the fugacity coefficient [-].
+    platform::Variant LnFug(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Joule-Thomson coefficient [K/MPa].
+    platform::Variant JTkoef(const platform::Variant& T, const platform::Variant& p,
+                             const platform::VArray& r);
+    //! Density [kg/m3], 1e6 RoRG sum r_i M_i, from TEVRP with ivol = 2. Reported with the source
+    //! "KWELAR - RROGW; T(K)= <T> ,P(Pa)= <p>".
+    platform::Variant RROGW(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Pseudo-critical value selected by typ ("T" [K], "P" [Pa], "V" [m3/mol], "Z" [-], "M"
+    //! [kg/mol], any case); "PSEUD?" for any other typ. Leaves all five in the object: the
+    //! mole-fraction averages of Tc, Vc, Zc = pc Vc / (8.314 Tc) and M, and Zc 8.314 Tc / Vc.
+    //! Fractions not summing to 1 within 0.002 show a counted box (modes below 2) and are then
+    //! normalised, or refused ("PSEUD?", fields 0) when they sum to 0.25 or less.
+    platform::Variant PSEUD(const platform::VArray& r, const std::string& typ = std::string());
+    //! Viscosity of the dense gas [Pa.s]: ETAG + 1.08e-4 (exp(1.439 rr) - exp(-1.111 rr^1.858))
+    //! / xi / 1000, rr the reduced density RROGW Vc / M of the pseudo-critical mixture,
+    //! xi = Tc^(1/6) / (M^(1/2) pc^(2/3)) [g/mol, atm]. Reported with the source "KWELAR -
+    //! RETAG; T(K)= <T>".
+    platform::Variant RETAG(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Thermal conductivity of the dense gas [W/(m K)]: ALAG + Delta(rr) / Gamma / Zc^5 with
+    //! Gamma = Tc^(1/6) M^(1/2) / pc^(2/3) [g/mol, atm] and Delta by bands of rr. Reported with
+    //! the source "KWELAR - RALAG; T(K)= <T> ,P(Pa)= <p>".
+    platform::Variant RALAG(const platform::Variant& T, const platform::Variant& p,
+                            const platform::VArray& r);
+    //! Prandtl number RCPGW RETAG / RALAG [-].
+    platform::Variant PrG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r);
+    //! Reynolds number v d RROGW / RETAG [-] for the speed v [m/s] and the length d [m].
+    platform::Variant ReG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r,
+                          const platform::Variant& v, const platform::Variant& d);
+
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
     //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
@@ -344,6 +430,24 @@ protected:
     int16_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
     std::unique_ptr<SmesOkna> m_okna;        //!< the object's windows (none without a factory)
 
+    // Results of the last evaluation of the equation of state; empty until the first one and
+    // while a failed one has left them so.
+    platform::Variant m_RoRG;    //!< molar density [mol/cm3]
+    platform::Variant m_URG;     //!< molar internal energy [J/mol]
+    platform::Variant m_HRG;     //!< molar enthalpy [J/mol]
+    platform::Variant m_SRG;     //!< molar entropy [J/(mol K)]
+    platform::Variant m_LnFugRG; //!< ln of the fugacity coefficient [-]
+    platform::Variant m_CvRG;    //!< molar Cv [J/(mol K)]
+    platform::Variant m_CpRG;    //!< molar Cp [J/(mol K)]
+    platform::Variant m_JTRG;    //!< Joule-Thomson coefficient [K/MPa]
+
+    // Pseudo-critical values of the last PSEUD call.
+    platform::Variant m_TKRITsm; //!< temperature [K]
+    platform::Variant m_PKRITsm; //!< pressure [Pa]
+    platform::Variant m_VKRITsm; //!< molar volume [m3/mol]
+    platform::Variant m_ZKRITsm; //!< compressibility [-]
+    platform::Variant m_Msm;     //!< molar mass [kg/mol]
+
 private:
     // Component constants (SmesKonstanty.cpp).
     //! True when a substance is requested in slot i (9 for i outside 1..20).
@@ -392,6 +496,38 @@ private:
     // Bubble and dew points (SmesBodyVaru.cpp).
     //! The Newton iteration of `TBV` (dew = false) and `TRB` (dew = true).
     platform::Variant boilingTemperature(const platform::Variant& p, const platform::VArray& r, bool dew);
+
+    // Real-gas equation of state (SmesStavovaRovnice.cpp).
+    //! Ideal-gas part of the mixture at T [K] and p [MPa].
+    struct IdealGasPart {
+        double H;  //!< enthalpy [J/mol]
+        double S;  //!< entropy [J/(mol K)]
+        double Cp; //!< heat capacity at constant pressure [J/(mol K)]
+    };
+    //! TEVRP after its ivol is read: empties the results, corrects the pressure, chooses the branch.
+    void realGas(bool densityOnly, const platform::Variant& T, const platform::Variant& p,
+                 const platform::VArray& rr);
+    //! Empties RoRG and, unless densityOnly, the seven other results.
+    void clearRealGasResults(bool densityOnly);
+    //! The Redlich-Kwong equation at T [K] and p [Pa]; errors pass on.
+    void redlichKwong(bool densityOnly, double T, double p, const platform::VArray& rr, bool boilingPointBox);
+    //! The Lee-Kesler correlation at T and the corrected pressure p [Pa]; errors are reported
+    //! with the source built from the caller's T and pGiven.
+    void leeKesler(bool densityOnly, const platform::Variant& T, const platform::Variant& pGiven, double p,
+                   const platform::VArray& rr);
+    //! Ideal-gas enthalpy, entropy and heat capacity of the fractions x(1..n); the heat capacity
+    //! of each component from its correlation 2 (leeKesler false), or as the mixture polynomial
+    //! of the components whose correlation 2 is a polynomial (leeKesler true).
+    IdealGasPart idealGasPart(const Fractions& x, int16_t n, double T, double p, bool leeKesler,
+                              bool boilingPointBox);
+
+    // Real-gas properties (SmesRealnyPlyn.cpp).
+    //! The molar result divided by VSM(r); empty when it is empty.
+    platform::Variant perKilogram(const platform::Variant& molar, const platform::VArray& r);
+    //! Reduced density RROGW Vc / M of the pseudo-critical mixture at (T, p); false when the
+    //! density is empty.
+    bool reducedDensity(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r,
+                        double& rhoR);
 };
 
 } // namespace kwelar

@@ -28,6 +28,22 @@ public:
     const platform::Array<std::string>& strNalez() const { return m_strNalez; }
     const platform::VArray& seznamLatek() const { return m_SeznamLatek; }
     int16_t pocLatek() const { return m_PocLatek; }
+    const platform::VArray& slozeniSmesi() const { return m_SlozeniSmesi; }
+
+    // Results of the equation of state and the pseudo-critical values.
+    const platform::Variant& roRG() const { return m_RoRG; }
+    const platform::Variant& uRG() const { return m_URG; }
+    const platform::Variant& hRG() const { return m_HRG; }
+    const platform::Variant& sRG() const { return m_SRG; }
+    const platform::Variant& lnFugRG() const { return m_LnFugRG; }
+    const platform::Variant& cvRG() const { return m_CvRG; }
+    const platform::Variant& cpRG() const { return m_CpRG; }
+    const platform::Variant& jtRG() const { return m_JTRG; }
+    const platform::Variant& tKRITsm() const { return m_TKRITsm; }
+    const platform::Variant& pKRITsm() const { return m_PKRITsm; }
+    const platform::Variant& vKRITsm() const { return m_VKRITsm; }
+    const platform::Variant& zKRITsm() const { return m_ZKRITsm; }
+    const platform::Variant& mSm() const { return m_Msm; }
 };
 
 } // namespace kwelartest
