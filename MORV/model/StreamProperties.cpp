@@ -1,7 +1,6 @@
 #include "MORV/model/StreamProperties.h"
 
 #include "MORV/model/Proud.h"
-#include "Platform/RunTimeError.h"
 
 namespace morv {
 
@@ -9,10 +8,6 @@ using platform::Variant;
 using platform::VArray;
 
 StreamProperties::~StreamProperties() = default;
-
-void MixtureProperties::missing(const std::string& member) {
-    platform::raise(platform::err::NoSuchMember, "Smes." + member);
-}
 
 Variant MixtureProperties::Nsloz() {
     return m_stream.S().Nsloz();
@@ -42,8 +37,8 @@ Variant MixtureProperties::ObjRozL(const Variant& T, const VArray& r) {
 Variant MixtureProperties::ETAG(const Variant& T, const VArray& r) {
     return m_stream.S().ETAG(T, r);
 }
-Variant MixtureProperties::RROGW(const Variant&, const Variant&, const VArray&) {
-    missing("RROGW");
+Variant MixtureProperties::RROGW(const Variant& T, const Variant& p, const VArray& r) {
+    return m_stream.S().RROGW(T, p, r);
 }
 Variant MixtureProperties::ALAG(const Variant& T, const VArray& r) {
     return m_stream.S().ALAG(T, r);

@@ -60,9 +60,6 @@ public:
 
 //! The properties of a stream's own mixture object `S` (read afresh on every call, so a
 //! replaced mixture object takes part at once).
-//!
-//! The mixture object does not provide its real-gas density yet: until it does, `RROGW`
-//! raises 438 (the object has no such member), as a call of a missing member by name does.
 class MixtureProperties final : public StreamProperties {
 public:
     explicit MixtureProperties(Proud& stream) : m_stream(stream) {}
@@ -84,8 +81,6 @@ public:
     platform::Variant TRB(const platform::Variant& p, const platform::VArray& r) override;
 
 private:
-    [[noreturn]] static void missing(const std::string& member);
-
     Proud& m_stream;
 };
 
