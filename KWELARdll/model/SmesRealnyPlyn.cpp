@@ -3,7 +3,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
 #include "Platform/Checked.h"
 #include "Platform/CodePage.h"
-#include "Platform/MessageBox.h"
 
 #include <cmath>
 

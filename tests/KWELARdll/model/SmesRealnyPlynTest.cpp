@@ -4,7 +4,7 @@
 #include "RealGasFixture.h"
 
 #include <cmath>
-#include <functional>
+#include <algorithm>
 
 using kwelartest::fractions;
 using kwelartest::GasData;

@@ -4,6 +4,7 @@
 #include "RealGasFixture.h"
 
 #include <cmath>
+#include <vector>
 
 using kwelartest::fractions;
 using kwelartest::GasData;
