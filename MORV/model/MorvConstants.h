@@ -17,6 +17,8 @@ inline constexpr int16_t lastVariable = 9;
 inline constexpr int16_t lastAuxiliary = 10;
 //! Highest index of the program-wide residual array `Rezidua`.
 inline constexpr int16_t lastResidual = 21;
+//! Highest index of the program-wide array of the unknowns' positions `Nezname`.
+inline constexpr int16_t lastPosition = 21;
 
 // Physical constants of the heat-transfer correlations. The model keeps its own rounded pi
 // in every formula, and the Archimedes number of condensation on the bundle its own g.
@@ -43,6 +45,8 @@ inline constexpr double pointFoundFrom = 1.0;
 
 //! Heat-transfer method of the condensing side of a new condensation model.
 inline constexpr int16_t initialMethod = 1;
+//! Basic damping constant of the design solve [-].
+inline constexpr double basicDamping = 0.4;
 
 // Friction factor and pressure drops.
 
@@ -91,6 +95,63 @@ inline constexpr double unbaffledShare = 0.2;
 inline constexpr double windowLoss = 1.5;
 //! Tolerance of |cos x - c| in the half-angle iteration of a baffle window [-].
 inline constexpr double windowAngleTolerance = 1e-5;
+
+// Residuals of the solves.
+
+//! Number of equations and of unknowns of a design solve.
+inline constexpr int16_t equations = 3;
+//! Number of main quantities in the Newton vector (elements 1 to 8).
+inline constexpr int16_t mainQuantities = 8;
+//! The duty stands in the Newton vector divided by this [W].
+inline constexpr double dutyScale = 10000.0;
+//! Lowest ratio of the end temperature differences of the rate equation [-].
+inline constexpr double temperatureRatioFloor = 1e-6;
+
+// The design solve.
+
+//! A dew point of the shell stream below this [°C] means no composition has been computed.
+inline constexpr double dewPointKnownFrom = 1.0;
+//! Start value of the inside heat-transfer coefficient [W/m2/K].
+inline constexpr double startAlfai = 180.0;
+//! Start value of the outside heat-transfer coefficient [W/m2/K].
+inline constexpr double startAlfao = 150.0;
+//! Tolerance of the largest relative correction of the Newton method [-].
+inline constexpr double designTolerance = 0.0005;
+//! Inerts above this mole fraction (in single precision) damp the solve of methods 2 to 4 [-].
+inline constexpr float someInerts = 0.01f;
+//! Inerts above this mole fraction (in single precision) damp every method [-].
+inline constexpr float manyInerts = 0.05f;
+//! The basic damping is divided by this with some inerts [-].
+inline constexpr int16_t someInertsDamping = 25;
+//! The basic damping is divided by this with many inerts [-].
+inline constexpr int16_t manyInertsDamping = 45;
+//! With many inerts the tolerance is multiplied by this [-].
+inline constexpr double manyInertsTolerance = 5.0;
+//! Tolerance of a point of the sensitivity analysis [-].
+inline constexpr double analysisTolerance = 0.001;
+//! Damping of a point of the sensitivity analysis [-].
+inline constexpr double analysisDamping = 0.5;
+
+// The single-phase solve.
+
+//! Tolerance of the largest relative correction of the Newton method [-].
+inline constexpr double singlePhaseTolerance = 0.001;
+//! Damping of the Newton method [-].
+inline constexpr double singlePhaseDamping = 0.5;
+//! Iteration limit when none is given.
+inline constexpr int16_t singlePhaseIterations = 50;
+//! Start value of both heat-transfer coefficients [W/m2/K].
+inline constexpr double singlePhaseStartCoefficient = 180.0;
+//! Smallest tube length and shell diameter of a real exchanger [m].
+inline constexpr float smallestDimension = 0.05f;
+//! Smallest flow of a real task [kg/s].
+inline constexpr double smallestFlow = 0.001;
+//! Smallest area of a real task [m2].
+inline constexpr float smallestArea = 0.02f;
+//! D of the P-NTU relation when its radicand (1 + R)² - 4 R ip is not positive [-].
+inline constexpr double radicandFallback = 0.1;
+//! From this argument on the hyperbolic cotangent of the P-NTU relation is taken as 1 [-].
+inline constexpr double cothCutOff = 25.0;
 
 // Heat-transfer methods.
 

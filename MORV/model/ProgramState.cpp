@@ -4,7 +4,9 @@
 
 namespace morv {
 
-ProgramState::ProgramState() : Rezidua(0, k::lastResidual) {}
+ProgramState::ProgramState()
+    : Rezidua(0, k::lastResidual), TlumKonst(k::basicDamping), VektorX(0, k::lastVariable),
+      VektorZ(0, k::lastAuxiliary), Nezname(0, k::lastPosition) {}
 
 ProgramState::~ProgramState() = default;
 ProgramState::ProgramState(ProgramState&&) noexcept = default;

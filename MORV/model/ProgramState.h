@@ -1,8 +1,8 @@
 #pragma once
 //! The program-wide state that the condenser model and the program's windows share: the
 //! exchanger model `Vymenik`, the condensation model `Kondenzator`, the unit converter
-//! `Prevodnik`, the current stream `AktProud`, the residual array `Rezidua` and the status of
-//! the last task-file read.
+//! `Prevodnik`, the current stream `AktProud`, the arrays and settings of the design solve and
+//! the status of the last task-file read.
 //!
 //! The model objects are never created explicitly: the first use of one while it is none
 //! creates it. The condenser model's own members read `Kondenzator` through this state, so a
@@ -52,6 +52,22 @@ public:
     //! Residuals 1 to 3 of the direct evaluation after a failed solve; elements 0 to 21,
     //! empty at start.
     platform::VArray Rezidua;
+
+    // ---- The design solve --------------------------------------------------------------
+    //! Basic damping constant of the design solve. 0.4, the value every activation of the
+    //! main window sets, so that a solve run without the windows is damped as in the program.
+    platform::Variant TlumKonst;
+    //! Damping the last design solve passed to the Newton method; empty at start.
+    platform::Variant TlumAkt;
+    //! Iteration limit of the design solve and of the sensitivity analysis.
+    int16_t MaxIter = 100;
+    //! The Newton method's variable vector, elements 0 to 9: 1 to 8 as `TARMST::xx`.
+    platform::VArray VektorX;
+    //! The auxiliary array passed through the Newton method, elements 0 to 10; never used.
+    platform::VArray VektorZ;
+    //! Positions 1 to 8 of the three unknowns in the vector, ascending, in elements 1 to 3
+    //! (the unknown's flag index plus 1); elements 0 to 21.
+    platform::VArray Nezname;
     //! Status of the last task-file read: 0 read to its end, -1 wrong structure or missing
     //! file.
     int16_t ChybaNacteni = 0;

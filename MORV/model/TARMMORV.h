@@ -80,6 +80,35 @@ public:
     //! bundle with its row, vapour-velocity, wave and inert-gas corrections, Mezer and Nuko.
     void PrestupPlast();
 
+    // ---- Residuals of the design solve (TARMMORVRezidua.cpp) --------------------------------
+    //! The three residuals [W] of the design solve at the trial vector xx(1..8) (flows [kg/s],
+    //! temperatures [°C], duty / 10000 [W], tube length [m]), with Q = 10000 x7:
+    //!   FF(1) heat of the tube stream - Q: W_Tr (x5 - x3) when it is heated (TrTyp = 1), else
+    //!         x1 (dH_Tr + cp_Tr (x3 - Tdew_Tr)) plus the condensate's subcooling
+    //!         x1 Cpko (Tdew_Tr - x5) when x5 is below the dew point;
+    //!   FF(2) the same of the shell stream by PlTyp;
+    //!   FF(3) rate equation k A (t_out - t_in) / ln((Tc - t_in) / (Tc - t_out)) - Q of the heated
+    //!         stream against the condensing temperature Tc, the dew point of the other side
+    //!         (the shell's when TrTyp = 1); the ratio is at least 1e-6.
+    //! Before them it copies xx(1..8) into `he.xx`, sets the tube length L = x8 and the area
+    //! when the area is an unknown (IPOM(7) = 1), computes the properties of the trial vector,
+    //! both coefficients, `Kprostup` = 1 / (1/Alfakon + 1/Alfao + (Dtrubo/Dtrubi)/Alfai) and,
+    //! for display, `Pterm` = 1 - exp(-NTU) with NTU = k A / W_Tr. N and z are not used.
+    //! Nothing is trapped; a residual that cannot be computed as a finite number raises an
+    //! error (never a value the solver could take as converged).
+    void FUN(platform::VArray& xx, platform::VArray& FF, platform::Variant& N, platform::VArray& z);
+    //! The Newton method's call of the residuals: `FUN`.
+    void Fun(platform::VArray& X, platform::VArray& F, platform::Variant& n, platform::VArray& z) override;
+    using ralvo::Uloha::Fun;
+
+    //! Effectiveness of an exchanger with one condensing stream, 1 - exp(-ksW), of the
+    //! number of transfer units ksW [-]; r and ip are accepted and not read.
+    platform::Variant P_TermUcin(const platform::Variant& r, const platform::Variant& ksW,
+                                 const platform::Variant& ip) const;
+    //! Hyperbolic cotangent (e^-x + e^x) / (e^x - e^-x), evaluated as written: x = 0 raises 11,
+    //! |x| above about 709 raises 6.
+    platform::Variant Cotgh(const platform::Variant& x) const;
+
 private:
     //! Stores the condensate's density, heat capacity, viscosity and conductivity at the
     //! side's mean temperature tMean [°C], in this order, and its Prandtl number.

@@ -10,24 +10,27 @@
 //! stay empty until set. Units are SI, temperatures in °C.
 //!
 //! The calculations are members grouped by concern, each concern in its own source file.
+//! The model is the function object of its own single-phase solve.
 
 #include "MORV/model/FieldTypes.h"
 #include "MORV/model/Proud.h"
 #include "MorvModel/MorvModelExport.h"
 #include "Platform/Array.h"
 #include "Platform/Variant.h"
+#include "RalvoC1/numeric/Uloha.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace morv {
 
-class MORVMODEL_EXPORT TARMST {
+class MORVMODEL_EXPORT TARMST : public ralvo::Uloha {
 public:
     TARMST();
     //! Releases both streams, which releases their mixture objects.
-    ~TARMST();
+    ~TARMST() override;
     TARMST(const TARMST&) = delete;
     TARMST& operator=(const TARMST&) = delete;
 
@@ -200,6 +203,42 @@ public:
     platform::Variant dPus;    //!< pressure drop of one baffle window [Pa]
     platform::Variant dPplvst; //!< pressure drop in the shell inlet nozzle [Pa]
     platform::Variant dPplvys; //!< pressure drop in the shell outlet nozzle [Pa]
+
+    // ---- Single-phase solve (TARMSTResitVymenik.cpp) --------------------------------------
+    //! Solves the exchanger with neither stream changing phase for the three quantities
+    //! flagged in IPOM(0..7), by the damped Newton method on the model's own xx with this
+    //! model as the function object (tolerance 0.001, damping 0.5, at most MaxIT iterations,
+    //! 50 when omitted). Checks first, each with its box (title "HE"): the construction
+    //! (L, Dplast >= 0.05 m) and the basic data (flows >= 0.001 kg/s, area >= 0.02 m2), status
+    //! 4; the choice of exactly three unknowns with one on each side (the duty counts for
+    //! both), status 3. Then the start coefficients (Alfakon from the wall and fouling,
+    //! Alfai = Alfao = 180 W/m2/K, Kprostup), the vector from the fields and the properties;
+    //! a negative shell Reynolds number is reported and gives an empty result. A solve that
+    //! did not converge (status 1 iteration limit, 2 singular step) leaves the residuals at
+    //! the last vector in the program's `Rezidua`, reports the limit with their sum and, when
+    //! the duty is sought for a given area, hints at a larger estimate; the fields keep their
+    //! values. A converged solve (status 0) writes the flows, temperatures, duty and area back.
+    platform::Variant ResitVymenik(std::optional<platform::Variant> MaxIT = std::nullopt);
+    //! The three residuals [W] of the single-phase solve at the trial vector xx(1..8), with
+    //! Q = 10000 x7: FF(1) = W_Tr (x5 - x3) - Q (heated, TrTyp = 1) or W_Tr (x3 - x5) - Q;
+    //! FF(2) the same of the shell stream by PlTyp; FF(3) = Pterm W_Tr |x4 - x3| - Q with the
+    //! effectiveness `P_TermUcin`(Rkap, NTU, indProti) of NTU = A k / W_Tr. Before them: the
+    //! tube length and area when the area is an unknown, the properties of the model's own
+    //! xx (so xx is meant to be that array), both single-phase coefficients and Kprostup.
+    //! N and z are not used.
+    void FUN(platform::VArray& xx, platform::VArray& FF, platform::Variant& N, platform::VArray& z);
+    //! The Newton method's call of the residuals: `FUN`.
+    void Fun(platform::VArray& X, platform::VArray& F, platform::Variant& n, platform::VArray& z) override;
+    using ralvo::Uloha::Fun;
+    //! Effectiveness of the tube stream [-] of the capacity ratio r, NTU ksW and the
+    //! counter-current index ip: 2 / (1 + r + D coth(D ksW / 2)), D = sqrt((1 + r)² - 4 r ip),
+    //! or 0.1 when the radicand is not positive. ip = 0 gives the co-current
+    //! (1 - exp(-(1 + r) NTU)) / (1 + r), ip = 1 the counter-current (1 - E) / (1 - r E),
+    //! E = exp(-(1 - r) NTU).
+    platform::Variant P_TermUcin(const platform::Variant& r, const platform::Variant& ksW,
+                                 const platform::Variant& ip) const;
+    //! Hyperbolic cotangent (e^-x + e^x) / (e^x - e^-x) below x = 25, else 1; x = 0 raises 11.
+    platform::Variant Cotgh(const platform::Variant& x) const;
 
     // ---- Indexed properties --------------------------------------------------------------
     //! Flag of main quantity Index (0..10, else error 9): 0..7 one when the quantity is an
