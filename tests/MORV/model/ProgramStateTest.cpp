@@ -31,6 +31,18 @@ TEST_F(ProgramState, FreshStateHoldsTheStartValues) {
     for (int32_t i = 0; i <= 21; ++i)
         EXPECT_TRUE(program().Rezidua(i).isEmpty()) << i;
     EXPECT_RUNTIME_ERROR(program().Rezidua(22), platform::err::Subscript);
+    // The design solve's settings and arrays: the damping of the main window's activation,
+    // the iteration limit of its load, the Newton arrays empty.
+    EXPECT_EQ(program().TlumKonst.toDouble(), 0.4);
+    EXPECT_TRUE(program().TlumAkt.isEmpty());
+    EXPECT_EQ(program().MaxIter, 100);
+    for (int32_t i = 0; i <= 9; ++i)
+        EXPECT_TRUE(program().VektorX(i).isEmpty()) << i;
+    EXPECT_RUNTIME_ERROR(program().VektorX(10), platform::err::Subscript);
+    EXPECT_TRUE(program().VektorZ(10).isEmpty());
+    EXPECT_RUNTIME_ERROR(program().VektorZ(11), platform::err::Subscript);
+    EXPECT_TRUE(program().Nezname(21).isEmpty());
+    EXPECT_RUNTIME_ERROR(program().Nezname(22), platform::err::Subscript);
 }
 
 TEST_F(ProgramState, ExchangerModelIsCreatedOnFirstUseWithoutItsStreams) {

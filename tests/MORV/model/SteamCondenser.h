@@ -44,7 +44,7 @@ protected:
         tube->etal = FixtureProperties::constant(8.9e-4);
         tube->alal = FixtureProperties::constant(0.607);
         tube->cplw = FixtureProperties::constant(cpWater);
-        m.Tr().m(25.0);
+        m.Tr().m(50.0);
         m.Pl().m(1.0);
         m.Tr().P(300000.0);
         m.Pl().P(101325.0);
