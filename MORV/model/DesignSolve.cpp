@@ -1,5 +1,6 @@
 #include "MORV/model/DesignSolve.h"
 
+#include "MORV/model/BoilingPointCache.h"
 #include "MORV/model/MorvConstants.h"
 #include "Platform/Checked.h"
 #include "RalvoC1/numeric/Ralvo.h"
@@ -102,6 +103,8 @@ DesignSolveResult designSolve(ProgramState& state, DesignSolveKind kind,
         return result;
     }
     unknownPositions(m, state.Nezname);
+    // The streams' pressures and compositions stay as they are until the solve ends.
+    const FixedBoilingPoints fixed(m);
 
     if (calculation) {
         // The shell stream leaves at its dew point at the most.

@@ -67,6 +67,8 @@ public:
     StreamProperties& properties();
     //! Sets the stream's own property source; nullptr returns to the mixture object `S`.
     void properties(std::shared_ptr<StreamProperties> source) noexcept { m_properties = std::move(source); }
+    //! The stream's own property source; nullptr while the mixture object serves.
+    const std::shared_ptr<StreamProperties>& ownProperties() const noexcept { return m_properties; }
 
 private:
     std::string m_Nazev;

@@ -249,16 +249,20 @@ TEST_F(DesignSolve, AnalysisPointComputesThePressureDropsAlsoWithoutConvergence)
 }
 
 TEST_F(DesignSolve, PropertyErrorEndsTheSolveBeforeTheWriteBack) {
-    // The steam's dew point is found at the fields' temperatures but not in the solve.
-    int calls = 0;
-    shell->trb = [&](double) { return ++calls <= 1 ? 373.15 : 0.0; };
+    // The steam's viscosity has a value at its mean temperature, not at the wall the
+    // condensation coefficient asks for in the solve.
+    shell->etag = [](double T) {
+        if (T != 273.15 + 97.5) platform::raise(kwelar::ChybaVypoctu, "KWELAR - ETAG");
+        return 1.2e-5;
+    };
     EXPECT_RUNTIME_ERROR(morv::designSolve(program()), kwelar::ChybaVypoctu);
     EXPECT_EQ(he().Tr().m(), 50.0);
     EXPECT_EQ(static_cast<float>(he().Q), 2.2e6f);
 }
 
 TEST_F(DesignSolve, ResidualThatIsNotANumberIsAnErrorNeverAConvergedSolve) {
-    // The latent heat has no value at the trial temperatures of the solve.
+    // The latent heat has a value at the mean temperature, not at the dew point where the
+    // condensation coefficient asks for it in the solve.
     shell->dhvw = [](double T) {
         return T == 273.15 + 97.5 ? hfg : std::numeric_limits<double>::quiet_NaN();
     };
