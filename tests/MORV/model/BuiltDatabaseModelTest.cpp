@@ -44,6 +44,27 @@ TEST_F(BuiltDatabase, WaterInTheTubesAt25CHasThePublishedDensityAndViscosity) {
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
+TEST_F(BuiltDatabase, MethanolVapourAtOneAtmosphereCondensesAtItsNormalBoilingPoint) {
+    TARMST& m = program().Vymenik();
+    pure(m.Tr(), morvtest::water);
+    pure(m.Pl(), morvtest::methanol);
+    m.Tr().P(300000.0);
+    m.Pl().P(101325.0);
+    m.TrubKap = true;
+    m.PlastKap = false;
+    m.Ttrubi = 20.0;
+    m.Ttrubo = 30.0;
+    m.Tplasti = 70.0;
+    m.Tplasto = 70.0;
+    m.Tr().m(1.0);
+    m.Pl().m(1.0);
+    program().Kondenzator().he(program().VymenikRef());
+    program().Kondenzator().FyzVlast();
+    // Normal boiling point of methanol 337.8 K (NIST Chemistry WebBook, SRD 69).
+    EXPECT_NEAR(m.TrbP.toDouble() + 273.15, 337.8, 1.0);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
 // Water heated from 20 °C in 100 tubes of 25 x 2 mm, 5 kg/s, by 4 kg/s of water entering the
 // shell at 80 °C, counter-current, 10 m2; the outlets and the duty are sought, the
 // coefficients come from the single-phase correlations.

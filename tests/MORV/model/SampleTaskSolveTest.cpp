@@ -1,0 +1,163 @@
+// The design solve of the sample task on the substance database of this build: methanol
+// vapour condensing at 1 atm in the shell of a horizontal exchanger, cooling water heated
+// from 20 to 30 °C in four passes; the unknowns are the water flow, the duty and the area.
+
+#include "BuiltDatabaseSupport.h"
+
+#include "MORV/model/DesignSolve.h"
+#include "MORV/model/ProgramState.h"
+#include "RalvoC1/numeric/Ralvo.h"
+
+#include <cmath>
+#include <string>
+
+using morv::program;
+using platform::Variant;
+using platform::VArray;
+
+namespace {
+
+// Published values the solution is checked against.
+//! Isobaric heat capacity of water at 25 °C (IAPWS-95, Wagner & Pruss, J. Phys. Chem. Ref.
+//! Data 31 (2002) 387) [J/kg/K].
+constexpr double cpWater = 4181.0;
+//! Molar mass of methanol [kg/mol].
+constexpr double molarMassMethanol = 0.03204186;
+
+//! Heat of vaporisation of methanol [J/kg] at T [K]: the DIPPR 106 correlation
+//! C1 (1 - Tr)^C2, C1 = 5.239e7 J/kmol, C2 = 0.3682, Tc = 512.5 K (Perry's Chemical
+//! Engineers' Handbook, 8th ed., Table 2-150); 35.25 kJ/mol at the normal boiling point.
+double methanolLatentHeat(double T) {
+    return 5.239e7 * std::pow(1.0 - T / 512.5, 0.3682) / 1000.0 / molarMassMethanol;
+}
+
+//! Heat capacity of liquid methanol [J/kg/K] at T [K]: the DIPPR 100 polynomial
+//! 1.058e5 - 362.23 T + 0.9379 T² J/kmol/K (Perry's, Table 2-153).
+double methanolLiquidHeatCapacity(double T) {
+    return (1.058e5 - 362.23 * T + 0.9379 * T * T) / 1000.0 / molarMassMethanol;
+}
+
+class SampleTaskSolve : public morvtest::BuiltDatabase {
+protected:
+    // The load command of the program: the task file, then the properties at the fields'
+    // temperatures; before it the transfer's stream types: a stream whose outlet is warmer
+    // than its inlet is heated (+1), the other is the warm, condensing one (-1).
+    void SetUp() override {
+        BuiltDatabase::SetUp();
+        k().he(program().VymenikRef());
+        ASSERT_EQ(he().NactiData(std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat").toLong(), 0);
+        he().TrTyp = he().Ttrubo > he().Ttrubi ? 1 : -1;
+        he().PlTyp = he().Tplasto > he().Tplasti ? 1 : -1;
+        k().FyzVlast();
+    }
+
+    static morv::TARMMORV& k() { return program().Kondenzator(); }
+    static morv::TARMST& he() { return program().Vymenik(); }
+
+    //! The three unknowns of the last solve: water flow [kg/s], duty [W], area [m2].
+    struct Unknowns {
+        double water, Q, area;
+    };
+    static Unknowns unknowns() { return {he().Tr().m(), he().Q, he().Plocha}; }
+
+    //! Solves and expects convergence without a box.
+    void solve() {
+        const morv::DesignSolveResult r = morv::designSolve(program());
+        ASSERT_EQ(r.status, morv::DesignSolveStatus::Solved);
+        ASSERT_EQ(r.ID.toDouble(), 0.0);
+        EXPECT_TRUE(boxes.boxes().empty());
+    }
+};
+
+TEST_F(SampleTaskSolve, SolutionSatisfiesBothBalancesAndTheRateEquation) {
+    solve();
+    morv::TARMST& m = he();
+    const double Q = m.Q;
+
+    // The residual function at the solution.
+    VArray x(0, 9), FF(0, 3), z(0, 10);
+    for (int16_t i = 1; i <= 8; ++i)
+        x(i) = m.xx(i);
+    Variant N(int16_t{3});
+    k().FUN(x, FF, N, z);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_LT(std::fabs(FF(i).toDouble()), 1e-3 * Q) << i;
+
+    // The cooling water takes the duty: m cp (30 - 20).
+    EXPECT_NEAR(Q, m.Tr().m() * cpWater * (m.Ttrubo - m.Ttrubi), 0.005 * Q);
+    // The methanol gives it up: 1 kg/s condensed, with the latent heat at the mean shell
+    // temperature, and the condensate cooled from the dew point to 60 °C.
+    const double dew = m.TrbP.toDouble();
+    const double tMean = (m.Tplasti + m.Tplasto) / 2.0 + 273.15;
+    const double condensation =
+        m.Pl().m() * (methanolLatentHeat(tMean) + methanolLiquidHeatCapacity(tMean) * (dew - m.Tplasto));
+    EXPECT_NEAR(Q, condensation, 0.005 * Q);
+    // The area transfers it at the overall coefficient over the logarithmic mean difference
+    // against the condensing temperature.
+    const double lmtd = (m.Ttrubo - m.Ttrubi) / std::log((dew - m.Ttrubi) / (dew - m.Ttrubo));
+    EXPECT_NEAR(Q, m.Kprostup * m.Plocha * lmtd, 0.005 * Q);
+    EXPECT_NEAR(m.Plocha, m.Ntrub * 3.1415 * m.Dtrubo * m.L, 1e-3 * m.Plocha);
+
+    // The pressure drops of the converged solve.
+    EXPECT_GT(m.dPtr.toDouble(), 0.0);
+    EXPECT_GT(m.dPpl.toDouble(), 0.0);
+}
+
+TEST_F(SampleTaskSolve, KeptBoilingPointsChangeNoDigitOfTheSolution) {
+    solve();
+    double solved[9] = {};
+    for (int16_t i = 1; i <= 8; ++i)
+        solved[i] = he().xx(i).toDouble();
+
+    // The same solve step by step, every bubble and dew point asked of the library.
+    SetUp();
+    morv::ProgramState& s = program();
+    morv::unknownPositions(he(), s.Nezname);
+    morv::startCoefficients(he());
+    morv::vectorFromFields(he());
+    he().FyzVlast();
+    for (int16_t i = 1; i <= 9; ++i)
+        s.VektorX(i) = he().xx(i);
+    Variant ID;
+    const Variant three(int16_t{3});
+    ralvo::Ralvo::app().Newton(k(), three, three, Variant(int16_t{8}), s.VektorX, s.Nezname, s.VektorZ, ID,
+                               Variant(0.0005), Variant(0.4), Variant(int16_t{100}));
+    ASSERT_EQ(ID.toDouble(), 0.0);
+    for (int16_t i = 1; i <= 8; ++i)
+        EXPECT_EQ(s.VektorX(i).toDouble(), solved[i]) << i;
+}
+
+TEST_F(SampleTaskSolve, OtherEstimatesReachTheSameUnknowns) {
+    solve();
+    const Unknowns first = unknowns();
+    struct Estimate {
+        double water, Q, area;
+    };
+    for (const Estimate& e : {Estimate{10.0, 5e5, 80.0}, Estimate{60.0, 2e6, 20.0}}) {
+        SetUp();
+        he().Tr().m(e.water);
+        he().Q = e.Q;
+        he().Plocha = e.area;
+        solve();
+        const Unknowns again = unknowns();
+        EXPECT_NEAR(again.water, first.water, 1e-3 * first.water) << e.water;
+        EXPECT_NEAR(again.Q, first.Q, 1e-3 * first.Q) << e.water;
+        EXPECT_NEAR(again.area, first.area, 1e-3 * first.area) << e.water;
+    }
+}
+
+TEST_F(SampleTaskSolve, InertsLowerTheShellCoefficientAndLengthenTheTubes) {
+    solve();
+    const double clean = he().Alfao.toDouble();
+    const double cleanLength = he().L;
+    const double cleanDuty = he().Q;
+    SetUp();
+    k().Xinert = 0.02;
+    solve();
+    EXPECT_LT(he().Alfao.toDouble(), clean);
+    EXPECT_GT(he().L, cleanLength);
+    // The duty is the methanol's either way.
+    EXPECT_NEAR(he().Q, cleanDuty, 1e-3 * cleanDuty);
+}
+
+} // namespace
