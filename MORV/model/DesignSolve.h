@@ -121,6 +121,8 @@ struct DesignSolveResult {
 //!  6. (calculation, not converged) `Kondenzator.FUN` at the last vector into `Rezidua`;
 //!  7. the write-back of the kind and the pressure drops of both sides
 //!     (`Kondenzator.TlakZtrTrubky`, `TlakZtrPlast`), as the kind says.
+//! For the length of the solve each stream's bubble and dew point is asked of the property
+//! library once (`FixedBoilingPoints`): they depend only on the pressure and composition.
 //! The program computes the properties once before (after loading a task or entering a
 //! composition, with `Kondenzator.FyzVlast`), which gives step 2 its dew point.
 MORVMODEL_EXPORT DesignSolveResult designSolve(ProgramState& state,
