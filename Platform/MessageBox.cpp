@@ -71,8 +71,8 @@ int ScriptedMessageService::msgBox(const std::string& text, int style, const std
 }
 
 std::string ScriptedMessageService::inputBox(const std::string& prompt, const std::string& title,
-                                             const std::string&) {
-    Box box{prompt, 0, title, true};
+                                             const std::string& def) {
+    Box box{prompt, 0, title, true, def};
     m_boxes.push_back(box);
     if (m_inputs.empty()) {
         m_unexpected.push_back(box);

@@ -65,7 +65,8 @@ public:
         std::string text;
         int style = 0;
         std::string title;
-        bool input = false; //!< an input box (text is its prompt)
+        bool input = false;   //!< an input box (text is its prompt)
+        std::string def = {}; //!< the default text of an input box
     };
 
     int msgBox(const std::string& text, int style, const std::string& title) override;

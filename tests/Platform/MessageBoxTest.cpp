@@ -20,6 +20,10 @@ TEST(ScriptedMessages, RecordBoxesAndAnswerFromTheQueue) {
     EXPECT_EQ(s.boxes()[0].text, "Smazat?");
     EXPECT_EQ(s.boxes()[0].style, 52);
     EXPECT_EQ(s.boxes()[0].title, "KWELAR");
+    EXPECT_TRUE(s.boxes()[1].input);
+    EXPECT_EQ(s.boxes()[1].text, "Teplota");
+    EXPECT_EQ(s.boxes()[1].title, "FLASH");
+    EXPECT_EQ(s.boxes()[1].def, "300");
     EXPECT_TRUE(s.unexpected().empty());
 }
 
