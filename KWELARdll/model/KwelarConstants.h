@@ -259,4 +259,41 @@ inline constexpr double DenseConductivityExponent3 = 1.155;
 inline constexpr double DenseConductivityShift2 = 1.069;
 inline constexpr double DenseConductivityShift3 = 2.016;
 
+// ---- Property by name -------------------------------------------------------------------
+
+//! Display names of properties, NazvyVlastnosti(1..34).
+inline constexpr int16_t PropertyNameCount = 34;
+//! What `Vlastnost` gives when it computed no property.
+inline constexpr double NoPropertyValue = -9999.0;
+//! A pressure below this is taken as zero or negative by `Vlastnost` [Pa].
+inline constexpr double MinPropertyPressure = 1e-6;
+
+// ---- Flash calculation ------------------------------------------------------------------
+
+//! The iteration has converged when the step of the vapour fraction is at most this [-] ...
+inline constexpr double FlashVapourTolerance = 0.0005;
+//! ... and the step of the temperature at most this [K].
+inline constexpr double FlashTemperatureTolerance = 0.1;
+//! Temperature step of the forward differences of the K-values and enthalpies [K].
+inline constexpr double FlashDifferenceStep = 6.0;
+//! Passes after which the flash gives up (its report is then the header line alone).
+inline constexpr int FlashPassLimit = 30;
+//! Damping factor of the first pass; each pass multiplies it by its number, up to 1 [-].
+inline constexpr double FlashInitialDamping = 0.1;
+//! The temperature step is damped further by this factor [-].
+inline constexpr double FlashTemperatureDamping = 0.7;
+//! A vapour fraction at or below 0 is set to this [-].
+inline constexpr double FlashMinVapourFraction = 1e-6;
+//! A working temperature below this is raised to it [K].
+inline constexpr double FlashMinTemperature = 50.0;
+//! A feed whose fractions sum farther from 1 than this is reported [-].
+inline constexpr double FlashSumTolerance = 0.0001;
+//! A bubble or dew point below this is a failed one [K].
+inline constexpr double FlashMinBoilingPoint = 1.0;
+//! Weights of the bubble and dew points in the temperature offered in the input box [-].
+inline constexpr double FlashBubbleWeight = 0.3;
+inline constexpr double FlashDewWeight = 0.7;
+//! Pascals per kilopascal, the pressure unit of the report [Pa/kPa].
+inline constexpr double PascalPerKilopascal = 1000.0;
+
 } // namespace kwelar

@@ -32,7 +32,7 @@ const char* const DefinitionTitle = "Definice složek";
 
 Smes::Smes()
     : m_CislaSlozek(1, MaxComponents), m_Slozka(1, MaxComponents), m_SlozeniSmesi(1, MaxComponents),
-      m_strNalez(0, 2), m_SeznamLatek(0, 2) {
+      m_strNalez(0, 2), m_SeznamLatek(0, 2), m_NazvyVlastnosti(1, PropertyNameCount) {
     m_okna = createSmesOkna(*this);
     m_DataFileName = "KWELAR.DRC";
     m_CFGName = "KWELAR.CFG";

@@ -14,8 +14,9 @@
 //! the temperature correlations (SmesKorelace.cpp), the composition conversions and number
 //! functions (SmesFunkce.cpp), the liquid mixture properties (SmesKapaliny.cpp), the ideal-gas
 //! mixture properties (SmesPlyny.cpp), the bubble and dew points (SmesBodyVaru.cpp), the
-//! real-gas equation of state (SmesStavovaRovnice.cpp) and the real-gas properties with the
-//! dense-gas transport (SmesRealnyPlyn.cpp). The state is protected so that the members of
+//! real-gas equation of state (SmesStavovaRovnice.cpp), the real-gas properties with the
+//! dense-gas transport (SmesRealnyPlyn.cpp), the property by name (SmesVlastnost.cpp) and the
+//! flash calculation (SmesFlash.cpp). The state is protected so that the members of
 //! every concern reach it.
 
 #include "KWELAR/KWELARExport.h"
@@ -29,6 +30,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -370,6 +372,29 @@ public:
     platform::Variant ReG(const platform::Variant& T, const platform::Variant& p, const platform::VArray& r,
                           const platform::Variant& v, const platform::Variant& d);
 
+    // ---- Property by name (SmesVlastnost.cpp) -----------------------------------------------
+    //! The property named Vlast (any case) of the mixture r at T [K] and p [Pa]: -9999 when no
+    //! property was computed. Names of temperature-only members ("ROLW" ... "PRL", "VSM") need
+    //! no p; the others ("ROGW", "RROGW", "RCPG" ... "JTKOEF", "TBV", "TRB") need p above 0
+    //! (1e-6 Pa): a smaller one gives -9999 and, while the counter is free, the counted box
+    //! "Zadaný tlak je nulový nebo záporný!". An unknown name, a missing or non-numeric p or T
+    //! show their boxes in every mode; any other error is raised as ChybaVypoctu in mode -1.
+    platform::Variant Vlastnost(const std::string& Vlast, const platform::VArray& r,
+                                const platform::Variant& T,
+                                const std::optional<platform::Variant>& p = std::nullopt);
+    //! Fills the 34 display names of properties, NazvyVlastnosti(1..34).
+    void inivlast();
+
+    // ---- Flash calculation (SmesFlash.cpp) -------------------------------------------------
+    //! Splits the feed XF(1..Nsloz) (mole fractions, normalised here) at the pressure p [Pa]
+    //! into ideal vapour and liquid (K_i = p_i^sat(T) / p): iad = 1 adiabatic flash of the liquid
+    //! feed at T [K], any other iad >= 0 isothermal at T, iad < 0 asks for the kind, p, the
+    //! feed and T in input boxes (Cancel gives ""). Returns the text report; the header line
+    //! alone when the bubble or dew point failed or the iteration does not converge in 30
+    //! passes. The adiabatic flash writes its final temperature into T; the interactive path
+    //! writes the entered p and T. Errors of the members called pass to the caller.
+    std::string FLASH(int16_t iad, platform::Variant& T, platform::Variant& p, const platform::VArray& XF);
+
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
     //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
@@ -441,12 +466,32 @@ protected:
     platform::Variant m_CpRG;    //!< molar Cp [J/(mol K)]
     platform::Variant m_JTRG;    //!< Joule-Thomson coefficient [K/MPa]
 
+    platform::VArray m_NazvyVlastnosti; //!< display names of properties, slots 1..34
+
     // Pseudo-critical values of the last PSEUD call.
     platform::Variant m_TKRITsm; //!< temperature [K]
     platform::Variant m_PKRITsm; //!< pressure [Pa]
     platform::Variant m_VKRITsm; //!< molar volume [m3/mol]
     platform::Variant m_ZKRITsm; //!< compressibility [-]
     platform::Variant m_Msm;     //!< molar mass [kg/mol]
+
+    // Working values of the last FLASH call; each call sets them anew before it uses them.
+    struct FlashState {
+        Fractions z{};       //!< feed, mole fractions [-]
+        Fractions y{};       //!< vapour [-]
+        Fractions x{};       //!< liquid [-]
+        Fractions K{};       //!< K-values p_i^sat / p [-]
+        double V = 0.0;      //!< vapour fraction of the feed [-]
+        double Tw = 0.0;     //!< working temperature [K]
+        double T0 = 0.0;     //!< starting temperature [K]
+        double Tb = 0.0;     //!< bubble point of the feed [K]
+        double Td = 0.0;     //!< dew point of the feed [K]
+        double hF = 0.0;     //!< molar enthalpy of the liquid feed [J/mol]
+        double Pb = 0.0;     //!< bubble pressure of the feed at the working temperature [Pa]
+        double lambda = 0.0; //!< damping factor of the steps [-]
+        int pass = 0;        //!< pass counter
+    };
+    FlashState m_flash;
 
 private:
     // Component constants (SmesKonstanty.cpp).
@@ -520,6 +565,19 @@ private:
     //! of the components whose correlation 2 is a polynomial (leeKesler true).
     IdealGasPart idealGasPart(const Fractions& x, int16_t n, double T, double p, bool leeKesler,
                               bool boilingPointBox);
+
+    // Flash calculation (SmesFlash.cpp).
+    //! The input boxes of the kind, the pressure and the feed (into m_flash.z, their sum into
+    //! s); false on Cancel.
+    bool askFlashInput(int16_t& iad, platform::Variant& p, double& s);
+    //! The feed typed as text: the count of values, the first 20 of them into m_flash.z; -1 on
+    //! Cancel.
+    int askFlashFeed(double& s);
+    //! The Rachford-Rice passes (with the energy balance when adiabatic) from m_flash.Tw at
+    //! the pressure p [Pa]; false after 30 passes.
+    bool flashPasses(bool adiabatic, const platform::Variant& p);
+    //! One composition of the flash state as a composition array.
+    platform::VArray flashArray(const Fractions& f) const;
 
     // Real-gas properties (SmesRealnyPlyn.cpp).
     //! The molar result divided by VSM(r); empty when it is empty.

@@ -29,6 +29,9 @@ public:
     const platform::VArray& seznamLatek() const { return m_SeznamLatek; }
     int16_t pocLatek() const { return m_PocLatek; }
     const platform::VArray& slozeniSmesi() const { return m_SlozeniSmesi; }
+    const platform::VArray& nazvyVlastnosti() const { return m_NazvyVlastnosti; }
+    //! Working values of the last flash.
+    const FlashState& flash() const { return m_flash; }
 
     // Results of the equation of state and the pseudo-critical values.
     const platform::Variant& roRG() const { return m_RoRG; }
