@@ -105,9 +105,8 @@ std::string Smes::FLASH(int16_t iad, Variant& T, Variant& p, const VArray& XF) {
     f.Tw = T.toDouble();
     f.T0 = f.Tw;
 
-    // A single phase: no pass runs, so the initial pressure of the report is taken as the
-    // iteration's first pass of the isothermal flash takes it, the bubble pressure of the feed
-    // at its temperature.
+    // A single phase: no pass runs, and the initial pressure of the report is the bubble
+    // pressure of the feed at its temperature, as the first isothermal pass would take it.
     if (!adiabatic && f.Tw > f.Td) {
         f.y = f.z;
         f.V = 1.0;
