@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <functional>
-#include <sstream>
 
 using kwelartest::fractions;
 using platform::Variant;
