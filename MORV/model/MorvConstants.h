@@ -19,6 +19,8 @@ inline constexpr int16_t lastAuxiliary = 10;
 inline constexpr int16_t lastResidual = 21;
 //! Highest index of the program-wide array of the unknowns' positions `Nezname`.
 inline constexpr int16_t lastPosition = 21;
+//! Most points a sensitivity analysis stores; its arrays hold elements 0 to this.
+inline constexpr int16_t maxAnalysisPoints = 100;
 
 // Physical constants of the heat-transfer correlations. The model keeps its own rounded pi
 // in every formula, and the Archimedes number of condensation on the bundle its own g.

@@ -6,7 +6,10 @@ namespace morv {
 
 ProgramState::ProgramState()
     : Rezidua(0, k::lastResidual), TlumKonst(k::basicDamping), VektorX(0, k::lastVariable),
-      VektorZ(0, k::lastAuxiliary), Nezname(0, k::lastPosition) {}
+      VektorZ(0, k::lastAuxiliary), Nezname(0, k::lastPosition),
+      AnalX(k::maxAnalysisPoints + 1, 0.0) {
+    AnalY.fill(std::vector<double>(k::maxAnalysisPoints + 1, 0.0));
+}
 
 ProgramState::~ProgramState() = default;
 ProgramState::ProgramState(ProgramState&&) noexcept = default;

@@ -16,8 +16,11 @@
 #include "Platform/Variant.h"
 #include "ToviC/Tovi.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace morv {
 
@@ -73,6 +76,39 @@ public:
     int16_t ChybaNacteni = 0;
     //! Result of the last task-file read, set to 0 at its start.
     int32_t SlozeniZadano = 0;
+
+    // ---- The windows ---------------------------------------------------------------------
+    //! Text of the entry box being confirmed with Enter, as handed to the unit converter.
+    std::string VstupText;
+    //! The splash window has been shown (once, at the first activation of the main window).
+    bool SplashZobrazen = false;
+    //! Name of the results file; empty at start and after each export to a document.
+    std::string SouborVysl;
+    //! The results text: every report and analysis table since start or the last clearing.
+    std::string Vysledky;
+    //! Length of the results box's text before the latest report [characters].
+    int32_t PosledniVysl = 0;
+
+    // ---- The sensitivity analysis and its chart ----------------------------------------
+    //! Index 0 to 7 of the known main quantity the analysis varies; -1 when cancelled.
+    int16_t AnalProm = 0;
+    //! Start, end and step of the analysis range in the model's units (a duty in W).
+    platform::Variant AnalPoc, AnalKon, AnalKrok;
+    //! Name of the varied quantity.
+    std::string AnalNazev;
+    //! Caption of the plotted quantity.
+    std::string GrafPopis;
+    //! An analysis has been completed and its arrays hold its points.
+    bool AnalHotova = false;
+    //! Number of analysis points stored, 0 to `k::maxAnalysisPoints`.
+    int16_t AnalPocBodu = 0;
+    //! The series chosen for the chart, 0 to 6 in the order of AnalY1 to AnalY7.
+    int16_t GrafVelicina = 0;
+    //! The varied quantity at analysis point k (elements 0 to 100, k from 1).
+    std::vector<double> AnalX;
+    //! At point k: the first, second and third unknown, Pterm, Kprostup, the tube-side and
+    //! the shell-side pressure drop (AnalY[0] is AnalY1).
+    std::array<std::vector<double>, 7> AnalY;
 
 private:
     std::shared_ptr<TARMST> m_Vymenik;

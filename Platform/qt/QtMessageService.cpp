@@ -1,6 +1,7 @@
 #include "Platform/qt/QtMessageService.h"
 
 #include "Platform/ProgramEnd.h"
+#include "Platform/qt/Activation.h"
 #include "Platform/qt/ModalHost.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int QtMessageService::msgBox(const std::string& text, int style, const std::stri
     const size_t def = static_cast<size_t>((style >> 8) & 3);
     if (def < choices.size())
         box.setDefaultButton(choices[def].button);
+    SystemDialogScope system;
     const auto pressed = static_cast<QMessageBox::StandardButton>(ModalHost::exec(box));
     for (const Choice& c : choices)
         if (c.button == pressed)
@@ -70,6 +72,7 @@ std::string QtMessageService::inputBox(const std::string& prompt, const std::str
     dlg.setWindowTitle(title.empty() ? QApplication::applicationName() : QString::fromStdString(title));
     dlg.setLabelText(toQt(prompt));
     dlg.setTextValue(QString::fromStdString(def));
+    SystemDialogScope system;
     if (ModalHost::exec(dlg) != QDialog::Accepted)
         return {};
     return dlg.textValue().toStdString();

@@ -8,6 +8,7 @@
 #include "KWELARdll/model/LibraryFolder.h"
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/ProgramState.h"
+#include "MORV/model/TaskCommands.h"
 #include "Platform/MessageBox.h"
 
 #include <benchmark/benchmark.h>
@@ -20,8 +21,7 @@ using morv::program;
 using platform::Variant;
 using platform::VArray;
 
-//! The sample task loaded as the program's load command does it, with the stream types of
-//! the transfer and the properties at the fields' temperatures.
+//! The sample task loaded as the program's load command does it.
 class SampleTask {
 public:
     SampleTask() {
@@ -29,11 +29,7 @@ public:
         kwelartest::writeLocationFile(m_folder.path(), MORV_BUILT_DATABASE);
         kwelar::setLibraryFolder(m_folder.path());
         morv::resetProgram();
-        program().Kondenzator().he(program().VymenikRef());
-        he().NactiData(std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat");
-        he().TrTyp = 1;
-        he().PlTyp = -1;
-        program().Kondenzator().FyzVlast();
+        morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat");
         m_water = he().Tr().m();
         m_Q = he().Q;
         m_area = he().Plocha;

@@ -43,6 +43,16 @@ TEST_F(ProgramState, FreshStateHoldsTheStartValues) {
     EXPECT_RUNTIME_ERROR(program().VektorZ(11), platform::err::Subscript);
     EXPECT_TRUE(program().Nezname(21).isEmpty());
     EXPECT_RUNTIME_ERROR(program().Nezname(22), platform::err::Subscript);
+    // The windows' state and the analysis: texts empty, no splash yet, 101 points of zeros.
+    EXPECT_EQ(program().Vysledky, "");
+    EXPECT_EQ(program().SouborVysl, "");
+    EXPECT_FALSE(program().SplashZobrazen);
+    EXPECT_FALSE(program().AnalHotova);
+    EXPECT_EQ(program().AnalPocBodu, 0);
+    EXPECT_EQ(program().PosledniVysl, 0);
+    EXPECT_EQ(program().AnalX.size(), 101u);
+    for (const auto& y : program().AnalY)
+        EXPECT_EQ(y, std::vector<double>(101, 0.0));
 }
 
 TEST_F(ProgramState, ExchangerModelIsCreatedOnFirstUseWithoutItsStreams) {

@@ -6,6 +6,7 @@
 
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/ProgramState.h"
+#include "MORV/model/TaskCommands.h"
 #include "RalvoC1/numeric/Ralvo.h"
 
 #include <cmath>
@@ -39,16 +40,11 @@ double methanolLiquidHeatCapacity(double T) {
 
 class SampleTaskSolve : public morvtest::BuiltDatabase {
 protected:
-    // The load command of the program: the task file, then the properties at the fields'
-    // temperatures; before it the transfer's stream types: a stream whose outlet is warmer
-    // than its inlet is heated (+1), the other is the warm, condensing one (-1).
+    // The load command of the program: the task file, the stream types, the properties at
+    // the fields' temperatures.
     void SetUp() override {
         BuiltDatabase::SetUp();
-        k().he(program().VymenikRef());
-        ASSERT_EQ(he().NactiData(std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat").toLong(), 0);
-        he().TrTyp = he().Ttrubo > he().Ttrubi ? 1 : -1;
-        he().PlTyp = he().Tplasto > he().Tplasti ? 1 : -1;
-        k().FyzVlast();
+        ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat"), 0);
     }
 
     static morv::TARMMORV& k() { return program().Kondenzator(); }

@@ -1,0 +1,32 @@
+#pragma once
+//! The load and save commands of a design task as the program runs them, without windows:
+//! the main window, the tests and the benchmarks call these, so the sequence of steps is
+//! written once.
+
+#include "MORV/model/ProgramState.h"
+#include "MORV/model/TARMST.h"
+#include "MorvModel/MorvModelExport.h"
+
+#include <cstdint>
+#include <string>
+
+namespace morv {
+
+//! The stream types from the temperatures in the model, as the display sets them: a stream
+//! whose outlet is warmer than its inlet (difference in single precision) is heated, +1, the
+//! other cooled or unchanged, -1. `IPOM(8)` is set to 1 when the shell stream is the warm one
+//! and otherwise left as it is.
+MORVMODEL_EXPORT void streamTypesFromTemperatures(TARMST& m);
+
+//! Loads a design task: `Vymenik.NactiData` (which reports a missing file or a wrong
+//! structure in its own box and sets `ChybaNacteni` to -1); after a read, the stream types,
+//! `Kondenzator.he` = `Vymenik` and the properties of both streams at their mean temperatures
+//! (`Kondenzator.FyzVlast`). Returns `ChybaNacteni`: 0 read, -1 not read (the model then
+//! keeps what the reader left and no properties are computed). A failure of the property
+//! library reaches the caller as its run-time error.
+MORVMODEL_EXPORT int16_t loadTask(ProgramState& state, const std::string& path);
+
+//! Saves the design task of `Vymenik` into the file, replacing it.
+MORVMODEL_EXPORT void saveTask(ProgramState& state, const std::string& path);
+
+} // namespace morv

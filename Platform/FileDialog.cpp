@@ -1,0 +1,68 @@
+#include "Platform/FileDialog.h"
+
+#include "Platform/RunTimeError.h"
+
+namespace platform {
+
+namespace {
+FileDialogBackend*& installed() {
+    static FileDialogBackend* backend = nullptr;
+    return backend;
+}
+} // namespace
+
+FileDialogBackend::~FileDialogBackend() = default;
+
+FileDialogBackend* fileDialogBackend() { return installed(); }
+void setFileDialogBackend(FileDialogBackend* backend) { installed() = backend; }
+
+std::vector<FileFilter> parseFileFilter(const std::string& filter) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= filter.size()) {
+        const size_t bar = filter.find('|', start);
+        const size_t end = bar == std::string::npos ? filter.size() : bar;
+        parts.push_back(filter.substr(start, end - start));
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    std::vector<FileFilter> filters;
+    if (filter.empty())
+        return filters;
+    for (size_t i = 0; i < parts.size(); i += 2)
+        filters.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string("*.*")});
+    return filters;
+}
+
+bool FileDialog::show(bool save) {
+    FileDialogRequest request{save, DialogTitle, parseFileFilter(Filter), FilterIndex, FileName};
+    FileDialogBackend* backend = fileDialogBackend();
+    const FileDialogAnswer answer = backend ? backend->show(request) : FileDialogAnswer{};
+    if (!answer.accepted) {
+        if (CancelError)
+            raise(err::Cancelled, "CommonDialog", "Cancel was selected.");
+        return false;
+    }
+    FileName = answer.fileName;
+    FilterIndex = answer.filterIndex;
+    return true;
+}
+
+FileDialogAnswer ScriptedFileDialogs::show(const FileDialogRequest& request) {
+    m_requests.push_back(request);
+    if (m_answers.empty()) {
+        m_unexpected.push_back(request);
+        return {};
+    }
+    FileDialogAnswer a = m_answers.front();
+    m_answers.pop_front();
+    return a;
+}
+
+FileDialogBackendScope::FileDialogBackendScope(FileDialogBackend& backend) : m_previous(fileDialogBackend()) {
+    setFileDialogBackend(&backend);
+}
+FileDialogBackendScope::~FileDialogBackendScope() { setFileDialogBackend(m_previous); }
+
+} // namespace platform

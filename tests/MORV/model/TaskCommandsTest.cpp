@@ -1,0 +1,89 @@
+// Loading and saving a design task as the program's commands do it, on the database of this
+// build.
+
+#include "BuiltDatabaseSupport.h"
+
+#include "MORV/model/TaskCommands.h"
+#include "Platform/FileSystem.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+using morv::program;
+
+namespace {
+
+std::string bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
+
+using TaskCommands = morvtest::BuiltDatabase;
+
+} // namespace
+
+TEST(StreamTypes, FollowTheTemperaturesAndMarkAWarmShell) {
+    struct Case {
+        float tubeIn, tubeOut, shellIn, shellOut;
+        int16_t flag8Before;
+        int16_t TrTyp, PlTyp, flag8;
+    };
+    const Case cases[] = {
+        {20, 30, 80, 80, 0, 1, -1, 1},    // water heated, vapour condensing at constant temperature
+        {120, 60, 15, 25, 0, -1, 1, 0},   // warm tube stream; the shell flag stays 0
+        {15, 25, 15, 25, 1, 1, 1, 1},     // a heated shell keeps a flag set before
+        {30, 30, 30, 30, 0, -1, -1, 1},   // unchanged streams count as cooled
+    };
+    for (const Case& c : cases) {
+        morv::TARMST m;
+        m.Ttrubi = c.tubeIn;
+        m.Ttrubo = c.tubeOut;
+        m.Tplasti = c.shellIn;
+        m.Tplasto = c.shellOut;
+        m.IPOM(8, c.flag8Before);
+        morv::streamTypesFromTemperatures(m);
+        EXPECT_EQ(m.TrTyp, c.TrTyp) << c.tubeIn << " " << c.tubeOut;
+        EXPECT_EQ(m.PlTyp, c.PlTyp) << c.shellIn << " " << c.shellOut;
+        EXPECT_EQ(m.IPOM(8), c.flag8) << c.shellIn << " " << c.shellOut;
+    }
+}
+
+TEST_F(TaskCommands, LoadSetsTheStreamTypesAndComputesTheProperties) {
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    morv::TARMST& m = program().Vymenik();
+    EXPECT_EQ(m.TrTyp, 1);
+    EXPECT_EQ(m.PlTyp, -1);
+    EXPECT_EQ(&program().Kondenzator().he(), &m);
+    // Methanol's normal boiling point is 64.7 °C (CRC Handbook); the shell is at 1 atm.
+    EXPECT_NEAR(m.TrbP.toDouble(), 64.7, 0.5);
+    EXPECT_GT(m.CpTr.toDouble(), 4100.0);
+}
+
+TEST_F(TaskCommands, MissingFileIsReportedAndComputesNothing) {
+    boxes.answer(platform::answer::Ok);
+    EXPECT_EQ(morv::loadTask(program(), folder.path() + "/none.dat"), -1);
+    EXPECT_TRUE(program().Vymenik().TrbP.isEmpty());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Zadali jste název neexistujícího souboru!");
+}
+
+TEST_F(TaskCommands, SavedTaskLoadsBackToTheSameFile) {
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    const std::string first = folder.path() + "/first.dat";
+    morv::saveTask(program(), first);
+    // The properties of the load add results (Pterm) to the first line; every other line
+    // is the file as it was read.
+    const std::string saved = bytes(first), sample = bytes(sampleTask);
+    EXPECT_EQ(saved.substr(saved.find('\n')), sample.substr(sample.find('\n')));
+
+    morv::resetProgram();
+    ASSERT_EQ(morv::loadTask(program(), first), 0);
+    const std::string second = folder.path() + "/second.dat";
+    morv::saveTask(program(), second);
+    EXPECT_EQ(bytes(second), saved);
+}
