@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <cmath>
+
 namespace platform {
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
@@ -13,8 +15,20 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(this, &QTableWidget::cellDoubleClicked, this, [this] { emit dblClick(); });
+}
+
+double FlexGrid::pixelsPerTwip() const {
+    // The widths were chosen for a font about 5 pixels wide per character on average.
+    return fontMetrics().averageCharWidth() / 5.0 / twipsPerPixel;
+}
+
+int FlexGrid::ColWidth(int col) const { return static_cast<int>(std::lround(columnWidth(col) / pixelsPerTwip())); }
+
+void FlexGrid::ColWidth(int col, int twips) {
+    setColumnWidth(col, static_cast<int>(std::lround(twips * pixelsPerTwip())));
 }
 
 void FlexGrid::Rows(int rows) {

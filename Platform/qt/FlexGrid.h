@@ -27,8 +27,10 @@ public:
     //! Writes a cell; the grid grows to hold it.
     void TextMatrix(int row, int col, const QString& text);
 
-    int ColWidth(int col) const { return columnWidth(col) * twipsPerPixel; }
-    void ColWidth(int col, int twips) { setColumnWidth(col, twips / twipsPerPixel); }
+    //! Column widths in twips, scaled by the grid's font against the small system font the
+    //! widths were chosen for, so that the texts they were meant to hold still fit.
+    int ColWidth(int col) const;
+    void ColWidth(int col, int twips);
     //! The alignment of every cell of a column, heading included.
     void ColAlignment(int col, Qt::Alignment alignment);
     Qt::Alignment ColAlignment(int col) const;
@@ -55,6 +57,7 @@ protected:
 
 private:
     QTableWidgetItem* cell(int row, int col);
+    double pixelsPerTwip() const;
     void styleFixedRow();
     std::vector<Qt::Alignment> m_alignments;
 };

@@ -42,7 +42,7 @@ TEST(FlexGrid, AddRemoveClearAndWidths) {
     EXPECT_EQ(g.TextMatrix(1, 2), "");
     EXPECT_EQ(g.Rows(), 2);
     g.ColWidth(0, 2200);
-    EXPECT_NEAR(g.ColWidth(0), 2200, platform::twipsPerPixel);
+    EXPECT_NEAR(g.ColWidth(0), 2200, 2 * platform::twipsPerPixel);
 }
 
 TEST(FlexGrid, EnterAndDoubleClickReachTheOwner) {

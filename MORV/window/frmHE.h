@@ -1,0 +1,162 @@
+#pragma once
+//! The main window: identification and the four buttons above seven tabs (basic data,
+//! construction, heat transfer, compositions, pressure drops, standard exchangers, results).
+//! Every control carries the program's name as its object name (`txtPar_3` for the fourth
+//! box of `txtPar`), so the handlers and the tests find it by name.
+
+#include "MORV/model/ProgramState.h"
+#include "MorvWindow/MorvWindowExport.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace platform {
+class FileDialog;
+class FlexGrid;
+} // namespace platform
+
+namespace morv {
+
+class frmSplash;
+
+class MORVWINDOW_EXPORT frmHE : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmHE(ProgramState& state, QWidget* parent = nullptr);
+    ~frmHE() override;
+
+    //! Start-up, once before the window is first shown.
+    void Form_Load();
+    //! Each activation: damping, the grids, the title, the focus and, the first time, the
+    //! splash window. Every step that fails is skipped.
+    void Form_Activate();
+    //! The tab control's click: the focus and the tool tips of the tab shown.
+    void SSTab1_Click();
+    //! Page Up shows the next tab (from the last back to the first), Page Down the previous.
+    void SSTab1_KeyDown(int KeyCode);
+    void cmbChar_Click();
+
+    //! The window's title for a version.
+    static QString title(int major, int minor, int revision);
+
+    ProgramState& state() { return m_state; }
+    frmSplash& splash();
+
+    // ---- Controls outside the tabs --------------------------------------------------------
+    QLineEdit* txtZnac;
+    QLineEdit* txtKod;
+    QLineEdit* txtNum;
+    QPushButton* cmdNactiD;
+    QPushButton* cmdVypoc;
+    QPushButton* cmdKon;
+    QPushButton* cmdVysl;
+    QLabel* lblStav;
+    QLabel* lblFile;
+    std::unique_ptr<platform::FileDialog> CommonDialog1;
+    QTabWidget* SSTab1;
+
+    // ---- Tab 0: basic data ----------------------------------------------------------------
+    QGroupBox* Frame1;
+    std::array<QLineEdit*, 8> txtPar;
+    std::array<QCheckBox*, 8> chkPar;
+    QComboBox* cmbSkT;
+    QComboBox* cmbSkS;
+    QLabel* lblTrTyp;
+    QLabel* lblPltyp;
+    QLineEdit* txtPtr;
+    QLineEdit* txtPpl;
+    QGroupBox* Frame2;
+    QCheckBox* chkVysl;
+    QCheckBox* chkZap;
+    QCheckBox* chkRes;
+    QRadioButton* optZadk;
+    QRadioButton* optZads;
+    QPushButton* cmdAnal;
+    QProgressBar* pbAn;
+    QLabel* lblHelp;
+    QLabel* lblHelp1;
+
+    // ---- Tab 1: construction --------------------------------------------------------------
+    std::array<QLineEdit*, 23> txtPark;
+    std::array<QLabel*, 23> lblPark;
+    QComboBox* cmbChar;
+    QPushButton* cmdNorm;
+    QPushButton* cmdLogK;
+    QPushButton* cmdTrubk;
+    QLabel* lblHelp2;
+
+    // ---- Tab 2: heat transfer -------------------------------------------------------------
+    std::array<QLineEdit*, 21> txtTr;
+    std::array<QLabel*, 21> lblTran;
+    QLabel* lblRed;
+    QLabel* lblFix;
+    QPushButton* cmdMetP;
+    QPushButton* cmdTlum;
+
+    // ---- Tab 3: compositions --------------------------------------------------------------
+    platform::FlexGrid* flxG;
+    platform::FlexGrid* flxG1;
+    std::array<QLineEdit*, 19> txtSl;
+    std::array<QLabel*, 7> lblSl;
+    QLabel* lblSt;
+    QLabel* lblSp;
+    QLabel* lblTrSk;
+    QLabel* lblPlSk;
+    QPushButton* cmdSloz;
+
+    // ---- Tab 4: pressure drops ------------------------------------------------------------
+    std::array<QLineEdit*, 30> txtDp;
+    std::array<QLabel*, 30> lblDp;
+
+    // ---- Tab 5: standard exchangers -------------------------------------------------------
+    QGroupBox* Frame3;
+    platform::FlexGrid* flxG2;
+    QPushButton* Command1;
+
+    // ---- Tab 6: results -------------------------------------------------------------------
+    QPlainTextEdit* txtRes;
+    QLabel* lblResFile;
+    QPushButton* cmdGraf;
+    QPushButton* cmdNFile;
+    QPushButton* cmdZapis;
+    QPushButton* cmdSmaz;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildHeader();
+    QWidget* buildBasicTab();
+    QWidget* buildConstructionTab();
+    QWidget* buildHeatTransferTab();
+    QWidget* buildCompositionTab();
+    QWidget* buildPressureDropTab();
+    QWidget* buildCatalogueTab();
+    QWidget* buildResultsTab();
+
+    //! Sets a composition grid up empty: widths, heads, 19 blank rows, centred fractions.
+    static void setUpCompositionGrid(platform::FlexGrid& grid);
+    //! Fills a composition grid from a stream: names, mass and mole fractions.
+    static void fillCompositionGrid(platform::FlexGrid& grid, Proud& stream);
+    //! Sets the catalogue grid up empty: widths, heads, 21 blank rows, every column centred.
+    void setUpCatalogueGrid();
+
+    ProgramState& m_state;
+    std::unique_ptr<frmSplash> m_splash;
+};
+
+} // namespace morv

@@ -1,0 +1,84 @@
+#pragma once
+//! The fixture of the main window's tests: a fresh program state on the database of this
+//! build, scripted message boxes, file dialogs and modal windows, the decimal separator
+//! pinned, and the main window built and loaded. Controls are found by object name.
+
+#include "../model/BuiltDatabaseSupport.h"
+
+#include "MORV/window/frmHE.h"
+#include "Platform/FileDialog.h"
+#include "Platform/Regional.h"
+#include "Platform/qt/ModalHost.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace morvtest {
+
+class MainWindowTest : public BuiltDatabase {
+protected:
+    void SetUp() override {
+        BuiltDatabase::SetUp();
+        platform::ModalHost::setHook([this](QDialog& d) { return modal(d); });
+        window = std::make_unique<morv::frmHE>(morv::program());
+    }
+    void TearDown() override {
+        window.reset();
+        platform::ModalHost::setHook({});
+        EXPECT_TRUE(unexpectedModals.empty()) << unexpectedModals.front();
+        EXPECT_TRUE(dialogs.unexpected().empty());
+        BuiltDatabase::TearDown();
+    }
+
+    //! Queues what the next modal window does: the handler gets the dialog and returns its
+    //! result, as the user's closing of it would.
+    void onModal(std::function<int(QDialog&)> handler) { m_modals.push_back(std::move(handler)); }
+    //! Lets the splash window of the first activation be closed by a key.
+    void closeSplashByKey() {
+        onModal([](QDialog& d) {
+            QTest::keyClick(&d, Qt::Key_Space);
+            return d.result();
+        });
+    }
+    //! The first activation of a new program, its splash closed by a key.
+    void activateFirstTime() {
+        closeSplashByKey();
+        window->Form_Activate();
+    }
+
+    template <class W = QWidget> W* control(const QString& name) const {
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+
+    std::unique_ptr<morv::frmHE> window;
+    platform::ScriptedFileDialogs dialogs;
+    platform::FileDialogBackendScope dialogScope{dialogs};
+    platform::DecimalSeparatorScope separator{'.'};
+    //! The object names of the modal windows shown, in order.
+    std::vector<std::string> modalsShown;
+    std::vector<std::string> unexpectedModals;
+
+private:
+    int modal(QDialog& d) {
+        modalsShown.push_back(d.objectName().toStdString());
+        if (m_modals.empty()) {
+            unexpectedModals.push_back(d.objectName().toStdString());
+            return QDialog::Rejected;
+        }
+        auto handler = std::move(m_modals.front());
+        m_modals.pop_front();
+        return handler(d);
+    }
+    std::deque<std::function<int(QDialog&)>> m_modals;
+};
+
+} // namespace morvtest
