@@ -95,8 +95,9 @@ QWidget* frmHE::buildBasicTab() {
     cmbSkT = named(new QComboBox, QStringLiteral("cmbSkT"));
     cmbSkS = named(new QComboBox, QStringLiteral("cmbSkS"));
     g->addWidget(label(QStringLiteral("Skupenství")), 4, 0);
-    g->addWidget(cmbSkT, 4, 1);
-    g->addWidget(cmbSkS, 4, 3);
+    // The phase of the tube medium is chosen in cmbSkS, that of the shell medium in cmbSkT.
+    g->addWidget(cmbSkS, 4, 1);
+    g->addWidget(cmbSkT, 4, 3);
     lblTrTyp = label(QString(), QStringLiteral("lblTrTyp"));
     lblPltyp = label(QString(), QStringLiteral("lblPltyp"));
     g->addWidget(lblTrTyp, 5, 1);

@@ -1,0 +1,63 @@
+#pragma once
+//! Moving data between the main window and the model: the transfer of every input into the
+//! exchanger model, the display of the model in the window, the pressure-drop boxes and the
+//! colouring of results outside their usual range.
+
+#include "MorvWindow/MorvWindowExport.h"
+#include "Platform/Variant.h"
+
+#include <QColor>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QLineEdit;
+
+namespace morv {
+
+class frmHE;
+class TARMST;
+
+namespace colour {
+//! Background of the box of a main quantity marked as unknown.
+inline const QColor unknown{0, 255, 255};
+//! Text of a result outside its usual range.
+inline const QColor outOfRange{255, 0, 0};
+inline const QColor inRange{0, 0, 0};
+} // namespace colour
+
+//! Copies every input of the window into the model, in the order of the transfer table, and
+//! sets the stream types from the temperatures (with their labels), warning when both
+//! streams come out heated or both cooled. The first box that does not read as a number
+//! raises 13 at its step; the fields before it keep their new values.
+MORVWINDOW_EXPORT void PrevezmiZadani(frmHE& w);
+
+//! Shows the model in the window: the area from the tubes, every input, the marks with their
+//! colours, the stream types, the construction, results, properties, phases, compositions,
+//! and the colouring of six results by their usual range.
+MORVWINDOW_EXPORT void ZobrazData(frmHE& w);
+
+//! The tube-side pressure-drop results in `txtDp(0..14)`.
+MORVWINDOW_EXPORT void ZobrazTlakZtrTrubky(frmHE& w);
+//! The shell-side pressure-drop results in `txtDp(15..29)`.
+MORVWINDOW_EXPORT void ZobrazTlakZtrPlast(frmHE& w);
+
+//! Paints red the text of each box boxes(indices(i)), i = 1 to n, whose number lies outside
+//! lower(i)..upper(i) (bounds inside, the box read as the single-precision number it shows),
+//! black the others; stops at the first empty box. n is `count` when positive, otherwise
+//! indices(0). A box that does not read as a number raises 13.
+MORVWINDOW_EXPORT void KontrolaMezi(const std::vector<QLineEdit*>& boxes, const std::vector<platform::Variant>& lower,
+                                    const std::vector<platform::Variant>& upper, const std::vector<int16_t>& indices,
+                                    int16_t count = 0);
+
+//! The velocity colouring of the pressure-drop tab after both sides are shown: seven boxes,
+//! 0.02 to 10 m/s, 1.5 m/s on a side whose medium is liquid.
+MORVWINDOW_EXPORT void colourPressureDropVelocities(frmHE& w);
+
+//! Sets the text colour of a box.
+MORVWINDOW_EXPORT void setTextColour(QLineEdit& box, const QColor& colour);
+//! Sets the background of a box: the unknown's colour or the window's own.
+MORVWINDOW_EXPORT void setUnknownBackground(QLineEdit& box, bool unknown);
+
+} // namespace morv
