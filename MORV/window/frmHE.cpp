@@ -1,6 +1,7 @@
 #include "MORV/window/frmHE.h"
 
 #include "MORV/window/Version.h"
+#include "MORV/window/frmMetod.h"
 #include "MORV/window/frmSplash.h"
 #include "Platform/FileDialog.h"
 #include "Platform/Format.h"
@@ -84,6 +85,7 @@ frmHE::frmHE(ProgramState& state, QWidget* parent)
         b->installEventFilter(this);
     for (QLineEdit* b : txtPark)
         b->installEventFilter(this);
+    connectEntryHandlers();
     new platform::ActivationWatcher(*this, [this] { Form_Activate(); });
     Form_Load();
 }
@@ -215,6 +217,16 @@ bool frmHE::eventFilter(QObject* watched, QEvent* event) {
             SSTab1_KeyDown(code);
             return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            box->selectAll();
+    } else if (event->type() == QEvent::MouseMove) {
+        for (size_t i = 0; i < txtPar.size(); ++i)
+            if (watched == txtPar[i])
+                txtPar_MouseMove(static_cast<int>(i));
+        for (size_t i = 0; i < txtPark.size(); ++i)
+            if (watched == txtPark[i])
+                txtPark_MouseMove(static_cast<int>(i));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -31,6 +31,7 @@ class FlexGrid;
 
 namespace morv {
 
+class frmMetod;
 class frmSplash;
 
 class MORVWINDOW_EXPORT frmHE : public QWidget {
@@ -49,6 +50,35 @@ public:
     //! Page Up shows the next tab (from the last back to the first), Page Down the previous.
     void SSTab1_KeyDown(int KeyCode);
     void cmbChar_Click();
+
+    // ---- Entry of the basic and construction tabs (frmHEVstup.cpp) ------------------------
+    //! A mark clicked: its box coloured by the mark and given the focus.
+    void chkPar_Click(int Index);
+    //! A mark pressed: the results no longer belong to the inputs.
+    void chkPar_MouseDown();
+    void optZadk_Click();
+    void optZads_Click();
+    //! Enter in a main-quantity box: converted (a unit typed into the duty box converts into
+    //! kW), shown rounded, the focus on to the next box.
+    void txtPar_KeyPress(int Index, int KeyAscii);
+    //! Enter in a pressure box: converted into MPa, shown rounded, the focus on.
+    void txtPtr_KeyPress(int KeyAscii);
+    void txtPpl_KeyPress(int KeyAscii);
+    //! Enter in a construction box: converted into SI units, shown rounded, checked against
+    //! the other construction boxes, the focus on; a failed check keeps the focus.
+    void txtPark_KeyPress(int Index, int KeyAscii);
+    //! The tool tip of a flow box: the flow in kg/h.
+    void txtPar_MouseMove(int Index);
+    //! The tool tips of the pitch and baffle boxes.
+    void txtPark_MouseMove(int Index);
+
+    //! The logical check of the construction data (frmHELogK.cpp).
+    void cmdLogK_Click();
+
+    // ---- Method and damping (frmHEMetoda.cpp) ---------------------------------------------
+    void cmdMetP_Click();
+    void cmdTlum_Click();
+    frmMetod& metod();
 
     //! The window's title for a version.
     static QString title(int major, int minor, int revision);
@@ -155,8 +185,19 @@ private:
     //! Sets the catalogue grid up empty: widths, heads, 21 blank rows, every column centred.
     void setUpCatalogueGrid();
 
+    //! Converts the text of an entry box with the unit converter, `unitBefore` put in front
+    //! of a text that ends in a unit. On success the box shows the value rounded for display
+    //! and `value` holds it; when the converter reports a problem, or the number cannot be
+    //! held, the box keeps the typed text and the focus, and the result is false.
+    bool confirmEntry(QLineEdit& box, const char* unitBefore, double& value);
+    //! The checks of a confirmed construction value against the other construction boxes;
+    //! false when one refused it (message shown, text selected, focus kept).
+    bool checkConstruction(int Index, double v);
+    void connectEntryHandlers();
+
     ProgramState& m_state;
     std::unique_ptr<frmSplash> m_splash;
+    std::unique_ptr<frmMetod> m_metod;
 };
 
 } // namespace morv

@@ -5,6 +5,7 @@
 
 #include "MORV/model/TaskCommands.h"
 #include "MORV/window/Version.h"
+#include "MORV/window/frmMetod.h"
 #include "MORV/window/frmSplash.h"
 #include "Platform/qt/FlexGrid.h"
 
@@ -258,6 +259,12 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(QStringLiteral("%1/frmHE-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
+    }
+    window->cmdMetP_Click();
+    for (int i = 0; i < 4; ++i) {
+        window->metod().SSTabM->setCurrentIndex(i);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->metod().grab().save(QStringLiteral("%1/frmMetod-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
     }
     window->splash().adjustSize();
     EXPECT_TRUE(window->splash().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmSplash.png")));
