@@ -38,6 +38,8 @@ Tovi::Tovi() {
     Inicializace();
 }
 
+Tovi::~Tovi() = default;
+
 int16_t Tovi::Ncelk() const {
     return m_table.count();
 }
@@ -120,6 +122,32 @@ std::string Tovi::Radek(const std::string& Tx, platform::Variant& j) {
 
 platform::Variant Tovi::Zkr(int16_t i) const {
     return platform::Variant(m_table.row(i).Zkr);
+}
+
+ToviOkna* Tovi::okna() {
+    if (!m_okna) m_okna = createToviOkna(*this);
+    return m_okna.get();
+}
+
+void Tovi::ZobrazPrehled() {
+    ToviOkna* w = okna();
+    if (!w) return;
+    std::vector<std::string> abbreviations;
+    for (int16_t i = 1; i <= Ncelk(); ++i)
+        abbreviations.push_back(m_table.row(i).Zkr);
+    w->showList(abbreviations);
+}
+
+void Tovi::Prepocet() {
+    if (ToviOkna* w = okna()) w->showConversion();
+}
+
+void Tovi::mPrehled_Zavrit() {
+    if (m_okna) m_okna->hideList();
+}
+
+void Tovi::mPrep_ZavritP() {
+    if (m_okna) m_okna->hideConversion();
 }
 
 } // namespace tovi

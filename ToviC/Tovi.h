@@ -6,7 +6,12 @@
 //! once from the user unit file "Prevody.kfc". Problems found while reading a typed value are
 //! shown in message boxes without a title of their own and returned as a code; arithmetic and
 //! index errors reach the caller as run-time errors.
+//!
+//! An object also owns two windows, the list of its abbreviations and an interactive
+//! conversion window; they exist only once a client has asked for one of them and the window
+//! part of the library has installed their factory (see ToviOkna.h).
 
+#include "ToviC/ToviOkna.h"
 #include "ToviC/TypedValue.h"
 #include "ToviC/UnitTable.h"
 #include "Tovicls/ToviclsExport.h"
@@ -23,6 +28,7 @@ class TOVICLS_EXPORT Tovi {
 public:
     //! Builds the unit table and tries the user unit file (Inicializace).
     Tovi();
+    ~Tovi();
     Tovi(const Tovi&) = delete;
     Tovi& operator=(const Tovi&) = delete;
 
@@ -81,6 +87,17 @@ public:
     //! The abbreviation of row `i` (0 to 100; else 9) as text.
     platform::Variant Zkr(int16_t i) const;
 
+    //! Fills the abbreviation list with rows 1 to `Ncelk` and shows it modally; returns when
+    //! it is closed. Does nothing without the window part.
+    void ZobrazPrehled();
+    //! Shows the conversion window, which keeps its texts between showings, and returns at
+    //! once. Does nothing without the window part.
+    void Prepocet();
+    //! The abbreviation list asks to close: hide it.
+    void mPrehled_Zavrit();
+    //! The conversion window asks to close: hide it.
+    void mPrep_ZavritP();
+
     //! Folder of the user unit file: "/etc/" unless a test has set another.
     static std::string userFileFolder();
     static void setUserFileFolder(std::string folder);
@@ -88,6 +105,12 @@ public:
 private:
     UnitTable m_table;
     LastConversion m_last;
+    // Made at the first request for a window; declared last so the windows, which refer to
+    // this object, go first.
+    std::unique_ptr<ToviOkna> m_okna;
+
+    //! The windows, made now when there are none yet; null without the window part.
+    ToviOkna* okna();
 };
 
 } // namespace tovi
