@@ -1,6 +1,6 @@
 #include "ToviC/windows/F_Prehled.h"
 
-#include "ToviC/windows/KeyAscii.h"
+#include "Platform/qt/Keys.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,8 +41,8 @@ void F_Prehled::fill(const QStringList& abbreviations) {
 
 bool F_Prehled::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        const int key = keyAscii(*static_cast<QKeyEvent*>(event));
-        if (key == keyEscape) {
+        const int key = platform::keyAscii(*static_cast<QKeyEvent*>(event));
+        if (key == platform::key::Escape) {
             if (watched == m_T_Zkratky)
                 T_Zkratky_KeyPress(key);
             else if (watched == m_Command1)
@@ -62,11 +62,11 @@ void F_Prehled::Command1_Click() {
 }
 
 void F_Prehled::Command1_KeyPress(int KeyAscii) {
-    if (KeyAscii == keyEscape) emit Zavrit();
+    if (KeyAscii == platform::key::Escape) emit Zavrit();
 }
 
 void F_Prehled::T_Zkratky_KeyPress(int KeyAscii) {
-    if (KeyAscii == keyEscape) emit Zavrit();
+    if (KeyAscii == platform::key::Escape) emit Zavrit();
 }
 
 } // namespace tovi

@@ -1,12 +1,14 @@
 #include "ToviC/windows/frmPrep.h"
 
 #include "ToviC/Tovi.h"
-#include "ToviC/windows/KeyAscii.h"
 
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
+#include "Platform/qt/Activation.h"
+#include "Platform/qt/Keys.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +64,7 @@ frmPrep::frmPrep(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(sizeHint());
 
     m_Text1->installEventFilter(this);
+    new platform::ActivationWatcher(*this, [this] { Form_Activate(); });
     connect(m_Command2, &QPushButton::clicked, this, &frmPrep::Command2_Click);
     connect(m_Command1, &QPushButton::clicked, this, &frmPrep::Command1_Click);
     Form_Load();
@@ -77,14 +80,9 @@ void frmPrep::Form_Activate() {
     m_Text1->setFocus();
 }
 
-bool frmPrep::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) Form_Activate();
-    return QWidget::event(e);
-}
-
 bool frmPrep::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_Text1 && e->type() == QEvent::KeyPress &&
-        Text1_KeyPress(keyAscii(*static_cast<QKeyEvent*>(e))))
+        Text1_KeyPress(platform::keyAscii(*static_cast<QKeyEvent*>(e))))
         return true;
     return QWidget::eventFilter(watched, e);
 }
@@ -96,10 +94,10 @@ void frmPrep::closeEvent(QCloseEvent* e) {
 
 bool frmPrep::Text1_KeyPress(int KeyAscii) {
     switch (KeyAscii) {
-    case keyEnter:
+    case platform::key::Enter:
         convert();
         return true;
-    case keyEscape:
+    case platform::key::Escape:
         m_Text1->clear();
         m_Text2->clear();
         return true;

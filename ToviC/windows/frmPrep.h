@@ -29,7 +29,6 @@ signals:
     void ZavritP();
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     //! The window's close button asks the owner as `Command1` does.
     void closeEvent(QCloseEvent* event) override;

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest/QTest>
+#include <QTest>
 
 #include <functional>
 #include <vector>

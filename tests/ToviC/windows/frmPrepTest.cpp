@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest/QTest>
+#include <QTest>
 
 #include <cstdlib>
 #include <string>
