@@ -8,9 +8,9 @@
 #include "Platform/qt/Keys.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
