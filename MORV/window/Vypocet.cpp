@@ -3,6 +3,7 @@
 #include "MORV/model/MorvConstants.h"
 #include "MORV/model/TaskCommands.h"
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 #include "Platform/Checked.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"

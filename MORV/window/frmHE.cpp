@@ -10,6 +10,7 @@
 #include "Platform/qt/FlexGrid.h"
 #include "Platform/qt/Keys.h"
 #include "Platform/qt/ModalHost.h"
+#include "Platform/qt/QtProgress.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -5,6 +5,7 @@
 //! box of `txtPar`), so the handlers and the tests find it by name.
 
 #include "MORV/model/ProgramState.h"
+#include "MORV/model/Vysledky.h"
 #include "MorvWindow/MorvWindowExport.h"
 
 #include <QWidget>
@@ -27,6 +28,8 @@ class QTabWidget;
 namespace platform {
 class FileDialog;
 class FlexGrid;
+class Progress;
+class QtProgress;
 } // namespace platform
 
 namespace morv {
@@ -75,6 +78,22 @@ public:
     //! The logical check of the construction data (frmHELogK.cpp).
     void cmdLogK_Click();
 
+    // ---- The calculation and its report (frmHEVypocet.cpp) --------------------------------
+    //! A mouse press on the calculation button: the status reads "Počítám..." at once.
+    void cmdVypoc_MouseDown();
+    //! One design calculation from the window's inputs to the shown results and the report.
+    void cmdVypoc_Click();
+    //! The results tab with the caret at the start of the latest report.
+    void cmdVysl_Click();
+    //! Clears the results text and its box.
+    void cmdSmaz_Click();
+    //! The captions and box texts the report reads.
+    ReportBoxes reportBoxes() const;
+    //! The progress bar as the calculation advances it (the window's own bar unless a test
+    //! put another in its place).
+    platform::Progress& progress();
+    void setProgress(platform::Progress* progress) { m_progress = progress; }
+
     // ---- Method and damping (frmHEMetoda.cpp) ---------------------------------------------
     void cmdMetP_Click();
     void cmdTlum_Click();
@@ -122,7 +141,7 @@ public:
 
     // ---- Tab 1: construction --------------------------------------------------------------
     std::array<QLineEdit*, 23> txtPark;
-    std::array<QLabel*, 23> lblPark;
+    std::array<QLabel*, 23> lblKo;
     QComboBox* cmbChar;
     QPushButton* cmdNorm;
     QPushButton* cmdLogK;
@@ -198,6 +217,11 @@ private:
     ProgramState& m_state;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmMetod> m_metod;
+    std::unique_ptr<platform::QtProgress> m_barProgress;
+    platform::Progress* m_progress = nullptr;
+    //! A calculation is running: a second one started while pending messages are let
+    //! through is refused.
+    bool m_calculating = false;
 };
 
 } // namespace morv

@@ -2,6 +2,7 @@
 // a box of its own, then one summary.
 
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"

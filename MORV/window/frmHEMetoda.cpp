@@ -1,6 +1,7 @@
 // The method of the condensing side's heat transfer and the basic damping of the solve.
 
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 #include "MORV/window/frmMetod.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"

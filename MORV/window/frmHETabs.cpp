@@ -2,6 +2,7 @@
 // the seven tabs.
 
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 
 #include "Platform/qt/FlexGrid.h"
 
@@ -180,10 +181,10 @@ QWidget* frmHE::buildConstructionTab() {
     auto* g = new QGridLayout;
     for (int i = 0; i < 23; ++i) {
         const auto k = static_cast<size_t>(i);
-        lblPark[k] = label(QString::fromUtf8(captions[i]), indexed("lblPark", i));
+        lblKo[k] = label(QString::fromUtf8(captions[i]), indexed("lblKo", i));
         txtPark[k] = box(indexed("txtPark", i), 110);
         const int row = i % 12, col = (i / 12) * 3;
-        g->addWidget(lblPark[k], row, col);
+        g->addWidget(lblKo[k], row, col);
         g->addWidget(txtPark[k], row, col + 1);
     }
     txtPark[8]->setToolTip(QStringLiteral("Záporně zadáno znamená počet přepážek"));

@@ -4,6 +4,7 @@
 
 #include "MORV/window/Vypocet.h"
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
@@ -66,6 +67,10 @@ void frmHE::connectEntryHandlers() {
     connect(optZadk, &QRadioButton::clicked, this, [this] { optZadk_Click(); });
     connect(optZads, &QRadioButton::clicked, this, [this] { optZads_Click(); });
     connect(cmdLogK, &QPushButton::clicked, this, [this] { cmdLogK_Click(); });
+    connect(cmdVypoc, &QPushButton::pressed, this, [this] { cmdVypoc_MouseDown(); });
+    connect(cmdVypoc, &QPushButton::clicked, this, [this] { cmdVypoc_Click(); });
+    connect(cmdVysl, &QPushButton::clicked, this, [this] { cmdVysl_Click(); });
+    connect(cmdSmaz, &QPushButton::clicked, this, [this] { cmdSmaz_Click(); });
     connect(cmdMetP, &QPushButton::clicked, this, [this] { cmdMetP_Click(); });
     connect(cmdTlum, &QPushButton::clicked, this, [this] { cmdTlum_Click(); });
     for (QLineEdit* b : {txtPtr, txtPpl, txtSl[18]})

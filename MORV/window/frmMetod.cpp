@@ -1,6 +1,7 @@
 #include "MORV/window/frmMetod.h"
 
 #include "MORV/window/frmHE.h"
+#include "Platform/qt/QtProgress.h"
 #include "Platform/MessageBox.h"
 #include "Platform/qt/Keys.h"
 

@@ -5,6 +5,7 @@
 
 #include "MORV/model/TaskCommands.h"
 #include "MORV/window/Version.h"
+#include "MORV/window/Vypocet.h"
 #include "MORV/window/frmMetod.h"
 #include "MORV/window/frmSplash.h"
 #include "Platform/qt/FlexGrid.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 using morv::program;
@@ -65,10 +67,10 @@ TEST_F(MainWindowTest, EveryControlStandsWithItsCaption) {
         {"cmdNorm", "Výběr n&ormovaného výměníku"},
         {"cmdLogK", "Lo&gická kontrola dat"},
         {"cmdTrubk", "Nástin &trubkovnice"},
-        {"lblPark_0", "Průměr pláště"},
-        {"lblPark_2", "Průměr trubky vnitřní nebo sílu stěny záporně"},
-        {"lblPark_12", "Uspořádání: 0-střídavé; 1-za sebou"},
-        {"lblPark_22", "Mezerovitost svazku"},
+        {"lblKo_0", "Průměr pláště"},
+        {"lblKo_2", "Průměr trubky vnitřní nebo sílu stěny záporně"},
+        {"lblKo_12", "Uspořádání: 0-střídavé; 1-za sebou"},
+        {"lblKo_22", "Mezerovitost svazku"},
         {"lblTran_0", "Celkový koef.prostupu tepla (W/m2/K)"},
         {"lblTran_15", "Nuseltovo č. v plášti "},
         {"lblTran_17", "Termická \"účinnost\" výměníku P"},
@@ -253,6 +255,9 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
     window->Form_Activate();
     window->resize(1000, 640);
     window->show();
+    // Every tab with the sample task solved, the results tab with its report.
+    morv::ZobrazData(*window);
+    QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton);
     QDir().mkpath(QString::fromLocal8Bit(folder));
     auto* tabs = control<QTabWidget>("SSTab1");
     for (int i = 0; i < tabs->count(); ++i) {
