@@ -21,8 +21,8 @@ Decimal decimalOf(double x) {
     Decimal d;
     if (x == 0.0)
         return d;
-    const std::string t = scientificText(std::fabs(x), 14);
-    const char* buf = t.c_str();
+    char buf[40] = {};
+    scientificText(std::fabs(x), 14).copy(buf, sizeof buf - 1);
     d.zero = false;
     d.digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
     d.exponent = std::atoi(buf + 17);
