@@ -1,5 +1,6 @@
 #include "Platform/Conversions.h"
 
+#include "Platform/DecimalText.h"
 #include "Platform/Regional.h"
 #include "Platform/RunTimeError.h"
 
@@ -32,10 +33,8 @@ namespace {
 std::string decimalText(double x, int digits, char sep, bool leadingZero) {
     if (x == 0.0)
         return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
-    // buf: [-]d.ddddde[+-]xx
-    std::string s(buf);
+    // s: [-]d.ddddde[+-]xx
+    std::string s = scientificText(x, digits - 1);
     const bool negative = s[0] == '-';
     if (negative)
         s.erase(0, 1);
@@ -88,7 +87,7 @@ std::string pointText(double x, bool single) {
     const int most = single ? 9 : 17;
     for (int digits = digitsFor(single);; ++digits) {
         std::string t = decimalText(x, digits, '.', true);
-        const double back = std::strtod(t.c_str(), nullptr);
+        const double back = decimalValue(t);
         const bool same = single ? static_cast<float>(back) == static_cast<float>(x) : back == x;
         if (same || digits == most)
             return t;
@@ -144,7 +143,7 @@ double val(std::string_view text) {
         if (expDigits)
             num += exp;
     }
-    const double r = std::strtod(num.c_str(), nullptr);
+    const double r = decimalValue(num);
     if (!std::isfinite(r))
         raise(err::Overflow);
     return r;
@@ -199,7 +198,7 @@ bool tryRegionalNumber(std::string_view text, double& out) {
     }
     if (i != e)
         return false;
-    const double r = std::strtod(num.c_str(), nullptr);
+    const double r = decimalValue(num);
     if (!std::isfinite(r))
         return false;
     out = r;

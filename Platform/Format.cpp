@@ -1,9 +1,9 @@
 #include "Platform/Format.h"
 
+#include "Platform/DecimalText.h"
 #include "Platform/Regional.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace platform {
@@ -21,8 +21,8 @@ Decimal decimalOf(double x) {
     Decimal d;
     if (x == 0.0)
         return d;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
+    char buf[40] = {};
+    scientificText(std::fabs(x), 14).copy(buf, sizeof buf - 1);
     d.zero = false;
     d.digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
     d.exponent = std::atoi(buf + 17);

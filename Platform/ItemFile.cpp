@@ -3,10 +3,9 @@
 #include "Platform/Checked.h"
 #include "Platform/CodePage.h"
 #include "Platform/Conversions.h"
+#include "Platform/DecimalText.h"
 #include "Platform/FileSystem.h"
 #include "Platform/RunTimeError.h"
-
-#include <cstdlib>
 
 namespace platform {
 
@@ -53,7 +52,7 @@ bool parsePointNumber(const std::string& s, double& out) {
     for (char& c : t)
         if (c == 'D' || c == 'd')
             c = 'e';
-    out = std::strtod(t.c_str(), nullptr);
+    out = decimalValue(t);
     return true;
 }
 

@@ -1,7 +1,8 @@
 # Installs the Debian packages the project needs that are missing (sourced by the scripts).
+# "locales" holds the definitions the build compiles the tests' decimal-comma locale from.
 morv_install_deps() {
     local wanted=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev libxlsxwriter-dev fonts-dejavu-core)
+                  libbenchmark-dev libxlsxwriter-dev fonts-dejavu-core locales)
     local missing=()
     local p
     for p in "${wanted[@]}"; do

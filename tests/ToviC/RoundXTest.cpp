@@ -22,14 +22,17 @@ struct DisplayCase {
     const char* text;
 };
 
-class RoundX : public ::testing::TestWithParam<std::tuple<DisplayCase, char>> {
+// Each case is shown with either regional separator and under either C library locale: the C
+// locale and the decimal-comma one a window toolkit sets for a Czech user give the same texts.
+class RoundX : public ::testing::TestWithParam<std::tuple<DisplayCase, char, const char*>> {
 protected:
     UserUnitFolder folder;
     testsupport::ScriptedBoxes boxes;
 };
 
 TEST_P(RoundX, ShowsFiveSignificantDigitsInItsBand) {
-    const auto& [c, separator] = GetParam();
+    const auto& [c, separator, localeName] = GetParam();
+    testsupport::ProcessLocale locale(localeName);
     platform::DecimalSeparatorScope scope(separator);
     std::string expected = c.text;
     for (char& ch : expected)
@@ -61,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
             DisplayCase{0.0099, "9.9000E-03"}, DisplayCase{0.0012345, "1.2345E-03"},
             DisplayCase{-0.001234, "-1.2340E-03"}, DisplayCase{1e-300, "1.0000E-300"},
             DisplayCase{1.5e300, "1.5000E+300"}, DisplayCase{0, "0.0000E00"}, DisplayCase{-0.0, "0.0000E00"}),
-        ::testing::Values('.', ',')));
+        ::testing::Values('.', ','), ::testing::ValuesIn(testsupport::ProcessLocales)));
 
 TEST(RoundXKinds, SinglePrecisionIsComparedAsTheDoubleItEquals) {
     UserUnitFolder folder;
@@ -102,13 +105,16 @@ TEST(RoundXKinds, ShownTextReadsBackAsTheValue) {
     UserUnitFolder folder;
     testsupport::ScriptedBoxes boxes;
     Tovi t;
-    for (char separator : {'.', ','}) {
-        platform::DecimalSeparatorScope scope(separator);
-        for (double x : {1.45, 293076.0, 0.0012345, -26.85}) {
-            std::string text = t.RoundX(Variant(x)).str();
-            int16_t ch = -1;
-            EXPECT_NEAR(t.Prevod(text, ch).toDouble(), x, 1e-4 * std::fabs(x));
-            EXPECT_EQ(ch, 0);
+    for (const char* localeName : testsupport::ProcessLocales) {
+        testsupport::ProcessLocale locale(localeName);
+        for (char separator : {'.', ','}) {
+            platform::DecimalSeparatorScope scope(separator);
+            for (double x : {1.45, 293076.0, 0.0012345, -26.85}) {
+                std::string text = t.RoundX(Variant(x)).str();
+                int16_t ch = -1;
+                EXPECT_NEAR(t.Prevod(text, ch).toDouble(), x, 1e-4 * std::fabs(x)) << localeName << " " << text;
+                EXPECT_EQ(ch, 0);
+            }
         }
     }
 }

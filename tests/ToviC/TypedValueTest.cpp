@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using platform::Array;
@@ -29,10 +30,14 @@ struct ValueCase {
     const char* rozmer;
 };
 
-class ConvertsTypedText : public TypedValue, public ::testing::WithParamInterface<ValueCase> {};
+// Each text is also read under the decimal-comma locale a window toolkit sets for a Czech user:
+// the values are those of the C locale.
+class ConvertsTypedText : public TypedValue,
+                          public ::testing::WithParamInterface<std::tuple<ValueCase, const char*>> {};
 
 TEST_P(ConvertsTypedText, WithoutProblem) {
-    const ValueCase& c = GetParam();
+    const auto& [c, localeName] = GetParam();
+    testsupport::ProcessLocale locale(localeName);
     Tovi t;
     std::string buf = c.input;
     int16_t ch = -1;
@@ -47,7 +52,7 @@ TEST_P(ConvertsTypedText, WithoutProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConvertsTypedText,
-    ::testing::Values(ValueCase{"145 cm", 1.45, ""}, ValueCase{"25 km/h", 25 * 1000.0 / 3600, ""},
+    ::testing::Combine(::testing::Values(ValueCase{"145 cm", 1.45, ""}, ValueCase{"25 km/h", 25 * 1000.0 / 3600, ""},
                       ValueCase{"70 kcal/kg", 70 * 4186.8, ""},
                       ValueCase{"BTU/lb 14 kcal/kg", 14 * 4186.8 / (1055.1 / 0.4536), "BTU/lb"},
                       ValueCase{"kW 500 W", 0.5, "kW"}, ValueCase{"kW W 500", 0.5, "kW"},
@@ -67,16 +72,21 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"145 cm ", 1.45, ""}, ValueCase{"5 cm; ", 0.05, ""},
                       // The second statement is evaluated, the first is returned; the target unit is the
                       // last statement's.
-                      ValueCase{"5; 3", 5, ""}, ValueCase{"kW 5 W: 7", 0.005, "kW"}));
+                      ValueCase{"5; 3", 5, ""}, ValueCase{"kW 5 W: 7", 0.005, "kW"},
+                      ValueCase{"0.5 h", 1800, ""}, ValueCase{"-.5", -0.5, ""}),
+                       ::testing::ValuesIn(testsupport::ProcessLocales)));
 
 // Temperatures typed in degrees Fahrenheit: T[K] = (t + 459.67) / 1.8, with the stored offset
 // 255.37222 K written to five decimals.
 TEST_F(TypedValue, FahrenheitTemperaturesUseTheirOffsets) {
-    Tovi t;
-    std::string buf = "F 273.15";
-    EXPECT_NEAR(t.Prevod(buf).toDouble(), 32, 1e-9);
-    buf = "100 F";
-    EXPECT_NEAR(t.Prevod(buf).toDouble(), (100 + 459.67) / 1.8, 1e-5);
+    for (const char* localeName : testsupport::ProcessLocales) {
+        testsupport::ProcessLocale locale(localeName);
+        Tovi t;
+        std::string buf = "F 273.15";
+        EXPECT_NEAR(t.Prevod(buf).toDouble(), 32, 1e-9) << localeName;
+        buf = "100 F";
+        EXPECT_NEAR(t.Prevod(buf).toDouble(), (100 + 459.67) / 1.8, 1e-5) << localeName;
+    }
 }
 
 // A typed text that shows message boxes: their texts, the code and the value returned.

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +35,36 @@ std::string TempDir::write(const std::string& name, const std::string& bytes) co
     std::ofstream out(p, std::ios::binary);
     out << bytes;
     return p.string();
+}
+
+ProcessLocale::ProcessLocale(const std::string& name) {
+    if (const char* old = std::getenv("LOCPATH"))
+        m_previousLocPath = old;
+    m_previous = std::setlocale(LC_ALL, nullptr);
+    ::setenv("LOCPATH", MORV_TEST_LOCALES, 1);
+    if (!std::setlocale(LC_ALL, name.c_str())) {
+        ADD_FAILURE() << "The C library's locale " << name << " cannot be set: it is compiled into "
+                      << MORV_TEST_LOCALES << " by the build from the Debian package locales "
+                      << "(scripts/test installs it).";
+        return;
+    }
+    m_set = true;
+    const std::string point = std::localeconv()->decimal_point;
+    if (name == DecimalComma && point != ",")
+        ADD_FAILURE() << "The locale " << name << " writes \"" << point << "\" as its decimal point, not a comma.";
+}
+
+ProcessLocale::~ProcessLocale() {
+    if (m_previousLocPath)
+        ::setenv("LOCPATH", m_previousLocPath->c_str(), 1);
+    else
+        ::unsetenv("LOCPATH");
+    if (!std::setlocale(LC_ALL, m_previous.c_str()))
+        ADD_FAILURE() << "The C library's locale " << m_previous << " cannot be restored.";
+}
+
+std::string processLocaleName(const std::string& name) {
+    return name == ProcessLocale::DecimalComma ? "DecimalComma" : name;
 }
 
 int32_t errorNumberOf(const std::function<void()>& fn) {

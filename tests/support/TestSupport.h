@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace testsupport {
@@ -56,6 +57,36 @@ public:
 private:
     std::string m_path;
 };
+
+//! Sets the C library's locale in every category for the lifetime of the object, as a window
+//! toolkit does from the user's environment when it starts, and restores the previous locale
+//! after. A locale that cannot be set fails the test (it is never skipped). The locales the
+//! tests need are compiled into the build folder and found there through LOCPATH, which the
+//! object sets meanwhile.
+class ProcessLocale {
+public:
+    //! A locale that writes a decimal comma, as a Czech user's does.
+    static constexpr const char* DecimalComma = "cs_CZ.UTF-8";
+
+    explicit ProcessLocale(const std::string& name);
+    ~ProcessLocale();
+    ProcessLocale(const ProcessLocale&) = delete;
+    ProcessLocale& operator=(const ProcessLocale&) = delete;
+
+    //! Whether the locale was set (when not, the test has already failed).
+    bool isSet() const { return m_set; }
+
+private:
+    std::string m_previous;
+    std::optional<std::string> m_previousLocPath;
+    bool m_set = false;
+};
+
+//! The locales that numbers are read and written under in tests: the C locale and the
+//! decimal-comma one (for ::testing::ValuesIn).
+inline constexpr const char* ProcessLocales[] = {"C", ProcessLocale::DecimalComma};
+//! A part of a test name for one of ProcessLocales: "C" or "DecimalComma".
+std::string processLocaleName(const std::string& name);
 
 //! Runs fn and returns the number of the run-time error it raised; fails the test when it
 //! raised none.

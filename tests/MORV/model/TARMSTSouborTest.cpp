@@ -559,7 +559,9 @@ TEST_F(TaskFile, WriteIntoAFolderThatCannotHoldItIsReported) {
 
 //! The sample tasks are loaded with the substance database of this build: every mixture
 //! object created meanwhile finds it through a location file in a library folder of its own.
-class SampleTask : public ::testing::Test {
+//! Each test runs under the C locale and under the decimal-comma locale a window toolkit sets
+//! for a Czech user: the task reads and writes the same.
+class SampleTask : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
         morv::resetProgram();
@@ -571,13 +573,14 @@ protected:
         kwelar::setLibraryFolder(previousFolder);
     }
 
+    testsupport::ProcessLocale locale{GetParam()};
     const std::string previousFolder = kwelar::libraryFolder();
     testsupport::TempDir folder;
     testsupport::ScriptedBoxes boxes;
     const std::string path = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
 };
 
-TEST_F(SampleTask, MethanolCondenserLoadsAsADesignTask) {
+TEST_P(SampleTask, MethanolCondenserLoadsAsADesignTask) {
     TARMST m;
     EXPECT_EQ(m.NactiData(path).toLong(), 0);
     EXPECT_TRUE(boxes.boxes().empty());
@@ -612,7 +615,7 @@ TEST_F(SampleTask, MethanolCondenserLoadsAsADesignTask) {
     EXPECT_LT(v, 2.0);
 }
 
-TEST_F(SampleTask, SavedAgainGivesTheSameFile) {
+TEST_P(SampleTask, SavedAgainGivesTheSameFile) {
     // The names of the component lines are those of the database, so the file written back
     // is the sample byte for byte.
     TARMST m;
@@ -621,5 +624,8 @@ TEST_F(SampleTask, SavedAgainGivesTheSameFile) {
     m.UlozData(copy);
     EXPECT_EQ(platform::readWholeFile(copy), platform::readWholeFile(path));
 }
+
+INSTANTIATE_TEST_SUITE_P(Locales, SampleTask, ::testing::ValuesIn(testsupport::ProcessLocales),
+                         [](const auto& info) { return testsupport::processLocaleName(info.param); });
 
 } // namespace
