@@ -1,6 +1,7 @@
 #include "Platform/Format.h"
 
 #include "Platform/Regional.h"
+#include "Platform/RunTimeError.h"
 
 #include <cmath>
 #include <cstdio>
@@ -128,6 +129,9 @@ std::string layout(const Pattern& pat, std::string intPart, std::string fracPart
 } // namespace
 
 std::string format(double x, std::string_view pattern) {
+    // A value that is not finite has no digits to format.
+    if (!std::isfinite(x))
+        raise(err::Overflow);
     const Pattern pat = parse(pattern);
     const Decimal d = decimalOf(x);
     const int fracDigits = pat.fraction.count();
