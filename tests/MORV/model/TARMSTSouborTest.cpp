@@ -500,7 +500,9 @@ TEST_P(MissingSubstance, IsSavedAgainWithItsNumber) {
     ASSERT_EQ(s.Nsloz().toInteger(), line == 7 ? 2 : 1);
     EXPECT_EQ(s.Nslozky(1).toInteger(), 0);
     EXPECT_EQ(s.requestedNumber(1), 99);
-    if (line == 7) EXPECT_EQ(s.Nslozky(2).toInteger(), 4); // read all the same, not left from before
+    if (line == 7) {
+        EXPECT_EQ(s.Nslozky(2).toInteger(), 4); // read all the same, not left from before
+    }
 
     std::vector<std::string> expected = filledLines;
     expected[line] = "99,\"" + std::string(30, ' ') + "\"" + lines[line].substr(lines[line].find("\",") + 1);
