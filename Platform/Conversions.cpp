@@ -31,6 +31,9 @@ namespace {
 // layout: fixed notation for 1e-4 <= |x| < 10^digits, otherwise mantissa and "E+nn"/"E-nn".
 // `leadingZero` keeps the 0 before the separator of a magnitude below 1.
 std::string decimalText(double x, int digits, char sep, bool leadingZero) {
+    // A value that is not finite has no decimal text: written as a number it would be lost.
+    if (!std::isfinite(x))
+        raise(err::Overflow);
     if (x == 0.0)
         return "0";
     // s: [-]d.ddddde[+-]xx

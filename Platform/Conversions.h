@@ -16,7 +16,8 @@ PLATFORM_EXPORT int32_t toLong(double x);
 
 //! Number-text form: plain decimal with one leading blank for 0 or more, "-" for negative,
 //! "." as separator, no 0 before it (" 12", "-3", " .25", " 1E-05"); 7 significant digits
-//! for a single-precision value, 15 otherwise.
+//! for a single-precision value, 15 otherwise. A value that is not finite raises 6, as in
+//! every text below: it has no number text.
 PLATFORM_EXPORT std::string numberText(double x, bool single = false);
 //! General-number text: as numberText without the leading blank, with a 0 before the
 //! separator and with the regional decimal separator ("12.5", "0.25", "1.5E-05").

@@ -2,6 +2,7 @@
 
 #include "Platform/DecimalText.h"
 #include "Platform/Regional.h"
+#include "Platform/RunTimeError.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -128,6 +129,9 @@ std::string layout(const Pattern& pat, std::string intPart, std::string fracPart
 } // namespace
 
 std::string format(double x, std::string_view pattern) {
+    // A value that is not finite has no digits to format.
+    if (!std::isfinite(x))
+        raise(err::Overflow);
     const Pattern pat = parse(pattern);
     const Decimal d = decimalOf(x);
     const int fracDigits = pat.fraction.count();

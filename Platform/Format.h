@@ -5,7 +5,7 @@
 //! decimal separator, "E+00" a signed exponent of at least two digits and "E-00" an exponent
 //! with its sign only when negative. Rounding is half away from zero on the number's
 //! 15-digit decimal form. Characters before the first and after the last placeholder are
-//! copied as they stand.
+//! copied as they stand. A value that is not finite raises 6.
 
 #include "Platform/PlatformExport.h"
 

@@ -24,6 +24,7 @@
 #include "KWELARdll/model/SmesOkna.h"
 #include "KWELARdll/model/ZaznamLatky.h"
 #include "Platform/Array.h"
+#include "Platform/Checked.h"
 #include "Platform/RunTimeError.h"
 #include "Platform/Variant.h"
 
@@ -163,6 +164,9 @@ public:
     platform::Variant TnbviC(int16_t i) const;
     //! Substance number of the loaded record (16-bit integer).
     platform::Variant Nslozky(int16_t i) const;
+    //! Substance number requested for slot i (1..20; outside raises 9), whether its record
+    //! loaded or not: what a task file names for a substance missing from the database.
+    int16_t requestedNumber(int16_t i) const { return m_CislaSlozek(i); }
     //! Name, 30 characters with their trailing blanks; empty rule.
     std::string Nazev(int16_t i) const;
     //! Renames the component in memory until the next load (cut or padded to 30 characters).
@@ -406,8 +410,9 @@ protected:
     //! Copies r(1..Nsloz) into `SlozeniSmesi` and gives the fractions read from there in
     //! x(1..Nsloz); returns Nsloz. An array shorter than Nsloz raises 9.
     int16_t takeComposition(const platform::VArray& r, Fractions& x);
-    //! Point value B(j) of slot i as a double.
-    double point(int16_t i, int32_t j) const { return m_Slozka(i).B(j); }
+    //! Point value B(j) of slot i as a double; a value that is not finite (a damaged record)
+    //! raises 6.
+    double point(int16_t i, int32_t j) const { return platform::chk::finite(m_Slozka(i).B(j)); }
 
     // ---- Error control: guards, counted boxes, the raised error (SmesChyby.cpp) ---------
     //! Boxes of calculation errors are shown (mode 0 or less).

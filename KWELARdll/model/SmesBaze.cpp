@@ -92,17 +92,18 @@ void Smes::locateFromConfiguration() {
     const std::string cfgFile = m_CFGPath + m_CFGName;
     platform::ItemReader cfg(cfgFile);
     cfg.readString();
-    const std::string path = platform::trim(cfg.readString());
-    if (!path.empty()) m_AdrKWELAR = path;
+    // The path becomes AdrKWELAR only once it has passed every check below: a location file
+    // that fails one does not leave its path there (a path without a file name raises 5).
+    std::string located = platform::trim(cfg.readString());
 
     // A name ending in "#" brings a new file name of the database.
-    const std::string name = fileNameInPath(path);
+    const std::string name = fileNameInPath(located);
     if (!sameNameIgnoringCase(name, m_DataFileName) && !name.empty() && name.back() == '#') {
         m_DataFileName = name.substr(0, name.size() - 1);
-        if (!m_AdrKWELAR.empty() && m_AdrKWELAR.back() == '#') m_AdrKWELAR.pop_back();
+        if (!located.empty() && located.back() == '#') located.pop_back();
     }
 
-    const std::string onDisk = platform::fileExists(m_AdrKWELAR) ? platform::fileNameOf(m_AdrKWELAR) : "";
+    const std::string onDisk = platform::fileExists(located) ? platform::fileNameOf(located) : "";
     if (!sameNameIgnoringCase(onDisk, m_DataFileName)) {
         const int answer = platform::msgBox(
             "Soubor " + m_CFGName + " nejspíše v adresáři " + m_CFGPath + Crlf +
@@ -115,18 +116,20 @@ void Smes::locateFromConfiguration() {
     }
 
     // Reading its first record proves that the database can be opened.
-    const platform::RecordFile db(m_AdrKWELAR, RecordLength);
+    const platform::RecordFile db(located, RecordLength);
     db.read(1);
     const int64_t length = db.fileLength();
     if (length < MinDatabaseLength) {
-        const std::string dbFile = m_AdrKWELAR;
+        const std::string dbFile = located;
         const int answer = platform::msgBox("Soubor " + dbFile + "má příliš malou délku (" +
                                                 platform::numberText(static_cast<double>(length)) +
                                                 ") nebo je nulový." + Crlf + "Smazat ho ? (Y/N)",
                                             52, "KWELAR");
         m_AdrKWELAR.clear();
         if (answer == platform::answer::Yes) deleteFile(dbFile);
+        return;
     }
+    m_AdrKWELAR = located;
 }
 
 void Smes::searchRoots() {
@@ -212,19 +215,29 @@ Variant Smes::Inikwl() {
         ++n;
     m_Nsloz = n;
 
+    // Every slot is read, also after a missing substance, so that each of the Nsloz slots holds
+    // the record of its own substance or, for a missing one, an empty record with the number
+    // 0; no record of an earlier mixture stays behind. The first missing one is reported.
     const platform::RecordFile db(m_AdrKWELAR, RecordLength);
+    bool missing = false;
     for (int16_t k = 1; k <= n; ++k) {
         const int16_t number = m_CislaSlozek(k);
         ZaznamLatky& slot = m_Slozka(k);
         slot = ZaznamLatky();
-        if (!attempt([&] { slot = ZaznamLatky::decode(db.read(number)); })) return Variant(int16_t{0});
+        if (!attempt([&] { slot = ZaznamLatky::decode(db.read(number)); })) {
+            slot = ZaznamLatky();
+            missing = true;
+            continue;
+        }
         if (slot.isMissing()) {
-            platform::msgBox("INIKWL: Látka č. " + platform::numberText(number) + " není v bázi!", 48,
-                             "KWELAR");
-            slot.N = 0;
-            return Variant(int16_t{0});
+            if (!missing)
+                platform::msgBox("INIKWL: Látka č. " + platform::numberText(number) + " není v bázi!", 48,
+                                 "KWELAR");
+            slot = ZaznamLatky();
+            missing = true;
         }
     }
+    if (missing) return Variant(int16_t{0});
     if (n > 0) m_PriznakNacteni = LoadedMarker;
     return Variant(n);
 }

@@ -5,6 +5,8 @@
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 
+#include <cmath>
+
 namespace kwelar {
 
 int16_t Smes::ChyboveHlasky() const {
@@ -54,9 +56,13 @@ void Smes::HlasChybu(const std::string& member, const std::string& source,
 namespace {
 
 // The argument formatted by the pattern for a source text. A text that is no number stands as
-// it is: the source is built inside an error handler and must not fail for any argument.
+// it is, and a number that is not finite gives nothing: the source is built inside an error
+// handler and must not fail for any argument.
 std::string formatted(const platform::Variant& v, const char* pattern) {
-    if (v.isNumberLike()) return platform::format(v.toDouble(), pattern);
+    if (v.isNumberLike()) {
+        const double x = v.toDouble();
+        return std::isfinite(x) ? platform::format(x, pattern) : std::string();
+    }
     return v.type() == platform::VarType::String ? v.str() : std::string();
 }
 

@@ -23,10 +23,10 @@ Variant Smes::Cohmo(const platform::VArray& r, platform::VArray& rh) const {
     // w_i = M_i x_i / sum(M_k x_k)
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, chk::mul(m_Slozka(i).B(1), r(i).toDouble()));
+        s = chk::add(s, chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()));
     if (s < MinConversionSum) s = 1.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        rh(i) = Variant(chk::div(chk::mul(m_Slozka(i).B(1), r(i).toDouble()), s));
+        rh(i) = Variant(chk::div(chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()), s));
     return Variant(m_Nsloz);
 }
 
@@ -35,10 +35,10 @@ Variant Smes::Comol(const platform::VArray& r, platform::VArray& rm) const {
     // x_i = (w_i / M_i) / sum(w_k / M_k); a molar mass of 0 is a division by zero.
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, chk::div(r(i).toDouble(), m_Slozka(i).B(1)));
+        s = chk::add(s, chk::div(r(i).toDouble(), point(static_cast<int16_t>(i), MolarMassPoint)));
     if (s < MinConversionSum) s = 1.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        rm(i) = Variant(chk::div(chk::div(r(i).toDouble(), m_Slozka(i).B(1)), s));
+        rm(i) = Variant(chk::div(chk::div(r(i).toDouble(), point(static_cast<int16_t>(i), MolarMassPoint)), s));
     return Variant(m_Nsloz);
 }
 
@@ -69,7 +69,7 @@ Variant Smes::VSM(const platform::VArray& r) {
         // M = sum(M_i x_i) [kg/mol]
         double M = 0.0;
         for (int32_t i = 1; i <= m_Nsloz; ++i)
-            M = chk::add(M, chk::mul(m_Slozka(i).B(1), r(i).toDouble()));
+            M = chk::add(M, chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()));
         return Variant(M);
     } catch (const RunTimeError& e) {
         HlasChybu("VSM", "KWELAR - VSM", e);

@@ -13,14 +13,25 @@ using platform::Variant;
 
 // ---- Helpers ----------------------------------------------------------------------------
 
+namespace {
+
+// An item of a record as it is given out; one that is not finite (a damaged record) raises 6.
+float finiteItem(float v) {
+    return static_cast<float>(platform::chk::finite(v));
+}
+
+} // namespace
+
+// A point value of a damaged record that is not finite raises 6 in every getter: no member
+// gives it as a value.
 Variant Smes::pointValue(int16_t i, int32_t j, bool emptyRule) const {
     if (emptyRule && !requested(i)) return Variant("");
-    return Variant(m_Slozka(i).B(j));
+    return Variant(static_cast<float>(point(i, j)));
 }
 
 Variant Smes::celsiusValue(int16_t i, int32_t j) const {
     if (!requested(i)) return Variant("");
-    return Variant(static_cast<double>(m_Slozka(i).B(j)) - CelsiusOffset);
+    return Variant(point(i, j) - CelsiusOffset);
 }
 
 bool Smes::pointIndicesValid(int16_t i, int16_t j, int16_t jMax) const {
@@ -57,7 +68,7 @@ Variant Smes::TNlomui(int16_t i) const {
     return pointValue(i, 8, false);
 }
 float Smes::Dipolm(int16_t i) const {
-    return m_Slozka(i).B(9);
+    return static_cast<float>(point(i, 9));
 }
 Variant Smes::TDipolm(int16_t i) const {
     return pointValue(i, 10, false);
@@ -128,7 +139,7 @@ std::string Smes::CAS(int16_t i) const {
 
 float Smes::Bod(int16_t i, int16_t j) const {
     if (!pointIndicesValid(i, j, PointValueCount)) return MissingPointValue;
-    return m_Slozka(i).B(j);
+    return static_cast<float>(point(i, j));
 }
 
 void Smes::Bod(int16_t i, int16_t j, float value) {
@@ -144,17 +155,17 @@ float Smes::KWLConst(int16_t i, int16_t j, int16_t M) const {
     const RozvojVztahu& r = m_Slozka(i).Rozvoj(j);
     switch (M) {
     case 1:
-        return r.A1;
+        return finiteItem(r.A1);
     case 2:
-        return r.A2;
+        return finiteItem(r.A2);
     case 3:
-        return r.A3;
+        return finiteItem(r.A3);
     case 4:
-        return r.A4;
+        return finiteItem(r.A4);
     case 5:
-        return r.A5;
+        return finiteItem(r.A5);
     case 6:
-        return r.A6;
+        return finiteItem(r.A6);
     case 7:
         return r.TypVztahu;
     case 8:
@@ -221,7 +232,7 @@ void Smes::PrenesL(int16_t i, int16_t& N, std::string& Nazev, std::string& Vzor,
     Group = z.Group;
     CAS = z.CAS;
     for (int32_t j = 1; j <= PointValueCount; ++j)
-        B(j) = z.B(j);
+        B(j) = finiteItem(z.B(j));
 }
 
 } // namespace kwelar

@@ -5,6 +5,8 @@
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 
+#include <cmath>
+
 namespace kwelar {
 
 using platform::RunTimeError;
@@ -150,7 +152,10 @@ namespace {
 
 // "Teplota(K)= " and the temperature with one decimal, for the boxes and the raised error.
 std::string temperatureLine(const Variant& T) {
-    if (T.isNumberLike()) return "Teplota(K)= " + platform::format(T.toDouble(), "#0.0");
+    if (T.isNumberLike()) {
+        const double t = T.toDouble();
+        return "Teplota(K)= " + (std::isfinite(t) ? platform::format(t, "#0.0") : std::string());
+    }
     return "Teplota(K)= " + (T.type() == platform::VarType::String ? T.str() : std::string());
 }
 
@@ -183,18 +188,24 @@ Variant Smes::FFce(const Variant& T, int16_t i, int16_t Nvl) {
                        0, "KWELAR");
         if (blok.TypVztahu >= 1 && blok.TypVztahu <= EquationTypeCount) {
             const double T0 = T.toDouble();
+            // No correlation holds at 0 K or below: an invalid argument like the others.
+            if (!(T0 > 0.0 && std::isfinite(T0))) platform::raise(platform::err::InvalidCall);
             // Correlations 5 and up are not taken above the critical temperature; clamping
             // to the validity range, when on, looks at T0 too and so overrides that.
             double Tw = T0;
-            const double Tc = z.B(2);
-            if (Nvl >= FirstSubcriticalCorrelation && Tc > MinCriticalTemperature && T0 > Tc)
-                Tw = SubcriticalFraction * Tc;
+            if (Nvl >= FirstSubcriticalCorrelation) {
+                const double Tc = chk::finite(z.B(2));
+                if (Tc > MinCriticalTemperature && T0 > Tc) Tw = SubcriticalFraction * Tc;
+            }
             if (m_MezeTeplot > 0) {
                 if (T0 < blok.Od) Tw = blok.Od;
                 if (T0 > blok.Do) Tw = blok.Do;
             }
             if (m_CislaSlozek(i) == WaterSubstance && Nvl == LiquidDensityCorrelation)
                 return Variant(waterDensity(Tw));
+            // Coefficients of a damaged record that are not finite raise 6.
+            for (const float a : {blok.A1, blok.A2, blok.A3, blok.A4, blok.A5, blok.A6})
+                chk::finite(a);
             return Variant(evaluateEquation(blok, Tw));
         }
         unknownType = blok.TypVztahu;

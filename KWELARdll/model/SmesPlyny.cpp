@@ -113,9 +113,12 @@ Variant Smes::ROGW(const Variant& T, const Variant& p, const VArray& r) {
     }
 }
 
-// rho = p M / (R T), R = 8.314 J/mol/K.
+// rho = p M / (R T), R = 8.314 J/mol/K. A mean molar mass that VSM could not form (it has
+// reported why and given nothing) is no mass of 0: ROGW fails with 6 instead of giving 0.
 double Smes::idealGasDensity(const Variant& T, const Variant& p, const VArray& r) {
-    const double pM = chk::mul(p.toDouble(), VSM(r).toDouble());
+    const Variant M = VSM(r);
+    if (M.isEmpty()) platform::raise(platform::err::Overflow);
+    const double pM = chk::mul(p.toDouble(), M.toDouble());
     const double RT = chk::mul(GasConstant, T.toDouble());
     return chk::div(pM, RT);
 }

@@ -30,10 +30,10 @@ int polynomialDegree(const RozvojVztahu& blok) {
     return blok.TypVztahu >= 1 && blok.TypVztahu <= MaxPolynomialType ? blok.TypVztahu : 0;
 }
 
-// Coefficient A_k (1..6) of a block.
+// Coefficient A_k (1..6) of a block; one that is not finite (a damaged record) raises 6.
 double coefficient(const RozvojVztahu& blok, int k) {
     const float A[] = {blok.A1, blok.A2, blok.A3, blok.A4, blok.A5, blok.A6};
-    return A[k - 1];
+    return platform::chk::finite(A[k - 1]);
 }
 
 // X0 + W (Xr - X0): a property of the fluid of acentric factor omega = W 0.3978, linear between

@@ -63,19 +63,28 @@ struct TaskFile {
 
 // ---- Writing ------------------------------------------------------------------------------
 
+//! A component whose substance is missing from the database has no loaded record (number 0):
+//! the number requested for it is written, so the file keeps the substance it named.
 void writeComponents(platform::ItemWriter& w, Proud& stream) {
     kwelar::Smes& s = stream.S();
     const int16_t n = s.Nsloz().toInteger();
     w.integer(n).endLine();
-    for (int16_t i = 1; i <= n; ++i)
-        w.integer(s.Nslozky(i).toInteger())
+    for (int16_t i = 1; i <= n; ++i) {
+        const int16_t loaded = s.Nslozky(i).toInteger();
+        w.integer(loaded != 0 ? loaded : s.requestedNumber(i))
             .text(s.Nazev(i))
             .number(stream.Xh(i))
             .number(stream.Xm(i))
             .endLine();
+    }
 }
 
 // ---- Reading ------------------------------------------------------------------------------
+
+//! A field outside its values: a file of another structure.
+[[noreturn]] void refuseField(const std::string& what) {
+    platform::raise(platform::err::TypeMismatch, {}, what);
+}
 
 //! A component count: a whole number 0..20; anything else is a file of another structure.
 int16_t readCount(platform::ItemReader& r) {
@@ -114,12 +123,17 @@ void readTask(const std::string& path, TaskFile& task) {
                     },
                     field);
             }
-            ++line;
+            if (&fields != &fieldLines.back()) ++line;
         }
-        // A flag is empty or a 16-bit integer.
+        // The layout is 0 or 1; a flag is empty, 0 or 1. Any other value would pass the count
+        // of three unknowns with no unknown marked, so it makes a file of another structure.
+        if (task.fields.Natok != 0 && task.fields.Natok != 1) refuseField("Natok 0 or 1 expected");
+        ++line;
         for (Variant& flag : task.flags) {
             const Variant v = r.readVariant();
             flag = v.isEmpty() ? v : Variant(v.toInteger());
+            if (!flag.isEmpty() && flag.toInteger() != 0 && flag.toInteger() != 1)
+                refuseField("flag empty, 0 or 1 expected");
         }
         ++line;
         task.mTr = r.readDouble();

@@ -154,11 +154,18 @@ private:
         return true;
     }
 
-    // A name runs to the next operator, "(" or blank; followed by "(" it names a function.
+    // A name runs to the next operator, "(" or blank; followed by "(" it names a function. A
+    // sign right after "[" belongs to the index of a vector element, so Y[-1] is the element
+    // -1 (outside the vector), not Y[ minus 1].
     bool nameOrCall(double& value) {
         const size_t start = m_pos;
-        while (!atEnd() && !isOperator(peek()) && peek() != '(' && peek() != ' ')
+        while (!atEnd() && peek() != '(' && peek() != ' ') {
+            if (isOperator(peek())) {
+                const bool indexSign = (peek() == '+' || peek() == '-') && m_pos > start && m_s[m_pos - 1] == '[';
+                if (!indexSign) break;
+            }
             ++m_pos;
+        }
         const std::string_view name = m_s.substr(start, m_pos - start);
         if (!atEnd() && peek() == '(') {
             double argument;

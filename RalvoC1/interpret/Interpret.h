@@ -75,8 +75,9 @@ public:
     //! so far at the same point; Z1 to Z10 stand for zz(1..10). Y must have the elements 0 to
     //! 10 + nn. The object keeps the step for a further call with Star 0 or less. Star ends as
     //! in Rkm, or as -9999 when the call was refused (more than 10 equations, with a message,
-    //! nothing changed) or stopped at the step limit short of xe (xb and Y then hold the last
-    //! accepted point).
+    //! nothing changed), stopped at the step limit short of xe, or stopped by the first text
+    //! that could not be evaluated (its message, by mode 0, the only one); xb and Y(1..nn) then
+    //! hold the last accepted point.
     void RkmI(const Texts& Rov, platform::Variant nn, platform::Variant& xb, const platform::Variant& xe,
               platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
 

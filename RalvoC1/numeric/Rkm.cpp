@@ -2,6 +2,7 @@
 #include "RalvoC1/numeric/Numbers.h"
 #include "RalvoC1/numeric/Ralvo.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace ralvo {
@@ -45,6 +46,9 @@ void rkmIntegrate(Uloha& G, const Variant& nnArg, typename P::Num& xb, const typ
     const Num c02(0.2), c09(0.9), c08(0.8), c01(0.1);
     const Num safety(constants::rkmSafety), exponent(constants::rkmStepExponent);
 
+    // A tolerance that is no finite number controls no step: infinity would accept any step
+    // and NaN would end the integration in one step over the whole interval.
+    if (!std::isfinite(platform::Variant(Delta).toDouble())) platform::raise(platform::err::InvalidCall);
     if (Delta < deltaFloor) Delta = deltaDefault;
     if (savedStep == zero) savedStep = hmin;
 

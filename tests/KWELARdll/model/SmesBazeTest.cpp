@@ -227,6 +227,8 @@ TEST_F(SmesBaze, PathWithoutAFileNameIsAnUnexpectedError) {
     boxes.answer(Ok);
     s.Adrkwl();
     expectBox(0, text, 48, "KWELAR Adrkwl");
+    // The path that failed its check is not left behind as if it were located.
+    EXPECT_EQ(s.adrKWELAR(), "");
 
     s.ChyboveHlasky(-1);
     boxes.answer(Ok);

@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
@@ -376,6 +377,12 @@ const BadFile badFiles[] = {
     {"ShellCountAbove20", [](auto l) { return replaceLine(l, 9, "21"); }},
     {"ShellOf21Components", shellOf21},
     {"MoreComponentsThanLines", [](auto l) { return replaceLine(l, 9, "2"); }},
+    // Flags outside 0 and 1 would pass the count of three unknowns (0+0+0+0+0+0+3+0 = 3)
+    // with no unknown marked; a layout outside 0 and 1 is neither of the two.
+    {"FlagThreeAmongTheUnknowns", [](auto l) { return replaceLine(l, 4, "0,0,0,0,0,0,3,0,1"); }},
+    {"FlagMinusOne", [](auto l) { return replaceLine(l, 4, "1,,0,,,,1,1,-1"); }},
+    {"WarmShellFlagTwo", [](auto l) { return replaceLine(l, 4, "1,,0,,,,1,1,2"); }},
+    {"Layout700", [](auto l) { return replaceLine(l, 3, "0.2027,0.1023,0.1541,0.1541,5E-05,0.5,45,700"); }},
 };
 
 class WrongStructure : public TaskFile, public ::testing::WithParamInterface<BadFile> {};
@@ -479,6 +486,29 @@ TEST_P(MissingSubstance, IsReportedOnEitherSideAndTheLoadCompletes) {
     EXPECT_EQ(line == 7 ? m.Pl().S().Nsloz().toInteger() : m.Tr().S().Nsloz().toInteger(), line == 7 ? 1 : 2);
 }
 
+// The substance the file named stays in the mixture as requested and is saved again: the
+// mixture counts it with the number 0 of a missing record, and the file keeps its number.
+TEST_P(MissingSubstance, IsSavedAgainWithItsNumber) {
+    const size_t line = GetParam();
+    std::vector<std::string> lines = filledLines;
+    lines[line] = "99" + lines[line].substr(1);
+    const std::string path = dir.write("task.dat", fileBytes(lines));
+    TARMST m;
+    boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+    m.NactiData(path);
+    kwelar::Smes& s = line == 7 ? m.Tr().S() : m.Pl().S();
+    ASSERT_EQ(s.Nsloz().toInteger(), line == 7 ? 2 : 1);
+    EXPECT_EQ(s.Nslozky(1).toInteger(), 0);
+    EXPECT_EQ(s.requestedNumber(1), 99);
+    if (line == 7) {
+        EXPECT_EQ(s.Nslozky(2).toInteger(), 4); // read all the same, not left from before
+    }
+
+    std::vector<std::string> expected = filledLines;
+    expected[line] = "99,\"" + std::string(30, ' ') + "\"" + lines[line].substr(lines[line].find("\",") + 1);
+    EXPECT_EQ(snapshot(m), fileBytes(expected));
+}
+
 // Line 8 holds the first tube component, line 11 the shell component.
 INSTANTIATE_TEST_SUITE_P(TaskFile, MissingSubstance, ::testing::Values(size_t{7}, size_t{10}),
                          [](const auto& info) { return info.param == 7 ? "TubeSide" : "ShellSide"; });
@@ -544,6 +574,18 @@ TEST_F(TaskFile, FailedWriteIsReportedAndLeavesTheOldFile) {
     }
     EXPECT_EQ(platform::readWholeFile(path), "old task\r\n");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"task.dat"});
+}
+
+TEST_F(TaskFile, FlowThatIsNotANumberIsReportedAndLeavesTheOldFile) {
+    TARMST m;
+    fillTask(m);
+    const std::string path = dir.write("task.dat", "old task\r\n");
+    m.Tr().m(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_RUNTIME_ERROR(m.UlozData(path), 6);
+    m.Tr().m(1);
+    m.Pl().P(-std::numeric_limits<double>::infinity());
+    EXPECT_RUNTIME_ERROR(m.UlozData(path), 6);
+    EXPECT_EQ(platform::readWholeFile(path), "old task\r\n");
 }
 
 TEST_F(TaskFile, WriteIntoAFolderThatCannotHoldItIsReported) {

@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(NamesAndElements, Values,
                                            ValueCase{"X[0]", 0, 0}, ValueCase{"X[1]*X[3]", 6, 0},
                                            // the index is rounded, a half to the even neighbour
                                            ValueCase{"X[2.4]", 3, 0}, ValueCase{"X[2.5]", 3, 0},
-                                           ValueCase{"X[3.5]", 8, 0}));
+                                           ValueCase{"X[3.5]", 8, 0},
+                                           // a sign right after "[" belongs to the index
+                                           ValueCase{"X[+2]-1", 2, 0}, ValueCase{"X[-0]+1", 1, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, Values,
@@ -152,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"LOG10(0)", code::Function}, FailureCase{"ASN(2)", code::Function},
                       FailureCase{"ACS(-1.5)", code::Function}, FailureCase{"1+EQ(-9999)", code::Function},
                       FailureCase{"Q*2", code::Name}, FailureCase{"X[7]", code::Name},
-                      FailureCase{"2*SIN(Q)", code::Name}, FailureCase{"2+3 ", code::Blank},
+                      FailureCase{"2*SIN(Q)", code::Name}, FailureCase{"Y[-1]", code::Name},
+                      FailureCase{"X[-2]*2", code::Name}, FailureCase{"2+3 ", code::Blank},
                       FailureCase{"2 + 3", code::Blank}, FailureCase{"SIN( 1)", code::Blank}));
 
 // Texts outside the grammar: unbalanced parentheses, two operators in a row after the start,

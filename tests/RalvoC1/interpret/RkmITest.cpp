@@ -128,6 +128,39 @@ TEST_F(RkmIFixture, StepLimitStopsAtTheLastAcceptedPointAndIsReported) {
     EXPECT_NEAR(Y(1).toDouble(), -1e6 * xb.toDouble(), 1e-3) << "the state at xb: y = -1e6 x";
 }
 
+struct UnreadableCase {
+    const char* text;
+    size_t boxes; //!< messages of the first failed evaluation in mode 0
+};
+
+// A text that cannot be evaluated gave -9999 as its derivative and the integration went on
+// (one message per evaluation for an unknown name): the first failure now ends the call at
+// the last accepted point, reported as the step limit is.
+TEST_F(RkmIFixture, TextThatCannotBeEvaluatedStopsAtTheLastAcceptedPoint) {
+    const UnreadableCase cases[] = {{"@@", 0}, {"X[1]+", 0}, {"Q*X[1]", 1}, {"X[-1]", 1}, {"SQR(-1)", 1}};
+    for (const UnreadableCase& c : cases) {
+        testsupport::ScriptedBoxes boxes;
+        for (size_t k = 0; k < c.boxes; ++k)
+            boxes.answer(platform::answer::Ok);
+        VArray Y = state({1.0});
+        Star = Variant(int16_t{1});
+        integrate(texts({c.text}), 1, 0.0, 1.0, Y, 1e-6);
+        EXPECT_EQ(Star.toDouble(), -9999.0) << c.text;
+        EXPECT_EQ(xb.toDouble(), 0.0) << c.text;
+        EXPECT_EQ(Y(1).toDouble(), 1.0) << c.text;
+        EXPECT_EQ(boxes.boxes().size(), c.boxes) << c.text;
+    }
+    // A text that fails only later keeps the steps accepted before: y' = y until x = 0.5,
+    // from the smallest step on (Star 0 continues with the kept step, here the first one).
+    VArray Y = state({1.0});
+    Star = Variant(int16_t{0});
+    integrate(texts({"X[1]+LN(0.5-X[0])-LN(0.5-X[0])"}), 1, 0.0, 1.0, Y, 1e-6);
+    EXPECT_EQ(Star.toDouble(), -9999.0);
+    EXPECT_GT(xb.toDouble(), 0.0);
+    EXPECT_LE(xb.toDouble(), 0.5);
+    EXPECT_NEAR(Y(1).toDouble(), std::exp(xb.toDouble()), 1e-5) << "the state at xb: y = e^x";
+}
+
 TEST_F(RkmIFixture, TooFewConstantsFailBeforeAnyEvaluation) {
     VArray Y = state({1.0}), z9(0, 9);
     xb = Variant(0.0);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -221,6 +222,13 @@ TYPED_TEST(Merson, ToleranceBelowItsFloorIsReplaced) {
     // Just above the floor the tolerance is used as given: more steps.
     const double aboveFloor = general ? 2e-8 : 2e-15;
     EXPECT_GT(this->integrate(growth, 0, {1}, 1, aboveFloor, start).calls.size(), reference);
+}
+
+TYPED_TEST(Merson, ToleranceThatIsNoFiniteNumberIsAnInvalidArgument) {
+    // NaN took one step over the whole interval and reported success; infinity would too.
+    for (const double delta : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity()})
+        EXPECT_RUNTIME_ERROR(this->integrate(growth, 0, {1}, 1, delta, start), 5) << delta;
 }
 
 TYPED_TEST(Merson, StepLimitEndsTheCallAtTheLastAcceptedPoint) {
