@@ -164,7 +164,7 @@ void TARMMORV::PrestupTrubky() {
     storeCondensate(props, r, h.Ttrubstr.toDouble());
     const double Prw = wallPrandtl(props, r, Tw);
     double dT = chk::sub(h.TrbT.toDouble(), tWall);
-    storeLatentHeat(*this, props, r, h.TrbT.toDouble(), h.Ttrubi, tWall);
+    storeLatentHeat(*this, props, r, h.TrbT.toDouble(), h.xx(3).toDouble(), tWall);
     storeArchimedes(*this, h.HustTr.toDouble(), k::g, h.L);
     storeK32(*this, dT);
 
@@ -174,8 +174,9 @@ void TARMMORV::PrestupTrubky() {
         return;
     }
 
-    // Condensate loading of the wetted perimeter [kg/s/m]: the tubes of one pass share the flow.
-    const double Gamma = chk::mul(chk::div(chk::div(chk::div(stream.m(), h.Dtrubi), k::pi), h.Ntrub), h.Chod);
+    // Condensate loading of the wetted perimeter [kg/s/m] of the trial flow: the tubes of one
+    // pass share it.
+    const double Gamma = chk::mul(chk::div(chk::div(chk::div(h.xx(1).toDouble(), h.Dtrubi), k::pi), h.Ntrub), h.Chod);
 
     if (h.Natok == 0) {
         Reko = chk::div(4.0 * Gamma, Viskko);
@@ -224,7 +225,7 @@ void TARMMORV::PrestupPlast() {
     storeCondensate(props, r, h.Tplaststr.toDouble());
     const double Prw = wallPrandtl(props, r, Tw);
     double dT = chk::sub(h.TrbP.toDouble(), tWall);
-    storeLatentHeat(*this, props, r, h.TrbP.toDouble(), h.Tplasti, tWall);
+    storeLatentHeat(*this, props, r, h.TrbP.toDouble(), h.xx(4).toDouble(), tWall);
     storeArchimedes(*this, h.HustPl.toDouble(), k::gArchimedesShell, h.Dtrubo);
     const float Ar0 = Ar;
     storeK32(*this, dT);
@@ -240,8 +241,8 @@ void TARMMORV::PrestupPlast() {
         // Number of baffles nb, at least 1, from the single-precision ratio L / dPrep.
         double nb = std::floor(chk::single(chk::div(h.L, h.dPrep)) - 1.0);
         if (nb < 1.0) nb = 1.0;
-        // Condensate loading per tube length [kg/s/m].
-        const double Gamma = chk::mul(chk::div(chk::div(stream.m(), h.L), h.Ntrub), nb);
+        // Condensate loading per tube length [kg/s/m] of the trial flow.
+        const double Gamma = chk::mul(chk::div(chk::div(h.xx(2).toDouble(), h.L), h.Ntrub), nb);
         Reko = chk::div(Gamma, Viskko);
         if (fixed) {
             takeFixedCoefficient();
@@ -262,9 +263,9 @@ void TARMMORV::PrestupPlast() {
             h.Alfao = chk::mul(h.Alfao.toDouble(), vapourVelocityFactor(*this, h, props, r, dT));
         }
     } else {
-        // Condensate loading of the tube perimeter [kg/s/m]; the Archimedes number on the
-        // tube length.
-        const double Gamma = chk::div(chk::div(chk::div(stream.m(), h.Dtrubo), k::pi), h.Ntrub);
+        // Condensate loading of the tube perimeter [kg/s/m] of the trial flow; the Archimedes
+        // number on the tube length.
+        const double Gamma = chk::div(chk::div(chk::div(h.xx(2).toDouble(), h.Dtrubo), k::pi), h.Ntrub);
         Reko = chk::div(Gamma, Viskko);
         Ar = chk::mul(Ar0, cube(chk::div(h.L, h.Dtrubo)));
         switch (MetodaP) {

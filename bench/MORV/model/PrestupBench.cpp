@@ -122,7 +122,7 @@ void BM_CondensationInVerticalTubes(benchmark::State& state) {
     m.TrubKap = false;
     m.PlastKap = true;
     m.Natok = 1;
-    m.Tr().m(0.5);
+    m.xx(1, 0.5);
     m.xx(3, 100.0);
     m.xx(5, 100.0);
     m.xx(4, 20.0);
