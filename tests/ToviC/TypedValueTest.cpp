@@ -28,6 +28,7 @@ struct ValueCase {
     double value;
     const char* rozmer;
 };
+void PrintTo(const ValueCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ConvertsTypedText : public TypedValue, public ::testing::WithParamInterface<ValueCase> {};
 
@@ -86,6 +87,7 @@ struct ProblemCase {
     int16_t ch;
     double value;
 };
+void PrintTo(const ProblemCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ReportsProblem : public TypedValue, public ::testing::WithParamInterface<ProblemCase> {};
 
@@ -192,6 +194,7 @@ struct DecodeCase {
     std::vector<int16_t> exponents;
     int16_t count;
 };
+void PrintTo(const DecodeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class DecodesUnitText : public TypedValue, public ::testing::WithParamInterface<DecodeCase> {};
 
@@ -241,6 +244,7 @@ struct RdefCase {
     const char* input;
     const char* si;
 };
+void PrintTo(const RdefCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class NamesSourceDimension : public TypedValue, public ::testing::WithParamInterface<RdefCase> {};
 

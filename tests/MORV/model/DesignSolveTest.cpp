@@ -1,4 +1,5 @@
 #include "SteamCondenser.h"
+#include "TestSupport.h"
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/DesignSolve.h"
@@ -70,6 +71,8 @@ struct UnknownsCase {
     std::vector<int16_t> flags;
     std::vector<int16_t> positions; //!< empty: the choice is refused
 };
+void PrintTo(const UnknownsCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class DesignUnknowns : public DesignSolve, public ::testing::WithParamInterface<UnknownsCase> {};
 
 TEST_P(DesignUnknowns, AreThreeWithOneOnEachSideTheDutyCountingForBoth) {
@@ -105,6 +108,8 @@ struct ControlCase {
     double Eps;
     double ALAM;
 };
+void PrintTo(const ControlCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class DesignControl : public DesignSolve, public ::testing::WithParamInterface<ControlCase> {};
 
 TEST_P(DesignControl, InertsDampTheSolveMoreAndLoosenItsTolerance) {
