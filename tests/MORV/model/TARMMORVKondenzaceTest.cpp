@@ -1,3 +1,4 @@
+#include "Exchangers.h"
 #include "FixtureProperties.h"
 #include "TestSupport.h"
 
@@ -645,42 +646,12 @@ TEST_F(OnBundle, ErrorsReachTheCaller) {
 // ---- Repeatability -------------------------------------------------------------------------
 
 TEST_F(Condensation, FixedInputGivesBitIdenticalResultsOnRepeatedCalls) {
-    // Horizontal condenser: steam on the bundle, water in the tubes, properties that vary with
-    // the temperature.
-    morv::TARMST& m = he();
+    // The horizontal steam condenser of the tests and benchmarks, with properties that vary
+    // with the temperature.
     tube->etal = [](double T) { return 1e-3 * std::exp(1800.0 * (1.0 / T - 1.0 / 300.0)); };
     shell->etal = tube->etal;
     shell->rolw = [](double T) { return 1000.0 - 0.4 * (T - 290.0); };
-    m.TrubKap = true;
-    m.Dtrubi = 0.021;
-    m.Dtrubo = 0.025;
-    m.Dplast = 0.5;
-    m.L = 3.0;
-    m.dPrep = 0.5;
-    m.Ntrub = 100;
-    m.NstredL = 8.0;
-    m.sL = 0.03125;
-    m.sT = 0.03125;
-    m.xx(2, 0.5);
-    m.xx(3, 20.0);
-    m.xx(5, 40.0);
-    m.xx(4, 100.0);
-    m.xx(6, 100.0);
-    m.TrTyp = 1;
-    m.PlTyp = -1;
-    m.Kprostup = 900.0;
-    m.Zneci = 0.0001;
-    m.ReT = 20000.0;
-    m.PrT = 5.0;
-    m.dL = 0.007;
-    m.ViskTr = 8e-4;
-    m.VodTr = 0.61;
-    m.Tplaststr = 100.0;
-    m.TrbP = 100.0;
-    m.HustPl = 2.0;
-    m.vplaststr = 250.0;
-    k().Xinert = 0.02f;
-    k().MetodaP = 3;
+    morv::TARMST& m = morvtest::horizontalSteamCondenser(tube, shell);
 
     const auto evaluate = [&] {
         m.Alfai = 3000.0;

@@ -1,3 +1,4 @@
+#include "BuiltDatabaseSupport.h"
 #include "FixtureDb.h"
 #include "TestSupport.h"
 
@@ -557,24 +558,10 @@ TEST_F(TaskFile, WriteIntoAFolderThatCannotHoldItIsReported) {
 
 // ---- The sample task -----------------------------------------------------------------------
 
-//! The sample tasks are loaded with the substance database of this build: every mixture
-//! object created meanwhile finds it through a location file in a library folder of its own.
-class SampleTask : public ::testing::Test {
+//! The sample tasks are loaded with the substance database of this build.
+class SampleTask : public morvtest::BuiltDatabase {
 protected:
-    void SetUp() override {
-        morv::resetProgram();
-        kwelartest::writeLocationFile(folder.path(), MORV_BUILT_DATABASE);
-        kwelar::setLibraryFolder(folder.path());
-    }
-    void TearDown() override {
-        morv::resetProgram();
-        kwelar::setLibraryFolder(previousFolder);
-    }
-
-    const std::string previousFolder = kwelar::libraryFolder();
-    testsupport::TempDir folder;
-    testsupport::ScriptedBoxes boxes;
-    const std::string path = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
+    const std::string path = morvtest::sampleTaskPath(morvtest::sampleTask);
 };
 
 TEST_F(SampleTask, MethanolCondenserLoadsAsADesignTask) {
