@@ -3,11 +3,18 @@
 //!
 //! x/0 raises 11 (Division by zero), 0/0 and any overflow raise 6 (Overflow), and a logarithm,
 //! root or fractional power outside its domain raises 5 (Invalid procedure call).
+//!
+//! A formula is written with `Num`, a double whose every operation is checked this way:
+//! `Num(m) * 4.0 / k::pi / Ntrub / d / d / rho` stands for the chain of checked calls
+//! div(div(div(div(div(mul(m, 4.0), pi), Ntrub), d), d), rho), evaluated left to right in the
+//! same order and so to the same bits.
 
 #include "Platform/RunTimeError.h"
 
 #include <cfloat>
 #include <cmath>
+#include <concepts>
+#include <type_traits>
 
 namespace platform::chk {
 
@@ -67,5 +74,56 @@ inline float single(double x) {
     }
     return static_cast<float>(x);
 }
+
+// ---- The checked number ----------------------------------------------------------------------
+
+//! A double whose arithmetic is checked: +, -, * and / with another `Num` or with any value
+//! that converts to double (double, float, an integer, a single-precision or integer field)
+//! give a `Num` through add, sub, mul and div above, and the functions below give a `Num`
+//! of a `Num`. It reads as its double wherever a double is wanted (a comparison, a store, a
+//! plain function), so a formula needs only its first operand made a `Num`. C++ groups
+//! operators of one precedence from the left, so a chain is computed in the order it is
+//! written; an operation with two plain doubles stays plain: start the chain with the `Num`.
+class Num {
+public:
+    constexpr Num() noexcept = default;
+    constexpr Num(double v) noexcept : m_v(v) {}
+
+    constexpr operator double() const noexcept { return m_v; }
+    constexpr double value() const noexcept { return m_v; }
+
+    //! Negation changes the sign only: it cannot overflow.
+    constexpr Num operator-() const noexcept { return Num(-m_v); }
+    constexpr Num operator+() const noexcept { return *this; }
+
+    Num& operator+=(Num b) { return *this = add(m_v, b.m_v); }
+    Num& operator-=(Num b) { return *this = sub(m_v, b.m_v); }
+    Num& operator*=(Num b) { return *this = mul(m_v, b.m_v); }
+    Num& operator/=(Num b) { return *this = div(m_v, b.m_v); }
+
+private:
+    double m_v = 0.0;
+};
+
+//! A plain value that a `Num` takes as the other operand: anything that converts to double
+//! and is not a `Num` itself.
+template <class T>
+concept Operand = !std::same_as<std::remove_cvref_t<T>, Num> && std::is_convertible_v<const T&, double>;
+
+#define PLATFORM_CHK_OPERATOR(op, fn)                                                                  \
+    inline Num operator op(Num a, Num b) { return fn(a.value(), b.value()); }                         \
+    template <Operand T> Num operator op(Num a, const T& b) { return fn(a.value(), static_cast<double>(b)); } \
+    template <Operand T> Num operator op(const T& a, Num b) { return fn(static_cast<double>(a), b.value()); }
+PLATFORM_CHK_OPERATOR(+, add)
+PLATFORM_CHK_OPERATOR(-, sub)
+PLATFORM_CHK_OPERATOR(*, mul)
+PLATFORM_CHK_OPERATOR(/, div)
+#undef PLATFORM_CHK_OPERATOR
+
+//! The functions above of a `Num`, as a `Num`, so that a chain goes on checked after them.
+inline Num sqrt(Num x) { return sqrt(x.value()); }
+inline Num log(Num x) { return log(x.value()); }
+inline Num exp(Num x) { return exp(x.value()); }
+inline Num pow(Num a, double b) { return pow(a.value(), b); }
 
 } // namespace platform::chk

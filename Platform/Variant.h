@@ -10,6 +10,7 @@
 //! overflow is error 6, x/0 error 11 and 0/0 error 6; a non-numeric operand is error 13.
 
 #include "Platform/Array.h"
+#include "Platform/Checked.h"
 #include "Platform/PlatformExport.h"
 
 #include <cstdint>
@@ -39,6 +40,8 @@ public:
     Variant(int32_t v) : m_v(v) {}
     Variant(float v) : m_v(v) {}
     Variant(double v) : m_v(v) {}
+    //! A checked number is stored as its double.
+    Variant(chk::Num v) : m_v(v.value()) {}
     Variant(bool v) : m_v(v) {}
     Variant(std::string v) : m_v(std::move(v)) {}
     Variant(const char* v) : m_v(std::string(v)) {}

@@ -11,6 +11,7 @@ using platform::RunTimeError;
 using platform::Variant;
 using platform::VArray;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 Variant Smes::TBV(const Variant& p, const VArray& r) {
     try {
@@ -46,23 +47,23 @@ Variant Smes::boilingTemperature(const Variant& p, const VArray& r, bool dew) {
     for (;;) {
         for (int16_t i = 1; i <= n; ++i) {
             const double Tc = point(i, CriticalTemperaturePoint);
-            if (T >= Tc) T = chk::mul(BoilingCriticalCap, Tc);
+            if (T >= Tc) T = Num(BoilingCriticalCap) * Tc;
         }
         const Variant Tv(T);
-        const Variant Tnext(chk::add(T, BoilingDifferenceStep));
+        const Variant Tnext(Num(T) + BoilingDifferenceStep);
         double f = -1.0;
         double g = 0.0;
         for (int16_t i = 1; i <= n; ++i) {
             // Three evaluations per component, in this order: P_i(T), P_i(T + 1), P_i(T).
             const double Pi = FFce(Tv, i, VapourPressureCorrelation).toDouble();
-            const double K = dew ? chk::div(chk::mul(x[i], P), Pi) : chk::div(chk::mul(x[i], Pi), P);
+            const double K = dew ? Num(x[i]) * P / Pi : Num(x[i]) * Pi / P;
             const double Pnext = FFce(Tnext, i, VapourPressureCorrelation).toDouble();
             const double Pnow = FFce(Tv, i, VapourPressureCorrelation).toDouble();
-            const double dK = chk::mul(chk::div(K, Pi), chk::sub(Pnext, Pnow));
-            g = dew ? chk::sub(g, dK) : chk::add(g, dK);
-            f = chk::add(f, K);
+            const double dK = Num(K) / Pi * (Num(Pnext) - Pnow);
+            g = dew ? Num(g) - dK : Num(g) + dK;
+            f = Num(f) + K;
         }
-        const double Tn = chk::sub(T, chk::div(f, g));
+        const double Tn = T - Num(f) / g;
         ++k;
         // The pass limit is tested before the step: the 51st pass ends the iteration.
         if (k > BoilingPassLimit) {
@@ -70,11 +71,11 @@ Variant Smes::boilingTemperature(const Variant& p, const VArray& r, bool dew) {
                 countedBox(dew ? "Výp.ros.bodu diverguje!" : "Výp.bodu varu diverguje!", 48, "KWELAR");
             return Variant(int16_t{0});
         }
-        const double ratio = chk::div(Tn, T);
+        const double ratio = Num(Tn) / T;
         if (ratio < BoilingMinStepRatio) {
-            T = chk::mul(BoilingMinStepRatio, T);
+            T = Num(BoilingMinStepRatio) * T;
         } else if (ratio > BoilingMaxStepRatio) {
-            T = chk::mul(BoilingMaxStepRatio, T);
+            T = Num(BoilingMaxStepRatio) * T;
         } else if (std::fabs(Tn - T) > BoilingTolerance) {
             T = Tn;
         } else {

@@ -18,6 +18,7 @@ namespace kwelar {
 using platform::Variant;
 using platform::VArray;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 namespace {
 
@@ -73,7 +74,7 @@ std::string Smes::FLASH(int16_t iad, Variant& T, Variant& p, const VArray& XF) {
     } else {
         for (int16_t k = 1; k <= m_Nsloz; ++k) {
             f.z[k] = XF(k).toDouble();
-            s = chk::add(s, f.z[k]);
+            s = Num(s) + f.z[k];
         }
     }
     const bool adiabatic = iad == 1;
@@ -81,7 +82,7 @@ std::string Smes::FLASH(int16_t iad, Variant& T, Variant& p, const VArray& XF) {
     appendLine(report, {std::string("FLASH výpočet ") + (adiabatic ? "adiabatický" : "izotermní")});
 
     for (int16_t k = 1; k <= m_Nsloz; ++k)
-        f.z[k] = chk::div(f.z[k], s);
+        f.z[k] = Num(f.z[k]) / s;
     if (std::fabs(s - 1.0) > FlashSumTolerance && showsResultMessages() && counterFree())
         countedBox("FLASH chybně zadané složení, součet " + platform::format(s, "0.00000"), 64, "FLASH");
 
@@ -181,7 +182,7 @@ int Smes::askFlashFeed(double& s) {
     const size_t read = std::min<size_t>(values.size(), MaxComponents);
     for (size_t k = 0; k < read; ++k) {
         m_flash.z[k + 1] = Hodnota(values[k]).toDouble();
-        s = chk::add(s, m_flash.z[k + 1]);
+        s = Num(s) + m_flash.z[k + 1];
     }
     return static_cast<int>(values.size());
 }
@@ -203,58 +204,58 @@ bool Smes::flashPasses(bool adiabatic, const Variant& p) {
     for (;;) {
         const Variant Tw(f.Tw);
         if (adiabatic || f.pass == 1) f.Pb = TENS(Tw, flashArray(f.z)).toDouble();
-        const Variant Tnext(chk::add(f.Tw, FlashDifferenceStep));
+        const Variant Tnext(Num(f.Tw) + FlashDifferenceStep);
         double g = 0.0;
         double gV = 0.0;
         double gT = 0.0;
         for (int16_t k = 1; k <= n; ++k) {
-            f.K[k] = chk::div(FFce(Tw, k, VapourPressureCorrelation).toDouble(), P);
+            f.K[k] = Num(FFce(Tw, k, VapourPressureCorrelation).toDouble()) / P;
             const double oneMinusK = 1.0 - f.K[k];
-            const double D = chk::sub(1.0, chk::mul(f.V, oneMinusK));
-            f.x[k] = chk::div(f.z[k], D);
-            f.y[k] = chk::mul(f.K[k], f.x[k]);
-            g = chk::add(g, chk::mul(f.x[k], oneMinusK));
-            const double D2 = chk::mul(D, D);
-            gV = chk::add(gV, chk::div(chk::mul(f.z[k], chk::mul(oneMinusK, oneMinusK)), D2));
+            const double D = 1.0 - Num(f.V) * oneMinusK;
+            f.x[k] = Num(f.z[k]) / D;
+            f.y[k] = Num(f.K[k]) * f.x[k];
+            g = g + Num(f.x[k]) * oneMinusK;
+            const double D2 = Num(D) * D;
+            gV = gV + f.z[k] * (Num(oneMinusK) * oneMinusK) / D2;
             if (adiabatic) {
-                const double Knext = chk::div(FFce(Tnext, k, VapourPressureCorrelation).toDouble(), P);
-                const double dK = chk::div(chk::sub(Knext, f.K[k]), FlashDifferenceStep);
-                gT = chk::sub(gT, chk::div(chk::mul(f.z[k], dK), D2));
+                const double Knext = Num(FFce(Tnext, k, VapourPressureCorrelation).toDouble()) / P;
+                const double dK = (Num(Knext) - f.K[k]) / FlashDifferenceStep;
+                gT = gT - Num(f.z[k]) * dK / D2;
             }
         }
 
         double dV = 0.0;
         double dT = 0.0;
         if (!adiabatic) {
-            dV = -chk::div(g, gV);
+            dV = -(Num(g) / gV);
         } else {
             double sx = 0.0;
             double sy = 0.0;
             for (int16_t k = 1; k <= n; ++k) {
-                sx = chk::add(sx, f.x[k]);
-                sy = chk::add(sy, f.y[k]);
+                sx = Num(sx) + f.x[k];
+                sy = Num(sy) + f.y[k];
             }
             for (int16_t k = 1; k <= n; ++k) {
-                f.x[k] = chk::div(f.x[k], sx);
-                f.y[k] = chk::div(f.y[k], sy);
+                f.x[k] = Num(f.x[k]) / sx;
+                f.y[k] = Num(f.y[k]) / sy;
             }
             const VArray x = flashArray(f.x);
             const VArray y = flashArray(f.y);
             const double hL = HL(Tw, x).toDouble();
             const double hV = RHG(Tw, p, y).toDouble();
-            const double E = chk::sub(chk::add(chk::mul(1.0 - f.V, hL), chk::mul(f.V, hV)), f.hF);
-            const double EV = chk::sub(hV, hL);
-            const double dhL = chk::div(chk::sub(HL(Tnext, x).toDouble(), hL), FlashDifferenceStep);
-            const double dhV = chk::div(chk::sub(RHG(Tnext, p, y).toDouble(), hV), FlashDifferenceStep);
-            const double ET = chk::add(chk::mul(1.0 - f.V, dhL), chk::mul(f.V, dhV));
-            const double det = chk::sub(chk::mul(gV, ET), chk::mul(gT, EV));
-            dV = chk::div(chk::sub(chk::mul(gT, E), chk::mul(ET, g)), det);
-            dT = chk::div(chk::sub(chk::mul(EV, g), chk::mul(gV, E)), det);
+            const double E = (1.0 - Num(f.V)) * hL + Num(f.V) * hV - f.hF;
+            const double EV = Num(hV) - hL;
+            const double dhL = (Num(HL(Tnext, x).toDouble()) - hL) / FlashDifferenceStep;
+            const double dhV = (Num(RHG(Tnext, p, y).toDouble()) - hV) / FlashDifferenceStep;
+            const double ET = (1.0 - Num(f.V)) * dhL + Num(f.V) * dhV;
+            const double det = Num(gV) * ET - Num(gT) * EV;
+            dV = (Num(gT) * E - Num(ET) * g) / det;
+            dT = (Num(EV) * g - Num(gV) * E) / det;
         }
 
         f.lambda = std::min(1.0, f.lambda * f.pass);
-        f.Tw = chk::add(f.Tw, FlashTemperatureDamping * f.lambda * dT);
-        f.V = chk::add(f.V, f.lambda * dV);
+        f.Tw = f.Tw + FlashTemperatureDamping * Num(f.lambda) * dT;
+        f.V = f.V + Num(f.lambda) * dV;
         if (f.V > 1.0) f.V = 1.0;
         if (f.V <= 0.0) f.V = FlashMinVapourFraction;
         if (f.Tw < FlashMinTemperature) f.Tw = FlashMinTemperature;

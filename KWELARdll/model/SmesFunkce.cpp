@@ -15,6 +15,7 @@ namespace kwelar {
 using platform::RunTimeError;
 using platform::Variant;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 // ---- Composition conversions ------------------------------------------------------------
 
@@ -23,10 +24,10 @@ Variant Smes::Cohmo(const platform::VArray& r, platform::VArray& rh) const {
     // w_i = M_i x_i / sum(M_k x_k)
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()));
+        s = s + Num(point(static_cast<int16_t>(i), MolarMassPoint)) * r(i).toDouble();
     if (s < MinConversionSum) s = 1.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        rh(i) = Variant(chk::div(chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()), s));
+        rh(i) = Variant(Num(point(static_cast<int16_t>(i), MolarMassPoint)) * r(i).toDouble() / s);
     return Variant(m_Nsloz);
 }
 
@@ -35,17 +36,17 @@ Variant Smes::Comol(const platform::VArray& r, platform::VArray& rm) const {
     // x_i = (w_i / M_i) / sum(w_k / M_k); a molar mass of 0 is a division by zero.
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, chk::div(r(i).toDouble(), point(static_cast<int16_t>(i), MolarMassPoint)));
+        s = s + Num(r(i).toDouble()) / point(static_cast<int16_t>(i), MolarMassPoint);
     if (s < MinConversionSum) s = 1.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        rm(i) = Variant(chk::div(chk::div(r(i).toDouble(), point(static_cast<int16_t>(i), MolarMassPoint)), s));
+        rm(i) = Variant(Num(r(i).toDouble()) / point(static_cast<int16_t>(i), MolarMassPoint) / s);
     return Variant(m_Nsloz);
 }
 
 Variant Smes::KsumX(const platform::VArray& r) {
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, r(i).toDouble());
+        s = Num(s) + r(i).toDouble();
     // A sum of exactly 0 (no composition given yet) passes.
     if (s == 0.0 || std::fabs(s - 1.0) <= FractionSumTolerance) return Variant("");
     if (showsResultMessages() && counterFree())
@@ -56,7 +57,7 @@ Variant Smes::KsumX(const platform::VArray& r) {
 void Smes::Normal(platform::VArray& X) const {
     double s = 0.0;
     for (int32_t i = 1; i <= m_Nsloz; ++i)
-        s = chk::add(s, X(i).toDouble());
+        s = Num(s) + X(i).toDouble();
     if (std::fabs(s - 1.0) <= FractionSumTolerance) return;
     // A sum of 0 raises the division error.
     const Variant sum(s);
@@ -69,7 +70,7 @@ Variant Smes::VSM(const platform::VArray& r) {
         // M = sum(M_i x_i) [kg/mol]
         double M = 0.0;
         for (int32_t i = 1; i <= m_Nsloz; ++i)
-            M = chk::add(M, chk::mul(point(static_cast<int16_t>(i), MolarMassPoint), r(i).toDouble()));
+            M = M + Num(point(static_cast<int16_t>(i), MolarMassPoint)) * r(i).toDouble();
         return Variant(M);
     } catch (const RunTimeError& e) {
         HlasChybu("VSM", "KWELAR - VSM", e);

@@ -9,6 +9,7 @@ using platform::RunTimeError;
 using platform::Variant;
 using platform::VArray;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 // The correlations are called in the order the mixing rules read, component by component:
 // a correlation that cannot be evaluated shows its counted box at its own place in that
@@ -50,23 +51,23 @@ double Smes::mixedLiquidDensity(const Variant& T, const VArray& r) {
     const int16_t n = takeComposition(r, x);
     double sumV = 0.0;
     for (int16_t i = 1; i <= n; ++i)
-        sumV = chk::add(sumV, chk::mul(x[i], point(i, CriticalVolumePoint)));
+        sumV = sumV + Num(x[i]) * point(i, CriticalVolumePoint);
     double Tcm = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
-        const double phi = chk::div(chk::mul(x[i], point(i, CriticalVolumePoint)), sumV);
-        Tcm = chk::add(Tcm, chk::mul(phi, point(i, CriticalTemperaturePoint)));
+        const double phi = Num(x[i]) * point(i, CriticalVolumePoint) / sumV;
+        Tcm = Tcm + Num(phi) * point(i, CriticalTemperaturePoint);
     }
-    const double Tr = chk::div(T.toDouble(), Tcm);
+    const double Tr = Num(T.toDouble()) / Tcm;
     double V = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
         if (!(x[i] > MinMixingFraction)) continue;
-        const double Ti = chk::mul(Tr, point(i, CriticalTemperaturePoint));
+        const double Ti = Num(Tr) * point(i, CriticalTemperaturePoint);
         const double rho = FFce(Variant(Ti), i, LiquidDensityCorrelation).toDouble();
-        const double xM = chk::mul(x[i], point(i, MolarMassPoint));
-        V = chk::add(V, chk::div(xM, rho));
+        const double xM = Num(x[i]) * point(i, MolarMassPoint);
+        V = V + Num(xM) / rho;
     }
     const double M = VSM(r).toDouble();
-    return chk::div(M, V);
+    return Num(M) / V;
 }
 
 // ---- Viscosity --------------------------------------------------------------------------
@@ -92,17 +93,17 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > MinMixingFraction) {
             const double eta = FFce(T, i, LiquidViscosityCorrelation).toDouble();
-            const double etaM = chk::mul(eta, point(i, MolarMassPoint));
+            const double etaM = Num(eta) * point(i, MolarMassPoint);
             const double rho = FFce(T, i, LiquidDensityCorrelation).toDouble();
-            A = chk::div(etaM, rho);
+            A = Num(etaM) / rho;
         }
-        S = chk::add(S, chk::mul(x[i], chk::log(A)));
+        S = S + Num(x[i]) * chk::log(A);
     }
     const double e = chk::exp(S);
     const double rho = ROLW(T, r).toDouble();
-    const double numerator = chk::mul(e, rho);
+    const double numerator = Num(e) * rho;
     const double M = VSM(r).toDouble();
-    return chk::div(numerator, M);
+    return Num(numerator) / M;
 }
 
 // ---- Thermal conductivity ---------------------------------------------------------------
@@ -126,11 +127,11 @@ double Smes::mixedLiquidConductivity(const Variant& T, const VArray& r) {
         if (!(x[i] > 0.0)) continue;
         double lambda = FFce(T, i, LiquidConductivityCorrelation).toDouble();
         if (lambda < MinLiquidConductivity) lambda = MinLiquidConductivity;
-        const double Mx = chk::mul(point(i, MolarMassPoint), x[i]);
-        S = chk::add(S, chk::div(Mx, chk::mul(lambda, lambda)));
+        const double Mx = Num(point(i, MolarMassPoint)) * x[i];
+        S = S + Mx / (Num(lambda) * lambda);
     }
     const double M = VSM(r).toDouble();
-    return chk::sqrt(chk::div(M, S));
+    return chk::sqrt(Num(M) / S);
 }
 
 // ---- Heat capacity and heat of vaporisation ---------------------------------------------
@@ -140,13 +141,13 @@ Variant Smes::CPL(const Variant& T, const VArray& r) {
     const int16_t n = takeComposition(r, x);
     double Cp = 0.0;
     for (int16_t i = 1; i <= n; ++i)
-        Cp = chk::add(Cp, chk::mul(x[i], FFce(T, i, LiquidHeatCapacityCorrelation).toDouble()));
+        Cp = Cp + Num(x[i]) * FFce(T, i, LiquidHeatCapacityCorrelation).toDouble();
     return Variant(Cp);
 }
 
 Variant Smes::CPLW(const Variant& T, const VArray& r) {
     const double Cp = CPL(T, r).toDouble();
-    return Variant(chk::div(Cp, VSM(r).toDouble()));
+    return Variant(Num(Cp) / VSM(r).toDouble());
 }
 
 // dHv = sum x_i dHv_i over the components above the threshold and below their critical
@@ -158,14 +159,14 @@ Variant Smes::DHV(const Variant& T, const VArray& r) {
     double H = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
         if (!(x[i] > MinMixingFraction && point(i, CriticalTemperaturePoint) > t)) continue;
-        H = chk::add(H, chk::mul(x[i], FFce(T, i, VaporisationHeatCorrelation).toDouble()));
+        H = H + Num(x[i]) * FFce(T, i, VaporisationHeatCorrelation).toDouble();
     }
     return Variant(H);
 }
 
 Variant Smes::DHVW(const Variant& T, const VArray& r) {
     const double H = DHV(T, r).toDouble();
-    return Variant(chk::div(H, VSM(r).toDouble()));
+    return Variant(Num(H) / VSM(r).toDouble());
 }
 
 // ---- Enthalpy and entropy ---------------------------------------------------------------
@@ -186,17 +187,17 @@ Variant Smes::HL(const Variant& T, const VArray& r) {
         const double Tnb = point(i, NormalBoilingPoint);
         double h = 0.0;
         for (int k = 1; k <= m + 1; ++k) {
-            const double d = chk::sub(chk::pow(t, k), chk::pow(Tnb, k));
-            h = chk::add(h, chk::mul(chk::div(coefficient(blok, k), k), d));
+            const double d = chk::pow(Num(t), k) - chk::pow(Tnb, k);
+            h = h + Num(coefficient(blok, k)) / k * d;
         }
-        H = chk::add(H, chk::mul(x[i], h));
+        H = H + Num(x[i]) * h;
     }
     return Variant(H);
 }
 
 Variant Smes::HLW(const Variant& T, const VArray& r) {
     const double H = HL(T, r).toDouble();
-    return Variant(chk::div(H, VSM(r).toDouble()));
+    return Variant(Num(H) / VSM(r).toDouble());
 }
 
 Variant Smes::SL(const Variant& T, const VArray& r) {
@@ -220,19 +221,19 @@ double Smes::mixedLiquidEntropy(const Variant& T, const VArray& r) {
         const int m = polynomialDegree(blok);
         if (!(x[i] > 0.0 && m > 0)) continue;
         const double Tnb = point(i, NormalBoilingPoint);
-        double s = chk::mul(coefficient(blok, 1), chk::log(chk::div(t, Tnb)));
+        double s = coefficient(blok, 1) * chk::log(Num(t) / Tnb);
         for (int k = 2; k <= m + 1; ++k) {
-            const double d = chk::sub(chk::pow(t, k - 1), chk::pow(Tnb, k - 1));
-            s = chk::add(s, chk::mul(chk::div(coefficient(blok, k), k - 1), d));
+            const double d = chk::pow(Num(t), k - 1) - chk::pow(Tnb, k - 1);
+            s = s + Num(coefficient(blok, k)) / (k - 1) * d;
         }
-        S = chk::add(S, chk::mul(x[i], s));
+        S = S + Num(x[i]) * s;
     }
     return S;
 }
 
 Variant Smes::SLW(const Variant& T, const VArray& r) {
     const double S = SL(T, r).toDouble();
-    return Variant(chk::div(S, VSM(r).toDouble()));
+    return Variant(Num(S) / VSM(r).toDouble());
 }
 
 // ---- Vapour pressure and surface tension ------------------------------------------------
@@ -253,7 +254,7 @@ double Smes::mixedVapourPressure(const Variant& T, const VArray& r) {
     double P = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
         if (!(x[i] > MinMixingFraction)) continue;
-        P = chk::add(P, chk::mul(x[i], FFce(T, i, VapourPressureCorrelation).toDouble()));
+        P = P + Num(x[i]) * FFce(T, i, VapourPressureCorrelation).toDouble();
     }
     return P;
 }
@@ -281,10 +282,10 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
             rho = FFce(T, i, LiquidDensityCorrelation).toDouble();
             P = chk::pow(FFce(T, i, SurfaceTensionCorrelation).toDouble(), 0.25);
         }
-        S = chk::add(S, chk::mul(x[i], chk::div(P, rho)));
+        S = S + x[i] * (Num(P) / rho);
     }
     const double rhoMix = ROLW(T, r).toDouble();
-    return chk::pow(chk::mul(S, rhoMix), 4.0);
+    return chk::pow(Num(S) * rhoMix, 4.0);
 }
 
 // ---- Expansion and dimensionless numbers ------------------------------------------------
@@ -292,25 +293,25 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
 // beta = (rho(T - 3) - rho(T)) / (3 rho(T)). rho(T) is evaluated for the difference and again
 // for the divisor, as the formula reads.
 Variant Smes::ObjRozL(const Variant& T, const VArray& r) {
-    const Variant Tminus(chk::sub(T.toDouble(), ExpansionStep));
+    const Variant Tminus(Num(T.toDouble()) - ExpansionStep);
     const double rhoBefore = ROLW(Tminus, r).toDouble();
     const double rho = ROLW(T, r).toDouble();
-    const double difference = chk::sub(rhoBefore, rho);
-    const double divisor = chk::mul(ExpansionStep, ROLW(T, r).toDouble());
-    return Variant(chk::div(difference, divisor));
+    const double difference = Num(rhoBefore) - rho;
+    const double divisor = Num(ExpansionStep) * ROLW(T, r).toDouble();
+    return Variant(Num(difference) / divisor);
 }
 
 Variant Smes::PrL(const Variant& T, const VArray& r) {
     const double cp = CPLW(T, r).toDouble();
-    const double cpEta = chk::mul(cp, ETAL(T, r).toDouble());
-    return Variant(chk::div(cpEta, ALAL(T, r).toDouble()));
+    const double cpEta = Num(cp) * ETAL(T, r).toDouble();
+    return Variant(Num(cpEta) / ALAL(T, r).toDouble());
 }
 
 Variant Smes::ReL(const Variant& T, const VArray& r, const Variant& v, const Variant& d) {
     const double rho = ROLW(T, r).toDouble();
-    const double rhoV = chk::mul(rho, v.toDouble());
-    const double rhoVd = chk::mul(rhoV, d.toDouble());
-    return Variant(chk::div(rhoVd, ETAL(T, r).toDouble()));
+    const double rhoV = Num(rho) * v.toDouble();
+    const double rhoVd = Num(rhoV) * d.toDouble();
+    return Variant(Num(rhoVd) / ETAL(T, r).toDouble());
 }
 
 } // namespace kwelar

@@ -12,6 +12,7 @@ namespace kwelar {
 using platform::RunTimeError;
 using platform::Variant;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 namespace {
 
@@ -26,11 +27,11 @@ double exp10Of(double x) {
 // rho' = rho_c (1 + sum b_k theta^e_k), theta = 1 - T/Tc. Above Tc theta < 0 and the
 // fractional powers raise 5.
 double waterDensity(double T) {
-    const double theta = chk::sub(1.0, chk::div(T, WaterCriticalTemperature));
+    const double theta = 1.0 - Num(T) / WaterCriticalTemperature;
     double sum = 1.0;
     for (int k = 0; k < 6; ++k)
-        sum = chk::add(sum, chk::mul(WaterDensityB[k], chk::pow(theta, WaterDensityE[k])));
-    return chk::mul(WaterCriticalDensity, sum);
+        sum = sum + Num(WaterDensityB[k]) * chk::pow(theta, WaterDensityE[k]);
+    return Num(WaterCriticalDensity) * sum;
 }
 
 } // namespace

@@ -9,6 +9,7 @@ using platform::RunTimeError;
 using platform::Variant;
 using platform::VArray;
 namespace chk = platform::chk;
+using platform::chk::Num;
 
 // Low-pressure (ideal-gas) properties of the mixture. The correlations are called in the
 // order the mixing rules read; each arithmetic step is its own statement.
@@ -33,11 +34,11 @@ double Smes::mixedGasViscosity(const Variant& T, const VArray& r) {
     for (int16_t i = 1; i <= n; ++i) {
         if (!(x[i] > 0.0)) continue;
         const double eta = FFce(T, i, GasViscosityCorrelation).toDouble();
-        const double weight = chk::mul(x[i], chk::sqrt(point(i, MolarMassPoint)));
-        numerator = chk::add(numerator, chk::mul(weight, eta));
-        denominator = chk::add(denominator, weight);
+        const double weight = Num(x[i]) * chk::sqrt(point(i, MolarMassPoint));
+        numerator = numerator + Num(weight) * eta;
+        denominator = Num(denominator) + weight;
     }
-    return chk::div(numerator, denominator);
+    return Num(numerator) / denominator;
 }
 
 // ---- Thermal conductivity ---------------------------------------------------------------
@@ -93,13 +94,13 @@ Variant Smes::CPG(const Variant& T, const VArray& r) {
     const int16_t n = takeComposition(r, x);
     double Cp = 0.0;
     for (int16_t i = 1; i <= n; ++i)
-        Cp = chk::add(Cp, chk::mul(x[i], FFce(T, i, GasHeatCapacityCorrelation).toDouble()));
+        Cp = Cp + Num(x[i]) * FFce(T, i, GasHeatCapacityCorrelation).toDouble();
     return Variant(Cp);
 }
 
 Variant Smes::CPGW(const Variant& T, const VArray& r) {
     const double Cp = CPG(T, r).toDouble();
-    return Variant(chk::div(Cp, VSM(r).toDouble()));
+    return Variant(Num(Cp) / VSM(r).toDouble());
 }
 
 // ---- Density ----------------------------------------------------------------------------
@@ -118,9 +119,9 @@ Variant Smes::ROGW(const Variant& T, const Variant& p, const VArray& r) {
 double Smes::idealGasDensity(const Variant& T, const Variant& p, const VArray& r) {
     const Variant M = VSM(r);
     if (M.isEmpty()) platform::raise(platform::err::Overflow);
-    const double pM = chk::mul(p.toDouble(), M.toDouble());
-    const double RT = chk::mul(GasConstant, T.toDouble());
-    return chk::div(pM, RT);
+    const double pM = Num(p.toDouble()) * M.toDouble();
+    const double RT = Num(GasConstant) * T.toDouble();
+    return Num(pM) / RT;
 }
 
 } // namespace kwelar

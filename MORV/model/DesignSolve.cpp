@@ -8,6 +8,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -25,8 +26,8 @@ Variant newton(ProgramState& state, const SolveControl& control, Variant& ID) {
 
 double wallConductance(const TARMST& m) {
     const double wall =
-        chk::mul(chk::div(chk::div(m.Dtrubo, m.Vodw), 2.0), chk::log(chk::div(m.Dtrubo, m.Dtrubi)));
-    return chk::div(1.0, chk::add(chk::add(m.Zneco, wall), chk::mul(chk::div(m.Dtrubo, m.Dtrubi), m.Zneci)));
+        Num(m.Dtrubo) / m.Vodw / 2.0 * chk::log(Num(m.Dtrubo) / m.Dtrubi);
+    return 1.0 / (Num(m.Zneco) + wall + Num(m.Dtrubo) / m.Dtrubi * m.Zneci);
 }
 
 void startCoefficients(TARMST& m) {
@@ -36,9 +37,8 @@ void startCoefficients(TARMST& m) {
     m.Alfai = m.Alfai0;
     m.Alfao = m.Alfao0;
     const float resistance =
-        chk::single(chk::add(chk::add(chk::div(1.0, m.Alfakon.toDouble()), chk::div(1.0, m.Alfao.toDouble())),
-                             chk::div(chk::div(m.Dtrubo, m.Dtrubi), m.Alfai.toDouble())));
-    m.Kprostup = chk::div(1.0, resistance);
+        chk::single(1.0 / Num(m.Alfakon.toDouble()) + 1.0 / Num(m.Alfao.toDouble()) + Num(m.Dtrubo) / m.Dtrubi / m.Alfai.toDouble());
+    m.Kprostup = 1.0 / Num(resistance);
 }
 
 void vectorFromFields(TARMST& m) {
@@ -48,8 +48,8 @@ void vectorFromFields(TARMST& m) {
     m.xx(4, static_cast<double>(m.Tplasti));
     m.xx(5, static_cast<double>(m.Ttrubo));
     m.xx(6, static_cast<double>(m.Tplasto));
-    m.xx(7, m.Q / k::dutyScale);
-    m.xx(8, chk::div(chk::div(chk::div(m.Plocha, static_cast<double>(m.Ntrub)), k::pi), m.Dtrubo));
+    m.xx(7, Num(m.Q) / k::dutyScale);
+    m.xx(8, Num(m.Plocha) / m.Ntrub / k::pi / m.Dtrubo);
 }
 
 int16_t unknownPositions(const TARMST& m, VArray& positions) {
@@ -87,9 +87,9 @@ void fieldsFromVector(TARMST& m) {
     m.Tplasti = m.xx(4);
     m.Ttrubo = m.xx(5);
     m.Tplasto = m.xx(6);
-    m.Q = chk::mul(m.xx(7).toDouble(), k::dutyScale);
+    m.Q = Num(m.xx(7).toDouble()) * k::dutyScale;
     m.Plocha =
-        chk::mul(chk::mul(chk::mul(m.xx(8).toDouble(), static_cast<double>(m.Ntrub)), k::pi), m.Dtrubo);
+        Num(m.xx(8).toDouble()) * m.Ntrub * k::pi * m.Dtrubo;
 }
 
 DesignSolveResult designSolve(ProgramState& state, DesignSolveKind kind,

@@ -121,6 +121,14 @@ struct DesignSolveResult {
 //!  6. (calculation, not converged) `Kondenzator.FUN` at the last vector into `Rezidua`;
 //!  7. the write-back of the kind and the pressure drops of both sides
 //!     (`Kondenzator.TlakZtrTrubky`, `TlakZtrPlast`), as the kind says.
+//! The vector exists in three copies, and which one counts changes with the step: up to step 3
+//! the fields (flows, temperatures, duty, area) hold the estimates and `vectorFromFields` makes
+//! `he.xx` from them; in step 5 `VektorX` is the Newton method's iterate and counts alone:
+//! every residual evaluation copies its trial vector (an iterate or a point of the difference
+//! Jacobian) into `he.xx`, so `he.xx` holds whatever was evaluated last, and the fields keep the
+//! estimates; the method's last evaluation is at its last iterate, so when it returns `he.xx`
+//! equals `VektorX`. In step 7 `VektorX` is copied into `he.xx` and, for the calculation,
+//! `fieldsFromVector` writes it into the fields, which from then on count.
 //! For the length of the solve each stream's bubble and dew point is asked of the property
 //! library once (`FixedBoilingPoints`): they depend only on the pressure and composition.
 //! The program computes the properties once before (after loading a task or entering a

@@ -25,6 +25,7 @@ public:
         m_v = platform::chk::single(v);
         return *this;
     }
+    Single& operator=(platform::chk::Num v) { return *this = v.value(); }
     //! A general value: empty stores 0, a text its number; a non-numeric one raises 13.
     Single& operator=(const platform::Variant& v) {
         m_v = v.toSingle();
@@ -49,6 +50,7 @@ public:
         m_v = platform::toInteger(v);
         return *this;
     }
+    Int16& operator=(platform::chk::Num v) { return *this = v.value(); }
     //! A general value: empty stores 0, a text its number; a non-numeric one raises 13.
     Int16& operator=(const platform::Variant& v) {
         m_v = v.toInteger();

@@ -8,6 +8,7 @@
 namespace morv::heat {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 
 platform::VArray composition(Proud& stream) {
@@ -30,15 +31,15 @@ void fillComposition(Proud& stream, platform::VArray& r) {
 }
 
 Variant kelvin(double t) {
-    return chk::add(t, k::kelvinOffset);
+    return Num(t) + k::kelvinOffset;
 }
 
 double trialTubeMean(const TARMST& he) {
-    return chk::add(he.xx(3).toDouble(), he.xx(5).toDouble()) / 2.0;
+    return (Num(he.xx(3).toDouble()) + he.xx(5).toDouble()) / 2.0;
 }
 
 double trialShellMean(const TARMST& he) {
-    return chk::add(he.xx(4).toDouble(), he.xx(6).toDouble()) / 2.0;
+    return (Num(he.xx(4).toDouble()) + he.xx(6).toDouble()) / 2.0;
 }
 
 void storeMeanTemperatures(TARMST& he) {
@@ -49,26 +50,25 @@ void storeMeanTemperatures(TARMST& he) {
 double innerWallTemperature(const TARMST& he) {
     const double Tsi = he.Tsi.toDouble();
     const double Tso = he.Tso.toDouble();
-    const float F = chk::single(chk::div(
-        chk::mul(static_cast<double>(he.TrTyp) * static_cast<double>(he.Kprostup), he.Dtrubo), he.Dtrubi));
-    const double resistance = chk::add(chk::div(1.0, he.Alfai.toDouble()), he.Zneci);
-    return chk::add(Tsi, chk::mul(chk::mul(F, resistance), std::fabs(chk::sub(Tsi, Tso))));
+    const float F = chk::single(Num(he.TrTyp) * he.Kprostup * he.Dtrubo / he.Dtrubi);
+    const double resistance = 1.0 / Num(he.Alfai.toDouble()) + he.Zneci;
+    return Tsi + Num(F) * resistance * std::fabs(Num(Tsi) - Tso);
 }
 
 double outerWallTemperature(const TARMST& he) {
     const double Tsi = he.Tsi.toDouble();
     const double Tso = he.Tso.toDouble();
-    const double resistance = chk::add(chk::div(1.0, he.Alfao.toDouble()), he.Zneco);
+    const double resistance = 1.0 / Num(he.Alfao.toDouble()) + he.Zneco;
     const double flux =
-        chk::mul(static_cast<double>(he.PlTyp) * static_cast<double>(he.Kprostup), resistance);
-    return chk::add(Tso, chk::mul(flux, std::fabs(chk::sub(Tsi, Tso))));
+        Num(he.PlTyp) * he.Kprostup * resistance;
+    return Tso + Num(flux) * std::fabs(Num(Tsi) - Tso);
 }
 
 double bundleVoidage(const TARMST& he) {
-    float solid = chk::single(chk::div(he.Dtrubo, he.sL));
-    if (1.0f > chk::single(chk::div(he.sL, he.Dtrubo)))
-        solid = chk::single(chk::div(chk::div(chk::mul(he.Dtrubo, he.Dtrubo), he.sL), he.sT));
-    return 1.0 - (k::pi / 4.0) * solid;
+    float solid = chk::single(Num(he.Dtrubo) / he.sL);
+    if (1.0f > chk::single(Num(he.sL) / he.Dtrubo))
+        solid = chk::single(Num(he.Dtrubo) * he.Dtrubo / he.sL / he.sT);
+    return 1.0 - k::pi / 4.0 * Num(solid);
 }
 
 } // namespace morv::heat

@@ -8,6 +8,7 @@
 namespace morv::detail {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -20,7 +21,7 @@ VArray composition(const Proud& stream) {
 
 NozzleFluid nozzleFluid(Proud& stream, bool liquid, double T, const VArray& r) {
     StreamProperties& props = stream.properties();
-    const Variant kelvin(T + k::kelvinOffset);
+    const Variant kelvin(Num(T) + k::kelvinOffset);
     NozzleFluid fluid{};
     if (liquid) {
         fluid.rho = props.ROLW(kelvin, r).toDouble();
@@ -33,23 +34,23 @@ NozzleFluid nozzleFluid(Proud& stream, bool liquid, double T, const VArray& r) {
 }
 
 void tubeNozzle(double m, double d, const NozzleFluid& fluid, const NozzleFields& out) {
-    const double re = chk::div(chk::div(chk::div(chk::mul(m, 4.0), k::pi), d), fluid.mu);
+    const double re = Num(m) * 4.0 / k::pi / d / fluid.mu;
     out.Re = Variant(re);
     const int16_t loss = re < k::tubeNozzleReynolds ? 2 : 1;
     out.loss = Variant(loss);
-    const double v = chk::div(chk::div(chk::mul(re, fluid.mu), d), fluid.rho);
+    const double v = Num(re) * fluid.mu / d / fluid.rho;
     out.v = Variant(v);
-    out.dP = Variant(chk::mul(chk::mul(chk::mul(loss, fluid.rho), v), v) / 2.0);
+    out.dP = Variant(Num(loss) * fluid.rho * v * v / 2.0);
 }
 
 void shellNozzle(double m, double d, const NozzleFluid& fluid, const NozzleFields& out) {
-    const double v = chk::div(chk::div(chk::div(chk::div(chk::mul(m, 4.0), fluid.rho), k::pi), d), d);
+    const double v = Num(m) * 4.0 / fluid.rho / k::pi / d / d;
     out.v = Variant(v);
-    const double re = chk::div(chk::mul(chk::mul(v, d), fluid.rho), fluid.mu);
+    const double re = Num(v) * d * fluid.rho / fluid.mu;
     out.Re = Variant(re);
     const double loss = re < k::shellNozzleReynolds ? 2.0 : 1.0;
     out.loss = Variant(loss);
-    out.dP = Variant(chk::mul(chk::mul(chk::mul(loss, fluid.rho), v), v) / 2.0);
+    out.dP = Variant(Num(loss) * fluid.rho * v * v / 2.0);
 }
 
 Variant smallest(const VArray& x) {

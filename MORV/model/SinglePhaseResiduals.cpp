@@ -7,13 +7,14 @@
 namespace morv::detail {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 
 void singlePhaseResiduals(TARMST& m, const TrialValues& x, platform::VArray& FF, double dutyFactor) {
     // The area as an unknown is solved through the tube length [m].
     if (m.IPOM(7) == 1) {
         m.L = x[8];
-        m.Plocha = chk::mul(chk::mul(chk::mul(static_cast<double>(m.Ntrub), k::pi), m.Dtrubo), x[8]);
+        m.Plocha = Num(m.Ntrub) * k::pi * m.Dtrubo * x[8];
     }
 
     const Variant trialMode(int16_t{1});
@@ -22,25 +23,24 @@ void singlePhaseResiduals(TARMST& m, const TrialValues& x, platform::VArray& FF,
     m.PrestupPlast();
 
     // Overall coefficient referred to the outer surface [W/m2/K].
-    const float q = chk::single(chk::div(m.Dtrubo, m.Dtrubi));
+    const float q = chk::single(Num(m.Dtrubo) / m.Dtrubi);
     const double resistance =
-        chk::add(chk::add(chk::div(1.0, m.Alfakon.toDouble()), chk::div(1.0, m.Alfao.toDouble())),
-                 chk::div(q, m.Alfai.toDouble()));
-    m.Kprostup = chk::div(1.0, resistance);
+        1.0 / Num(m.Alfakon.toDouble()) + 1.0 / Num(m.Alfao.toDouble()) + Num(q) / m.Alfai.toDouble();
+    m.Kprostup = 1.0 / Num(resistance);
     const double WTr = m.WTr.toDouble();
-    const double NTU = chk::div(chk::single(chk::mul(m.Plocha, m.Kprostup)), WTr);
+    const double NTU = Num(chk::single(Num(m.Plocha) * m.Kprostup)) / WTr;
     m.Pterm = m.P_TermUcin(Variant(m.Rkap), Variant(NTU), Variant(m.indProti));
 
-    const double duty = chk::mul(dutyFactor, x[7]);
+    const double duty = Num(dutyFactor) * x[7];
     // Heat of each stream: a heated stream (type 1) warms from inlet to outlet, another cools.
-    const double tubeRise = m.TrTyp == 1 ? chk::sub(x[5], x[3]) : chk::sub(x[3], x[5]);
-    const double shellRise = m.PlTyp == 1 ? chk::sub(x[6], x[4]) : chk::sub(x[4], x[6]);
-    FF(1) = Variant(chk::sub(chk::mul(WTr, tubeRise), duty));
-    FF(2) = Variant(chk::sub(chk::mul(m.WPl.toDouble(), shellRise), duty));
+    const double tubeRise = m.TrTyp == 1 ? Num(x[5]) - x[3] : Num(x[3]) - x[5];
+    const double shellRise = m.PlTyp == 1 ? Num(x[6]) - x[4] : Num(x[4]) - x[6];
+    FF(1) = Variant(Num(WTr) * tubeRise - duty);
+    FF(2) = Variant(Num(m.WPl.toDouble()) * shellRise - duty);
     // The duty the effectiveness of the tube stream gives for the difference of the inlets.
     const double rate =
-        chk::mul(chk::mul(static_cast<double>(m.Pterm), WTr), std::fabs(chk::sub(x[4], x[3])));
-    FF(3) = Variant(chk::sub(rate, duty));
+        Num(m.Pterm) * WTr * std::fabs(Num(x[4]) - x[3]);
+    FF(3) = Variant(Num(rate) - duty);
 }
 
 } // namespace morv::detail

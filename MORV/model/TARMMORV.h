@@ -69,7 +69,10 @@ public:
     // ---- Heat transfer of the condensing side (TARMMORVKondenzace.cpp) ---------------------
     // A side whose medium is a liquid is handed to the single-phase method of `he`; on the
     // other side the vapour condenses. One pass per call: the wall temperature comes from the
-    // previous coefficient.
+    // previous coefficient. Both work on the trial vector `he.xx` as the residuals set it:
+    // the condensate loading takes the condensing stream's flow xx(1) (tubes) or xx(2)
+    // (shell), the film's subcooling its inlet xx(3) or xx(4), never the stored fields, which
+    // hold only the estimates while these are unknowns.
 
     //! Heat transfer inside the tubes: the inner wall temperature, the condensate's properties
     //! and numbers (Hustko, Cpko, Viskko, Vodko, Prko, dHvkor, Ar, K32, Reko), and Alfai, NuT

@@ -8,6 +8,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -16,7 +17,7 @@ namespace {
 //! Effectiveness of an exchanger with one condensing stream of NTU transfer units [-]:
 //! 1 - exp(-NTU), the limit of the P-NTU relation for a capacity ratio of 0.
 double condensingEffectiveness(double NTU) {
-    return chk::sub(1.0, chk::exp(-NTU));
+    return 1.0 - Num(chk::exp(-NTU));
 }
 
 //! The trial values of one stream [kg/s, °C] and its properties.
@@ -35,11 +36,11 @@ struct StreamBalance {
 //! heated; else m (dH + cp (tIn - tDew)), the vapour cooled to its dew point and condensed,
 //! plus m cpCondensate (tDew - tOut) when the condensate leaves below the dew point.
 double balanceResidual(const StreamBalance& s, double cpCondensate, double duty) {
-    if (s.typ == 1) return chk::sub(chk::mul(s.W, chk::sub(s.tOut, s.tIn)), duty);
-    const double vapour = chk::mul(s.m, chk::add(s.dH, chk::mul(s.cp, chk::sub(s.tIn, s.tDew))));
-    double residual = chk::sub(vapour, duty);
+    if (s.typ == 1) return s.W * (Num(s.tOut) - s.tIn) - duty;
+    const double vapour = s.m * (s.dH + s.cp * (Num(s.tIn) - s.tDew));
+    double residual = Num(vapour) - duty;
     if (s.tOut < s.tDew)
-        residual = chk::add(residual, chk::mul(chk::mul(s.m, cpCondensate), chk::sub(s.tDew, s.tOut)));
+        residual = residual + Num(s.m) * cpCondensate * (Num(s.tDew) - s.tOut);
     return residual;
 }
 
@@ -47,9 +48,9 @@ double balanceResidual(const StreamBalance& s, double cpCondensate, double duty)
 //! at least 1e-6, for the heated stream from tIn to tOut against the condensing temperature
 //! Tc [°C]; KA is the product of area and overall coefficient [W/K].
 double rateResidual(double KA, double Tc, double tIn, double tOut, double duty) {
-    double r = chk::div(chk::sub(Tc, tIn), chk::sub(Tc, tOut));
+    double r = (Num(Tc) - tIn) / (Num(Tc) - tOut);
     if (r < k::temperatureRatioFloor) r = k::temperatureRatioFloor;
-    return chk::sub(chk::div(chk::mul(KA, chk::sub(tOut, tIn)), chk::log(r)), duty);
+    return KA * (Num(tOut) - tIn) / chk::log(r) - duty;
 }
 
 } // namespace
@@ -65,7 +66,7 @@ void TARMMORV::FUN(VArray& xx, VArray& FF, Variant&, VArray&) {
     // The area as an unknown is solved through the tube length [m].
     if (h.IPOM(7) == 1) {
         h.L = x[8];
-        h.Plocha = chk::mul(chk::mul(chk::mul(static_cast<double>(h.Ntrub), k::pi), h.Dtrubo), x[8]);
+        h.Plocha = Num(h.Ntrub) * k::pi * h.Dtrubo * x[8];
     }
 
     const Variant trialMode(int16_t{1});
@@ -75,16 +76,15 @@ void TARMMORV::FUN(VArray& xx, VArray& FF, Variant&, VArray&) {
 
     // Overall coefficient referred to the outer surface [W/m2/K], the inside resistance
     // scaled by q = Dtrubo / Dtrubi.
-    const float q = chk::single(chk::div(h.Dtrubo, h.Dtrubi));
+    const float q = chk::single(Num(h.Dtrubo) / h.Dtrubi);
     const double resistance =
-        chk::add(chk::add(chk::div(1.0, h.Alfakon.toDouble()), chk::div(1.0, h.Alfao.toDouble())),
-                 chk::div(q, h.Alfai.toDouble()));
-    h.Kprostup = chk::div(1.0, resistance);
-    const float KA = chk::single(chk::mul(h.Plocha, h.Kprostup));
-    const double NTU = chk::div(KA, h.WTr.toDouble());
+        1.0 / Num(h.Alfakon.toDouble()) + 1.0 / Num(h.Alfao.toDouble()) + Num(q) / h.Alfai.toDouble();
+    h.Kprostup = 1.0 / Num(resistance);
+    const float KA = chk::single(Num(h.Plocha) * h.Kprostup);
+    const double NTU = Num(KA) / h.WTr.toDouble();
     h.Pterm = condensingEffectiveness(NTU);
 
-    const double duty = chk::mul(k::dutyScale, x[7]);
+    const double duty = Num(k::dutyScale) * x[7];
     const StreamBalance tube{h.TrTyp,           h.WTr.toDouble(),  x[1], h.dHTr.toDouble(),
                              h.CpTr.toDouble(), h.TrbT.toDouble(), x[3], x[5]};
     const StreamBalance shell{h.PlTyp,           h.WPl.toDouble(),  x[2], h.dHPl.toDouble(),
@@ -109,7 +109,7 @@ Variant TARMMORV::Cotgh(const Variant& x) const {
     const double v = x.toDouble();
     const double ep = chk::exp(v);
     const double em = chk::exp(-v);
-    return Variant(chk::div(chk::add(em, ep), chk::sub(ep, em)));
+    return Variant((Num(em) + ep) / (Num(ep) - em));
 }
 
 } // namespace morv

@@ -11,6 +11,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -26,16 +27,16 @@ void TARMMORV::TlakZtrTrubky(Variant* Tlz) {
     if (e.TrubKap) return;
 
     const VArray r = detail::composition(e.Tr());
-    double total = chk::sub(e.dPtr.toDouble(), e.dPtrvys.toDouble());
+    double total = Num(e.dPtr.toDouble()) - e.dPtrvys.toDouble();
     const int16_t turns = platform::toInteger(static_cast<double>(e.Chod) - 1.0);
-    const double passes = chk::add(chk::mul(e.Chod, e.dPtru.toDouble()), chk::mul(turns, e.dPkom.toDouble()));
-    total = chk::sub(total, 0.5 * passes);
+    const double passes = Num(e.Chod) * e.dPtru.toDouble() + Num(turns) * e.dPkom.toDouble();
+    total = total - 0.5 * Num(passes);
     e.dPtr = Variant(total);
     e.dPtru = Variant(e.dPtru.toDouble() / 2.0);
 
     const detail::NozzleFluid condensate = detail::nozzleFluid(e.Tr(), true, e.Ttrubo, r);
     detail::tubeNozzle(e.Tr().m(), e.HrdloTro, condensate, {e.vtrvys, e.Retrvys, e.Gtrvys, e.dPtrvys});
-    e.dPtr = Variant(chk::add(e.dPtr.toDouble(), e.dPtrvys.toDouble()));
+    e.dPtr = Variant(Num(e.dPtr.toDouble()) + e.dPtrvys.toDouble());
     if (Tlz) *Tlz = e.dPtr;
 }
 
@@ -48,17 +49,17 @@ void TARMMORV::TlakZtrPlast(Variant* Tlz) {
 
     const VArray r = detail::composition(e.Pl());
     const double baffles = e.Nprep.toDouble();
-    double total = chk::sub(e.dPpl.toDouble(), e.dPplvys.toDouble());
+    double total = Num(e.dPpl.toDouble()) - e.dPplvys.toDouble();
     const double bundle =
-        chk::add(chk::mul(baffles, e.dPus.toDouble()), chk::mul(baffles + 1.0, e.dPplsv.toDouble()));
-    total = chk::sub(total, 0.5 * bundle);
+        Num(baffles) * e.dPus.toDouble() + (Num(baffles) + 1.0) * e.dPplsv.toDouble();
+    total = total - 0.5 * Num(bundle);
     e.dPpl = Variant(total);
     e.dPus = Variant(e.dPus.toDouble() / 2.0);
     e.dPplsv = Variant(e.dPplsv.toDouble() / 2.0);
 
     const detail::NozzleFluid condensate = detail::nozzleFluid(e.Pl(), true, e.Tplasto, r);
     detail::shellNozzle(e.Pl().m(), e.HrdloPlo, condensate, {e.vplvys, e.Replvys, e.fplvys, e.dPplvys});
-    e.dPpl = Variant(chk::add(e.dPpl.toDouble(), e.dPplvys.toDouble()));
+    e.dPpl = Variant(Num(e.dPpl.toDouble()) + e.dPplvys.toDouble());
     if (Tlz) *Tlz = e.dPpl;
 }
 

@@ -12,6 +12,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -22,7 +23,7 @@ namespace {
 //! error is raised, with the dew point's member and the stream's pressure p [Pa] in its
 //! source, as the library reports its own failures of that member.
 void requireDewPoint(double tDew, double p) {
-    if (chk::add(tDew, k::kelvinOffset) < k::pointFoundFrom)
+    if (Num(tDew) + k::kelvinOffset < k::pointFoundFrom)
         platform::raise(kwelar::ChybaVypoctu, "KWELAR - TRB; P(Pa)= " + platform::format(p, "#0"),
                         "Výp.ros.bodu diverguje!");
 }
@@ -35,7 +36,7 @@ void TARMMORV::storeCondensate(StreamProperties& props, const VArray& r, double 
     Cpko = props.CPLW(T, r);
     Viskko = props.ETAL(T, r);
     Vodko = props.ALAL(T, r);
-    Prko = chk::div(chk::mul(Viskko, Cpko), Vodko);
+    Prko = Num(Viskko) * Cpko / Vodko;
 }
 
 void TARMMORV::FyzVlast(const Variant* ProX) {

@@ -8,6 +8,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 
 namespace {
@@ -20,21 +21,21 @@ namespace {
 //!   Re > 5000, turbulent:      0.116 (1 + (d/L)^0.6667) (Re^0.6667 - 125) Pr^0.3333 (mu / mu_w)^0.14,
 //!                              Re taken at most 1e6
 double tubeNusselt(double Re, double Pr, double dL, const Variant& visk, const Variant& viskw) {
-    const double Gz = chk::mul(chk::mul(Re, Pr), dL);
-    const auto viscosityRatio = [&] { return chk::pow(chk::div(visk.toDouble(), viskw.toDouble()), 0.14); };
+    const double Gz = Num(Re) * Pr * dL;
+    const auto viscosityRatio = [&] { return chk::pow(Num(visk.toDouble()) / viskw.toDouble(), 0.14); };
     if (Re < 2300.0) {
-        const double graetz = chk::div(0.0668 * Gz, chk::add(1.0, 0.045 * chk::pow(Gz, 0.6667)));
-        return chk::mul(3.65 + graetz, viscosityRatio());
+        const double graetz = 0.0668 * Num(Gz) / (1.0 + 0.045 * chk::pow(Num(Gz), 0.6667));
+        return (3.65 + Num(graetz)) * viscosityRatio();
     }
     if (Re <= 5000.0) {
-        if (Gz < 12.0) return chk::mul(3.66, chk::pow(Re / 2300.0, chk::log(Pr) + 2.3));
-        const double exponent = chk::log(chk::div(1.0, dL)) / std::log(10.0);
-        return chk::mul(21.0 * chk::pow(chk::mul(Pr, dL), 0.33), chk::pow(Re / 2300.0, exponent));
+        if (Gz < 12.0) return 3.66 * chk::pow(Num(Re) / 2300.0, chk::log(Num(Pr)) + 2.3);
+        const double exponent = chk::log(1.0 / Num(dL)) / chk::log(10.0);
+        return 21.0 * chk::pow(Num(Pr) * dL, 0.33) * chk::pow(Num(Re) / 2300.0, exponent);
     }
     const double R = Re > 1e6 ? 1e6 : Re;
-    const double lengthFactor = 1.0 + chk::pow(dL, 0.6667);
-    return chk::mul(chk::mul(0.116 * lengthFactor * (chk::pow(R, 0.6667) - 125.0), chk::pow(Pr, 0.3333)),
-                    viscosityRatio());
+    const double lengthFactor = 1.0 + chk::pow(Num(dL), 0.6667);
+    return 0.116 * Num(lengthFactor) * (chk::pow(Num(R), 0.6667) - 125.0) * chk::pow(Num(Pr), 0.3333) *
+           viscosityRatio();
 }
 
 //! Constants of the tube-bank correlation Nu = C Re^m Pr^0.36 q^p (Pr / Pr_w)^0.25.
@@ -61,8 +62,8 @@ BankConstants bankConstants(double Re, bool inLine, float q) {
 //! Factor of a bank of fewer than 12 rows N [-] on the Nusselt number of a deep bank:
 //! N / (0.96361 N + 0.56241) above Re = 1000, else 1.0242 - 0.45541 / N.
 double rowFactor(double Re, double N) {
-    if (Re > 1000.0) return chk::div(N, chk::add(0.96361 * N, 0.56241));
-    return 1.0242 - chk::div(0.45541, N);
+    if (Re > 1000.0) return N / (0.96361 * Num(N) + 0.56241);
+    return 1.0242 - 0.45541 / Num(N);
 }
 
 } // namespace
@@ -73,16 +74,17 @@ void TARMST::PrestupTrubky() {
     heat::storeMeanTemperatures(*this);
     Twi = heat::innerWallTemperature(*this);
 
-    const Variant Tw = chk::add(Twi.toDouble(), k::kelvinOffset);
+    const Variant Tw = Num(Twi.toDouble()) + k::kelvinOffset;
     ViskwTr = TrubKap ? stream.properties().ETAL(Tw, r) : stream.properties().ETAG(Tw, r);
 
     if (dL.toDouble() < 0.0) dL = 1e-5;
     NuT = tubeNusselt(ReT.toDouble(), PrT.toDouble(), dL.toDouble(), ViskTr, ViskwTr);
-    Alfai = chk::div(chk::mul(NuT.toDouble(), VodTr.toDouble()), Dtrubi);
+    Alfai = Num(NuT.toDouble()) * VodTr.toDouble() / Dtrubi;
 
+    // The program's method selector rules: the model has none of its own (see ProgramState).
     if (program().Kondenzator().MetodaP == k::fixedCoefficientMethod) {
         Alfai = AlfaiK;
-        NuT = chk::div(chk::mul(Alfai.toDouble(), Dtrubi), VodTr.toDouble());
+        NuT = Num(Alfai.toDouble()) * Dtrubi / VodTr.toDouble();
     }
 }
 
@@ -92,7 +94,7 @@ void TARMST::PrestupPlast() {
     Two = heat::outerWallTemperature(*this);
 
     // Properties at the wall temperature, of the liquid or of the gas.
-    const Variant Tw = chk::add(Two.toDouble(), k::kelvinOffset);
+    const Variant Tw = Num(Two.toDouble()) + k::kelvinOffset;
     StreamProperties& props = stream.properties();
     Variant cw;
     Variant lambdaw;
@@ -107,23 +109,24 @@ void TARMST::PrestupPlast() {
     }
     // The wall Prandtl number takes the mean viscosity; the wall viscosity serves the
     // pressure drop.
-    const double Prw = chk::div(chk::mul(cw.toDouble(), ViskPl.toDouble()), lambdaw.toDouble());
+    const double Prw = Num(cw.toDouble()) * ViskPl.toDouble() / lambdaw.toDouble();
 
-    const float q = chk::single(chk::div(sL, sT));
+    const float q = chk::single(Num(sL) / sT);
     const double Re = ReP.toDouble();
     const double Pr = PrP.toDouble();
     const BankConstants c = bankConstants(Re, Uspor == 1, q);
-    double Nu = chk::mul(c.C * chk::pow(Re, c.m), chk::pow(Pr, 0.36));
-    Nu = chk::mul(chk::mul(Nu, chk::pow(q, c.p)), chk::pow(chk::div(Pr, Prw), 0.25));
-    if (NstredL < 12.0f) Nu = chk::mul(Nu, rowFactor(Re, NstredL));
+    double Nu = c.C * chk::pow(Num(Re), c.m) * chk::pow(Num(Pr), 0.36);
+    Nu = Num(Nu) * chk::pow(Num(q), c.p) * chk::pow(Num(Pr) / Prw, 0.25);
+    if (NstredL < 12.0f) Nu = Num(Nu) * rowFactor(Re, NstredL);
     NuP = Nu;
 
     Mezer = heat::bundleVoidage(*this);
-    Alfao = chk::div(chk::mul(NuP.toDouble(), VodPl.toDouble()), Dtrubo);
+    Alfao = Num(NuP.toDouble()) * VodPl.toDouble() / Dtrubo;
 
+    // The program's method selector rules: the model has none of its own (see ProgramState).
     if (program().Kondenzator().MetodaP == k::fixedCoefficientMethod) {
         Alfao = AlfaoK;
-        NuP = chk::div(chk::mul(Alfao.toDouble(), Dtrubo), VodPl.toDouble());
+        NuP = Num(Alfao.toDouble()) * Dtrubo / VodPl.toDouble();
     }
 }
 

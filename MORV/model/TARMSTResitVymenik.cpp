@@ -15,6 +15,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -57,11 +58,10 @@ Variant TARMST::ResitVymenik(std::optional<Variant> MaxIT) {
     Alfao0 = k::singlePhaseStartCoefficient;
     Alfai = Alfai0;
     Alfao = Alfao0;
-    const float q = chk::single(chk::div(Dtrubo, Dtrubi));
+    const float q = chk::single(Num(Dtrubo) / Dtrubi);
     const float resistance =
-        chk::single(chk::add(chk::add(chk::div(1.0, Alfakon.toDouble()), chk::div(1.0, Alfao.toDouble())),
-                             chk::div(q, Alfai.toDouble())));
-    Kprostup = chk::div(1.0, resistance);
+        chk::single(1.0 / Num(Alfakon.toDouble()) + 1.0 / Num(Alfao.toDouble()) + Num(q) / Alfai.toDouble());
+    Kprostup = 1.0 / Num(resistance);
 
     vectorFromFields(*this);
 
@@ -100,8 +100,8 @@ Variant TARMST::ResitVymenik(std::optional<Variant> MaxIT) {
     Tplasti = xx(4);
     Ttrubo = xx(5);
     Tplasto = xx(6);
-    Q = chk::mul(k::dutyScale, xx(7).toDouble());
-    Plocha = chk::mul(chk::mul(chk::mul(static_cast<double>(Ntrub), xx(8).toDouble()), k::pi), Dtrubo);
+    Q = Num(k::dutyScale) * xx(7).toDouble();
+    Plocha = Num(Ntrub) * xx(8).toDouble() * k::pi * Dtrubo;
     return ID;
 }
 
@@ -118,11 +118,11 @@ void TARMST::Fun(VArray& X, VArray& F, Variant& n, VArray& z) {
 
 Variant TARMST::P_TermUcin(const Variant& r, const Variant& ksW, const Variant& ip) const {
     const double R = r.toDouble();
-    const double onePlusR = chk::add(1.0, R);
-    const double D2 = chk::sub(chk::mul(onePlusR, onePlusR), chk::mul(chk::mul(4.0, R), ip.toDouble()));
+    const double onePlusR = 1.0 + Num(R);
+    const double D2 = Num(onePlusR) * onePlusR - 4.0 * Num(R) * ip.toDouble();
     const double D = D2 > 0.0 ? std::sqrt(D2) : k::radicandFallback;
-    const double coth = Cotgh(Variant(chk::div(chk::mul(D, ksW.toDouble()), 2.0))).toDouble();
-    return Variant(chk::div(2.0, chk::add(onePlusR, chk::mul(D, coth))));
+    const double coth = Cotgh(Variant(Num(D) * ksW.toDouble() / 2.0)).toDouble();
+    return Variant(2.0 / (onePlusR + Num(D) * coth));
 }
 
 Variant TARMST::Cotgh(const Variant& x) const {
@@ -130,7 +130,7 @@ Variant TARMST::Cotgh(const Variant& x) const {
     if (!(v < k::cothCutOff)) return Variant(1.0);
     const double ep = chk::exp(v);
     const double em = chk::exp(-v);
-    return Variant(chk::div(chk::add(em, ep), chk::sub(ep, em)));
+    return Variant((Num(em) + ep) / (Num(ep) - em));
 }
 
 } // namespace morv

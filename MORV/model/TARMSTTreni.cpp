@@ -10,17 +10,18 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 
 Variant TARMST::HLTR(const Variant& Re, const Variant& d, const Variant& EPS) const {
     const double re = Re.toDouble();
-    if (re < k::laminarReynolds) return Variant(chk::div(64.0, re));
+    if (re < k::laminarReynolds) return Variant(64.0 / Num(re));
     if (re < k::turbulentReynolds) {
         // Straight line from 0.0291 at 2200 (not 64/2200) to the Colebrook value at 4000.
         const double lambda4000 = HLTU1(Variant(k::turbulentReynolds), d, EPS).toDouble();
         const double slope =
-            (lambda4000 - k::transitionFriction) / (k::turbulentReynolds - k::laminarReynolds);
-        return Variant(chk::add(k::transitionFriction, chk::mul(re - k::laminarReynolds, slope)));
+            (Num(lambda4000) - k::transitionFriction) / (k::turbulentReynolds - k::laminarReynolds);
+        return Variant(k::transitionFriction + (Num(re) - k::laminarReynolds) * slope);
     }
     return HLTU1(Re, d, EPS);
 }
@@ -36,22 +37,21 @@ Variant TARMST::HLTU1(const Variant& Re, const Variant& d, const Variant& EPS) c
     double lambda = k::colebrookStart;
     for (int pass = 1; pass <= k::colebrookPasses; ++pass) {
         const double s = chk::sqrt(lambda);
-        const double roughness = chk::div(chk::div(eps, 3.71), dd);
+        const double roughness = Num(eps) / 3.71 / dd;
         const double f =
-            chk::add(chk::div(1.0, s),
-                     chk::mul(0.8686, chk::log(chk::add(roughness, chk::div(chk::div(2.51, re), s)))));
+            1.0 / Num(s) + 0.8686 * chk::log(roughness + 2.51 / Num(re) / s);
         const double denominator =
-            chk::add(chk::div(chk::div(chk::mul(re, eps), 3.71), dd), chk::div(2.51, s));
-        const double fPrime = chk::mul(-chk::div(1.0, lambda), chk::add(1.0, chk::div(2.18, denominator)));
-        double s1 = chk::sub(s, chk::div(f, fPrime));
+            Num(re) * eps / 3.71 / dd + 2.51 / Num(s);
+        const double fPrime = -(1.0 / Num(lambda)) * (1.0 + 2.18 / Num(denominator));
+        double s1 = s - Num(f) / fPrime;
         if (s1 <= 0.0) {
             // Overshot through zero: start again from a tiny friction factor, untested.
             s1 = k::colebrookRestart;
-            lambda = s1 * s1;
+            lambda = Num(s1) * s1;
             continue;
         }
-        lambda = chk::mul(s1, s1);
-        if (!(std::fabs(chk::div(s1 - s, s1)) > k::colebrookTolerance)) return Variant(lambda);
+        lambda = Num(s1) * s1;
+        if (!(std::fabs((Num(s1) - s) / s1) > k::colebrookTolerance)) return Variant(lambda);
     }
     platform::raise(platform::err::Overflow, "HLTU1");
 }

@@ -9,6 +9,7 @@
 namespace morv {
 
 namespace chk = platform::chk;
+using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
 
@@ -42,24 +43,24 @@ void storeSide(Proud& stream, bool liquid, const Variant& T, const VArray& r, co
 //! A bubble or dew point of the property library [K] as a model temperature [°C]; the
 //! library's 0 (no point found) gives -273.15.
 double celsius(const Variant& T) {
-    return chk::sub(T.toDouble(), k::kelvinOffset);
+    return Num(T.toDouble()) - k::kelvinOffset;
 }
 
 //! Prandtl number cp mu / lambda [-].
 double prandtl(const Variant& cp, const Variant& mu, const Variant& lambda) {
-    return chk::div(chk::mul(cp.toDouble(), mu.toDouble()), lambda.toDouble());
+    return Num(cp.toDouble()) * mu.toDouble() / lambda.toDouble();
 }
 
 //! Mean velocity in one tube [m/s] of the mass flow m [kg/s] shared by Ntrub tubes of bore
 //! d [m]: m 4 / pi / Ntrub / d / d / rho.
 double tubeVelocity(double m, double Ntrub, double d, double rho) {
-    return chk::div(chk::div(chk::div(chk::div(chk::mul(m, 4.0) / k::pi, Ntrub), d), d), rho);
+    return Num(m) * 4.0 / k::pi / Ntrub / d / d / rho;
 }
 
 //! Mean velocity in the gap of the centre row [m/s] of the mass flow m [kg/s] through the
 //! free width w [m] between two baffles a spacing s [m] apart: m / w / s / rho.
 double bundleVelocity(double m, double w, double s, double rho) {
-    return chk::div(chk::div(chk::div(m, w), s), rho);
+    return Num(m) / w / s / rho;
 }
 
 } // namespace
@@ -72,8 +73,8 @@ void TARMST::FyzVlast(const Variant* ProX) {
         Ttrubstr = heat::trialTubeMean(*this);
         Tplaststr = heat::trialShellMean(*this);
     } else {
-        Ttrubstr = chk::add(Ttrubi, Ttrubo) / 2.0;
-        Tplaststr = chk::add(Tplasti, Tplasto) / 2.0;
+        Ttrubstr = (Num(Ttrubi) + Ttrubo) / 2.0;
+        Tplaststr = (Num(Tplasti) + Tplasto) / 2.0;
     }
 
     Proud& tube = Tr();
@@ -108,28 +109,27 @@ void TARMST::FyzVlast(const Variant* ProX) {
     const double cpPl = CpPl.toDouble();
     const double mTr = trial ? xx(1).toDouble() : tube.m();
     const double mPl = trial ? xx(2).toDouble() : shell.m();
-    WTr = chk::mul(mTr, cpTr);
-    WPl = chk::mul(mPl, cpPl);
-    Rkap = chk::div(chk::div(chk::mul(mTr, cpTr), cpPl), mPl);
+    WTr = Num(mTr) * cpTr;
+    WPl = Num(mPl) * cpPl;
+    Rkap = Num(mTr) * cpTr / cpPl / mPl;
     if (trial)
-        Pterm = chk::div(chk::sub(xx(5).toDouble(), xx(3).toDouble()),
-                         chk::sub(xx(4).toDouble(), xx(3).toDouble()));
+        Pterm = (Num(xx(5).toDouble()) - xx(3).toDouble()) / (Num(xx(4).toDouble()) - xx(3).toDouble());
     else
-        Pterm = chk::div(chk::sub(Ttrubo, Ttrubi), chk::sub(Tplasti, Ttrubi));
+        Pterm = (Num(Ttrubo) - Ttrubi) / (Num(Tplasti) - Ttrubi);
 
     // Velocities [m/s]. The field values leave out the number of passes; without tubes
     // the flow values keep their earlier values.
     bool rowDoesNotFit = false;
     if (trial) {
-        vtrubstr = chk::mul(tubeVelocity(mTr, Ntrub, Dtrubi, HustTr.toDouble()), Chod);
-        const float width = chk::single(chk::sub(Dplast, chk::mul(NstredT, Dtrubo)));
+        vtrubstr = Num(tubeVelocity(mTr, Ntrub, Dtrubi, HustTr.toDouble())) * Chod;
+        const float width = chk::single(Dplast - Num(NstredT) * Dtrubo);
         vplaststr = bundleVelocity(mPl, width, dPrep, HustPl.toDouble());
     } else {
         if (Dtrubi == 0.0f || Ntrub == 0) return;
         vtrubstr = tubeVelocity(mTr, Ntrub, Dtrubi, HustTr.toDouble());
         // A centre row wider than the shell leaves no gap: the velocity takes its floor and
         // the Reynolds number below its negative sign, the mark of that misfit.
-        const double width = chk::sub(Dplast, chk::mul(NstredT, Dtrubo));
+        const double width = Dplast - Num(NstredT) * Dtrubo;
         rowDoesNotFit = !(width > 0.0);
         vplaststr = rowDoesNotFit ? k::velocityFloor : bundleVelocity(mPl, width, dPrep, HustPl.toDouble());
     }
@@ -139,11 +139,11 @@ void TARMST::FyzVlast(const Variant* ProX) {
     if (Pterm < 0.0f) Pterm = k::balanceFloor;
     if (Rkap < 0.0f) Rkap = k::balanceFloor;
 
-    ReT = chk::div(chk::mul(chk::mul(vtrubstr.toDouble(), Dtrubi), HustTr.toDouble()), ViskTr.toDouble());
+    ReT = Num(vtrubstr.toDouble()) * Dtrubi * HustTr.toDouble() / ViskTr.toDouble();
     const double reP =
-        chk::div(chk::mul(chk::mul(Dtrubo, vplaststr.toDouble()), HustPl.toDouble()), ViskPl.toDouble());
+        Num(Dtrubo) * vplaststr.toDouble() * HustPl.toDouble() / ViskPl.toDouble();
     ReP = rowDoesNotFit ? -reP : reP;
-    dL = chk::single(chk::div(Dtrubi, L));
+    dL = chk::single(Num(Dtrubi) / L);
 }
 
 } // namespace morv

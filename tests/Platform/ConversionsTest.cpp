@@ -14,6 +14,7 @@ struct RoundCase {
     double x;
     int expected; // -99999: overflow
 };
+void PrintTo(const RoundCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class IntegerRounding : public ::testing::TestWithParam<RoundCase> {};
 
@@ -38,6 +39,7 @@ struct TextCase {
     const char* numberText;
     const char* generalText;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class NumberTexts : public ::testing::TestWithParam<TextCase> {};
 
@@ -94,6 +96,7 @@ struct ValCase {
     const char* text;
     double expected;
 };
+void PrintTo(const ValCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class LenientReader : public ::testing::TestWithParam<ValCase> {};
 

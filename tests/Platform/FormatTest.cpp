@@ -11,6 +11,7 @@ struct FormatCase {
     const char* point;
     const char* comma;
 };
+void PrintTo(const FormatCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Format : public ::testing::TestWithParam<FormatCase> {};
 

@@ -16,6 +16,7 @@ struct ArithCase {
     VarType type;
     double value;
 };
+void PrintTo(const ArithCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 Variant apply(const Variant& a, const Variant& b, char op) {
     switch (op) {
@@ -66,6 +67,7 @@ struct ErrorCase {
     char op;
     int error;
 };
+void PrintTo(const ErrorCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class VariantErrors : public ::testing::TestWithParam<ErrorCase> {};
 

@@ -29,6 +29,7 @@ struct ValueCase {
     double value;
     const char* rozmer;
 };
+void PrintTo(const ValueCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 // Each text is also read under the decimal-comma locale a window toolkit sets for a Czech user:
 // the values are those of the C locale.
@@ -96,6 +97,7 @@ struct ProblemCase {
     int16_t ch;
     double value;
 };
+void PrintTo(const ProblemCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ReportsProblem : public TypedValue, public ::testing::WithParamInterface<ProblemCase> {};
 
@@ -202,6 +204,7 @@ struct DecodeCase {
     std::vector<int16_t> exponents;
     int16_t count;
 };
+void PrintTo(const DecodeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class DecodesUnitText : public TypedValue, public ::testing::WithParamInterface<DecodeCase> {};
 
@@ -251,6 +254,7 @@ struct RdefCase {
     const char* input;
     const char* si;
 };
+void PrintTo(const RdefCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class NamesSourceDimension : public TypedValue, public ::testing::WithParamInterface<RdefCase> {};
 

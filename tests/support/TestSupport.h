@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace testsupport {
@@ -91,6 +93,62 @@ std::string processLocaleName(const std::string& name);
 //! Runs fn and returns the number of the run-time error it raised; fails the test when it
 //! raised none.
 int32_t errorNumberOf(const std::function<void()>& fn);
+
+namespace detail {
+
+//! Converts to anything: counts the fields of an aggregate by how many it can be built from.
+struct AnyField {
+    template <class T> operator T() const;
+};
+
+template <class T, class... Fields> constexpr std::size_t fieldCount() {
+    if constexpr (requires { T{Fields{}..., AnyField{}}; })
+        return fieldCount<T, Fields..., AnyField>();
+    else
+        return sizeof...(Fields);
+}
+
+template <class... F> void printEach(std::ostream* os, const F&... fields) {
+    const char* separator = "";
+    *os << '{';
+    ((*os << separator << ::testing::PrintToString(fields), separator = ", "), ...);
+    *os << '}';
+}
+
+} // namespace detail
+
+//! Prints a test case of a parameterised test field by field, as {1, "text", 2.5}: a test
+//! case struct's `PrintTo` calls it, so that a failing case names its values (a struct of up
+//! to eight fields; a field without a printer of its own shows its bytes).
+template <class T> void printFields(const T& c, std::ostream* os) {
+    constexpr std::size_t n = detail::fieldCount<T>();
+    static_assert(n >= 1 && n <= 8, "printFields takes a struct of one to eight fields");
+    if constexpr (n == 1) {
+        const auto& [a] = c;
+        detail::printEach(os, a);
+    } else if constexpr (n == 2) {
+        const auto& [a, b] = c;
+        detail::printEach(os, a, b);
+    } else if constexpr (n == 3) {
+        const auto& [a, b, d] = c;
+        detail::printEach(os, a, b, d);
+    } else if constexpr (n == 4) {
+        const auto& [a, b, d, e] = c;
+        detail::printEach(os, a, b, d, e);
+    } else if constexpr (n == 5) {
+        const auto& [a, b, d, e, f] = c;
+        detail::printEach(os, a, b, d, e, f);
+    } else if constexpr (n == 6) {
+        const auto& [a, b, d, e, f, g] = c;
+        detail::printEach(os, a, b, d, e, f, g);
+    } else if constexpr (n == 7) {
+        const auto& [a, b, d, e, f, g, h] = c;
+        detail::printEach(os, a, b, d, e, f, g, h);
+    } else {
+        const auto& [a, b, d, e, f, g, h, i] = c;
+        detail::printEach(os, a, b, d, e, f, g, h, i);
+    }
+}
 
 } // namespace testsupport
 

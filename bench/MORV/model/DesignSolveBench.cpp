@@ -2,10 +2,8 @@
 // water in four tube passes; unknowns water flow, duty and area) on the substance database
 // of this build.
 
-#include "FixtureDb.h"
-#include "TestSupport.h"
+#include "BuiltDatabaseSupport.h"
 
-#include "KWELARdll/model/LibraryFolder.h"
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/ProgramState.h"
 #include "MORV/model/TaskCommands.h"
@@ -26,19 +24,13 @@ class SampleTask {
 public:
     SampleTask() {
         platform::setMessageService(&m_boxes);
-        kwelartest::writeLocationFile(m_folder.path(), MORV_BUILT_DATABASE);
-        kwelar::setLibraryFolder(m_folder.path());
-        morv::resetProgram();
-        morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat");
+        morv::loadTask(program(), morvtest::sampleTaskPath(morvtest::sampleTask));
         m_water = he().Tr().m();
         m_Q = he().Q;
         m_area = he().Plocha;
         m_length = he().L;
     }
-    ~SampleTask() {
-        morv::resetProgram();
-        platform::setMessageService(nullptr);
-    }
+    ~SampleTask() { platform::setMessageService(nullptr); }
 
     static morv::TARMST& he() { return program().Vymenik(); }
     //! The estimates of the task file in the fields of the unknowns again.
@@ -52,6 +44,7 @@ public:
 private:
     platform::ScriptedMessageService m_boxes;
     testsupport::TempDir m_folder;
+    morvtest::BuiltDatabaseSession m_database{m_folder.path()};
     double m_water, m_Q, m_area, m_length;
 };
 

@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "MixtureFixture.h"
@@ -113,6 +114,7 @@ struct StartCase {
     const char* T;     // temperature of the first pass
     const char* Tnext; // the same plus 1 K
 };
+void PrintTo(const StartCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class FirstPass : public BubbleDew, public ::testing::WithParamInterface<StartCase> {};
 
@@ -159,6 +161,7 @@ struct StepCase {
     Antoine a;
     std::vector<std::string> firstPasses;
 };
+void PrintTo(const StepCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class StepLimit : public BubbleDew, public ::testing::WithParamInterface<StepCase> {};
 
@@ -198,6 +201,7 @@ struct DivergenceCase {
     int16_t mode;
     bool counterFree;
 };
+void PrintTo(const DivergenceCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Divergence : public BubbleDew, public ::testing::WithParamInterface<DivergenceCase> {};
 

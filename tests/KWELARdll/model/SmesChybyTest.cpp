@@ -23,6 +23,7 @@ struct HlasChybuCase {
     int32_t number;
     bool counterAtLimit;
 };
+void PrintTo(const HlasChybuCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 std::string caseName(const ::testing::TestParamInfo<HlasChybuCase>& info) {
     const HlasChybuCase& c = info.param;

@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "MixtureFixture.h"
@@ -170,6 +171,7 @@ struct PureCase {
     int16_t Nvl;
     std::function<Variant(kwelar::Smes&, const Variant&, const VArray&)> member;
 };
+void PrintTo(const PureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class OneComponent : public LiquidMixture, public ::testing::WithParamInterface<PureCase> {};
 
@@ -281,6 +283,7 @@ struct ReportedCase {
     const char* name;
     Member member;
 };
+void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ReportedLiquidError : public LiquidMixture, public ::testing::WithParamInterface<ReportedCase> {
 protected:

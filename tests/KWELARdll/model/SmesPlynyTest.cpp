@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "MixtureFixture.h"
@@ -172,6 +173,7 @@ struct ReportedCase {
     std::function<Variant(kwelar::Smes&, const VArray& r)> member;
     const char* source;
 };
+void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ReportedGasError : public GasMixture, public ::testing::WithParamInterface<ReportedCase> {
 protected:

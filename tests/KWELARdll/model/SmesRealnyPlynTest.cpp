@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "RealGasFixture.h"
@@ -124,6 +125,7 @@ struct ReportedCase {
     Member member;
     const char* source;
 };
+void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class ReportedRealGasError : public kwelartest::RealGasFixture,
                              public ::testing::WithParamInterface<ReportedCase> {

@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "RealGasFixture.h"
@@ -34,6 +35,7 @@ double compressibility(const kwelartest::SmesProbe& s, double p, double T) {
 struct TableEntry {
     double Tr, pr, Z0, Z1, H0, H1;
 };
+void PrintTo(const TableEntry& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class LeeKeslerTable : public RealGas, public ::testing::WithParamInterface<TableEntry> {
 protected:

@@ -1,4 +1,5 @@
 #include "KWELARdll/model/KwelarConstants.h"
+#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
 
 #include "MixtureFixture.h"
@@ -64,6 +65,7 @@ struct NamedMember {
         return Variant();
     }
 };
+void PrintTo(const NamedMember& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 NamedMember temperature(const char* name, TemperatureMember m) {
     return {name, NamedMember::Temperature, m};

@@ -1,4 +1,5 @@
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -21,6 +22,7 @@ struct OrderCase {
     std::function<Variant(kwelar::Smes&, const Variant& T, const VArray& r)> member;
     std::vector<std::string> calls;
 };
+void PrintTo(const OrderCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class CorrelationOrder : public kwelartest::MixtureFixture, public ::testing::WithParamInterface<OrderCase> {
 protected:

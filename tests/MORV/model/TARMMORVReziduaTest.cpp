@@ -1,4 +1,5 @@
 #include "SteamCondenser.h"
+#include "TestSupport.h"
 
 #include "MORV/model/ProgramState.h"
 #include "MORV/model/TARMMORV.h"
@@ -108,6 +109,8 @@ struct RatioCase {
     double outlet;
     double shellInlet;
 };
+void PrintTo(const RatioCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class RatioFloor : public Residuals, public ::testing::WithParamInterface<RatioCase> {};
 
 TEST_P(RatioFloor, KeepsTheRateResidualFinite) {

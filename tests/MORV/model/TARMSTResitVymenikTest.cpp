@@ -44,6 +44,8 @@ struct EffectivenessCase {
     double r, ntu, ip;
     double expected;
 };
+void PrintTo(const EffectivenessCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class SinglePhaseEffectiveness : public ::testing::TestWithParam<EffectivenessCase> {};
 
 TEST_P(SinglePhaseEffectiveness, FollowsThePNtuRelationOfTheFlowArrangement) {
@@ -158,6 +160,8 @@ struct ArrangementCase {
     double indProti;
     double (*effectiveness)(double R, double NTU);
 };
+void PrintTo(const ArrangementCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class SinglePhaseArrangement : public SinglePhaseSolve,
                                public ::testing::WithParamInterface<ArrangementCase> {};
 
@@ -231,6 +235,8 @@ struct CheckCase {
     void (*change)(TARMST&);
     std::string message; //!< empty: the data pass the checks
 };
+void PrintTo(const CheckCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class SinglePhaseChecks : public SinglePhaseSolve, public ::testing::WithParamInterface<CheckCase> {};
 
 TEST_P(SinglePhaseChecks, RefuseUnrealisticDataWithStatusFour) {
@@ -271,6 +277,8 @@ struct UnknownsCase {
     std::vector<int16_t> flags;
     bool accepted;
 };
+void PrintTo(const UnknownsCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class SinglePhaseUnknowns : public SinglePhaseSolve, public ::testing::WithParamInterface<UnknownsCase> {};
 
 TEST_P(SinglePhaseUnknowns, AreThreeWithOneOnEachSideTheDutyCountingForBoth) {
@@ -307,6 +315,8 @@ struct LimitCase {
     std::vector<int16_t> flags;
     bool hint;
 };
+void PrintTo(const LimitCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+
 class SinglePhaseIterationLimit : public SinglePhaseSolve, public ::testing::WithParamInterface<LimitCase> {};
 
 TEST_P(SinglePhaseIterationLimit, LeavesTheResidualsAndTheFieldsAndHintsOnlyAtAnUnknownDutyOfAGivenArea) {

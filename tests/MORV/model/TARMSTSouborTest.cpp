@@ -1,3 +1,4 @@
+#include "BuiltDatabaseSupport.h"
 #include "FixtureDb.h"
 #include "TestSupport.h"
 
@@ -599,27 +600,13 @@ TEST_F(TaskFile, WriteIntoAFolderThatCannotHoldItIsReported) {
 
 // ---- The sample task -----------------------------------------------------------------------
 
-//! The sample tasks are loaded with the substance database of this build: every mixture
-//! object created meanwhile finds it through a location file in a library folder of its own.
-//! Each test runs under the C locale and under the decimal-comma locale a window toolkit sets
-//! for a Czech user: the task reads and writes the same.
-class SampleTask : public ::testing::TestWithParam<const char*> {
+//! The sample tasks are loaded with the substance database of this build. Each test runs under
+//! the C locale and under the decimal-comma locale a window toolkit sets for a Czech user: the
+//! task reads and writes the same.
+class SampleTask : public morvtest::BuiltDatabase, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override {
-        morv::resetProgram();
-        kwelartest::writeLocationFile(folder.path(), MORV_BUILT_DATABASE);
-        kwelar::setLibraryFolder(folder.path());
-    }
-    void TearDown() override {
-        morv::resetProgram();
-        kwelar::setLibraryFolder(previousFolder);
-    }
-
     testsupport::ProcessLocale locale{GetParam()};
-    const std::string previousFolder = kwelar::libraryFolder();
-    testsupport::TempDir folder;
-    testsupport::ScriptedBoxes boxes;
-    const std::string path = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
+    const std::string path = morvtest::sampleTaskPath(morvtest::sampleTask);
 };
 
 TEST_P(SampleTask, MethanolCondenserLoadsAsADesignTask) {

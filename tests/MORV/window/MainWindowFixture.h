@@ -3,7 +3,7 @@
 //! build, scripted message boxes, file dialogs and modal windows, the decimal separator
 //! pinned, and the main window built and loaded. Controls are found by object name.
 
-#include "../model/BuiltDatabaseSupport.h"
+#include "BuiltDatabaseSupport.h"
 
 #include "MORV/window/frmHE.h"
 #include "Platform/FileDialog.h"

@@ -5,7 +5,7 @@
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/TaskCommands.h"
-#include "tests/MORV/model/FixtureProperties.h"
+#include "FixtureProperties.h"
 #include "MORV/window/Vypocet.h"
 #include "Platform/Progress.h"
 

@@ -60,6 +60,7 @@ struct ValueCase {
     double expected; // computed here from the formula, not by the interpreter
     double tolerance;
 };
+void PrintTo(const ValueCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Values : public Evaluator, public ::testing::WithParamInterface<ValueCase> {};
 
@@ -137,6 +138,7 @@ struct FailureCase {
     std::string text;
     int16_t code;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Failures : public Evaluator, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -226,6 +228,7 @@ struct MessageCase {
     std::vector<std::pair<std::string, std::string>> boxes; // (text, title), each style 16
     bool withTable = true;
 };
+void PrintTo(const MessageCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Messages : public Evaluator, public ::testing::WithParamInterface<MessageCase> {};
 

@@ -1,5 +1,6 @@
 #include "ToviC/windows/frmPrep.h"
 
+#include "TestSupport.h"
 #include "ToviWindowsFixture.h"
 
 #include "Platform/Regional.h"
@@ -46,6 +47,7 @@ struct ConversionCase {
     char separator;
     const char* shown;
 };
+void PrintTo(const ConversionCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Conversions : public ConversionWindow, public ::testing::WithParamInterface<ConversionCase> {};
 
@@ -75,6 +77,7 @@ struct FailureCase {
     const char* input;
     const char* message;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class Failures : public ConversionWindow, public ::testing::WithParamInterface<FailureCase> {};
 

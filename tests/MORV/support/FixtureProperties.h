@@ -55,6 +55,8 @@ public:
     std::vector<std::string> expected;
 
     std::vector<Call> calls;
+    //! False: calls are not recorded (a benchmark's source, asked again and again).
+    bool record = true;
 
     //! The members called so far, in order (`Nsloz` is not recorded).
     std::vector<std::string> members() const {
@@ -119,13 +121,13 @@ private:
     platform::Variant call(const char* member, const Curve& curve, const platform::Variant& T,
                            const platform::VArray& r, double p = 0.0) {
         check(member);
-        calls.push_back({member, T.toDouble(), p, r});
+        if (record) calls.push_back({member, T.toDouble(), p, r});
         return curve(T.toDouble());
     }
     platform::Variant pointCall(const char* member, const Curve& curve, const platform::Variant& p,
                                 const platform::VArray& r) {
         check(member);
-        calls.push_back({member, 0.0, p.toDouble(), r});
+        if (record) calls.push_back({member, 0.0, p.toDouble(), r});
         return curve(p.toDouble());
     }
 };

@@ -1,11 +1,8 @@
 #pragma once
-//! Helpers of the friction and pressure-drop tests: independent solutions of the
-//! Colebrook equation and mixture properties of the test's own choosing.
-
-#include "FixtureProperties.h"
+//! Helpers of the friction and pressure-drop tests: independent solutions of the Colebrook
+//! equation.
 
 #include <cmath>
-#include <memory>
 
 namespace pressuredrop {
 
@@ -33,18 +30,6 @@ inline double colebrookWhite(double Re, double k) {
 //! The same equation with 2/ln 10 rounded to 0.8686, as the model writes it.
 inline double colebrookRounded(double Re, double k) {
     return colebrookBisection(Re, k, 0.8686);
-}
-
-//! Properties of a stream's mixture that do not depend on temperature: water and a gas.
-//! Every call is recorded; a member the pressure drops do not use fails the test.
-inline std::shared_ptr<morvtest::FixtureProperties> pressureDropProperties() {
-    auto props = std::make_shared<morvtest::FixtureProperties>();
-    props->rolw = morvtest::FixtureProperties::constant(1000.0); // [kg/m3]
-    props->etal = morvtest::FixtureProperties::constant(1e-3);   // [Pa.s]
-    props->rrogw = morvtest::FixtureProperties::constant(5.0);   // [kg/m3]
-    props->etag = morvtest::FixtureProperties::constant(1.5e-5); // [Pa.s]
-    props->expected = {"ROLW", "ETAL", "RROGW", "ETAG"};
-    return props;
 }
 
 } // namespace pressuredrop
