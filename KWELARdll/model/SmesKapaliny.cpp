@@ -289,14 +289,14 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
 
 // ---- Expansion and dimensionless numbers ------------------------------------------------
 
-// beta = (rho(T - 3) - rho(T)) / (3 rho(T)). rho(T) is evaluated for the difference and again
-// for the divisor, as the formula reads.
+// beta = (rho(T - 3) - rho(T)) / (3 rho(T)), rho(T) evaluated once for the difference and
+// the divisor.
 Variant Smes::ObjRozL(const Variant& T, const VArray& r) {
     const Variant Tminus(chk::sub(T.toDouble(), ExpansionStep));
     const double rhoBefore = ROLW(Tminus, r).toDouble();
     const double rho = ROLW(T, r).toDouble();
     const double difference = chk::sub(rhoBefore, rho);
-    const double divisor = chk::mul(ExpansionStep, ROLW(T, r).toDouble());
+    const double divisor = chk::mul(ExpansionStep, rho);
     return Variant(chk::div(difference, divisor));
 }
 

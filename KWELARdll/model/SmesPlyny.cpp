@@ -54,18 +54,29 @@ Variant Smes::ALAG(const Variant& T, const VArray& r) {
 
 // Wassiljewa: lambda = sum_i x_i lambda_i / D_i, D_i = x_i + sum_(j != i) x_j Phi_ij, with
 // Wilke's Phi_ij = 0.35355 (1 + (eta_i / eta_j)^(1/2) (M_j / M_i)^(1/4))^2 / (1 + M_i / M_j)^(1/2).
-// First every D_i, the two viscosities taken anew for each pair (i, j), then the sum. No
-// threshold: every pair is formed, and an empty mixture gives 0.
+// First every D_i, then the sum. No threshold: every pair is formed, and an empty mixture
+// gives 0. Each viscosity is evaluated once, when the first pair needs it (pair (1, 2) the
+// first two, pair (1, j) the j-th), so the correlations and the arithmetic fail in the order
+// the pairs are formed.
 double Smes::mixedGasConductivity(const Variant& T, const VArray& r) {
     Fractions x;
     const int16_t n = takeComposition(r, x);
+    Fractions eta;
+    std::array<bool, MaxComponents + 1> evaluated{};
+    const auto viscosity = [&](int16_t i) {
+        if (!evaluated[i]) {
+            eta[i] = FFce(T, i, GasViscosityCorrelation).toDouble();
+            evaluated[i] = true;
+        }
+        return eta[i];
+    };
     Fractions D;
     for (int16_t i = 1; i <= n; ++i) {
         D[i] = x[i];
         for (int16_t j = 1; j <= n; ++j) {
             if (j == i) continue;
-            const double etaI = FFce(T, i, GasViscosityCorrelation).toDouble();
-            const double etaJ = FFce(T, j, GasViscosityCorrelation).toDouble();
+            const double etaI = viscosity(i);
+            const double etaJ = viscosity(j);
             const double Mi = point(i, MolarMassPoint);
             const double Mj = point(j, MolarMassPoint);
             const double a = chk::sqrt(chk::div(etaI, etaJ));
