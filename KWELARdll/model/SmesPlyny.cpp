@@ -3,6 +3,11 @@
 #include "KWELARdll/model/KwelarConstants.h"
 #include "Platform/Checked.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace kwelar {
 
 using platform::RunTimeError;
@@ -42,6 +47,38 @@ double Smes::mixedGasViscosity(const Variant& T, const VArray& r) {
 
 // ---- Thermal conductivity ---------------------------------------------------------------
 
+namespace {
+
+//! Wilke's factors of a pair (i, j) that depend on the molar masses alone, b = (M_j / M_i)^(1/4)
+//! and e = (1 + M_i / M_j)^(1/2): the same on every call for one mixture, so they are kept for
+//! the last molar masses this thread has seen, each factor once it has been evaluated without
+//! an error (a failing one fails again at its own place on the next call).
+struct WilkeMassFactors {
+    int16_t n = -1;
+    std::array<double, MaxComponents + 1> M{};
+    double b[MaxComponents + 1][MaxComponents + 1];
+    double e[MaxComponents + 1][MaxComponents + 1];
+    bool hasB[MaxComponents + 1][MaxComponents + 1];
+    bool hasE[MaxComponents + 1][MaxComponents + 1];
+
+    //! Keeps the factors when the molar masses M(1..count) are those of the kept factors, bit
+    //! for bit; forgets them otherwise.
+    void keyOn(const std::array<double, MaxComponents + 1>& masses, int16_t count) {
+        bool same = count == n;
+        for (int16_t i = 1; same && i <= count; ++i)
+            same = std::bit_cast<uint64_t>(masses[i]) == std::bit_cast<uint64_t>(M[i]);
+        if (same) return;
+        n = count;
+        M = masses;
+        std::memset(hasB, 0, sizeof hasB);
+        std::memset(hasE, 0, sizeof hasE);
+    }
+};
+
+thread_local WilkeMassFactors wilkeFactors;
+
+} // namespace
+
 Variant Smes::ALAG(const Variant& T, const VArray& r) {
     try {
         if (m_Nsloz == 1) return FFce(T, 1, GasConductivityCorrelation);
@@ -70,6 +107,11 @@ double Smes::mixedGasConductivity(const Variant& T, const VArray& r) {
         }
         return eta[i];
     };
+    Fractions M;
+    for (int16_t i = 1; i <= n; ++i)
+        M[i] = point(i, MolarMassPoint);
+    WilkeMassFactors& w = wilkeFactors;
+    w.keyOn(M, n);
     Fractions D;
     for (int16_t i = 1; i <= n; ++i) {
         D[i] = x[i];
@@ -77,14 +119,19 @@ double Smes::mixedGasConductivity(const Variant& T, const VArray& r) {
             if (j == i) continue;
             const double etaI = viscosity(i);
             const double etaJ = viscosity(j);
-            const double Mi = point(i, MolarMassPoint);
-            const double Mj = point(j, MolarMassPoint);
             const double a = chk::sqrt(chk::div(etaI, etaJ));
-            const double b = chk::pow(chk::div(Mj, Mi), 0.25);
-            const double c = chk::add(1.0, chk::mul(a, b));
-            // M_i / M_j is held in single precision.
-            const double ratio = chk::single(chk::div(Mi, Mj));
-            const double e = chk::sqrt(chk::add(1.0, ratio));
+            if (!w.hasB[i][j]) {
+                w.b[i][j] = chk::pow(chk::div(M[j], M[i]), 0.25);
+                w.hasB[i][j] = true;
+            }
+            const double c = chk::add(1.0, chk::mul(a, w.b[i][j]));
+            if (!w.hasE[i][j]) {
+                // M_i / M_j is held in single precision.
+                const double ratio = chk::single(chk::div(M[i], M[j]));
+                w.e[i][j] = chk::sqrt(chk::add(1.0, ratio));
+                w.hasE[i][j] = true;
+            }
+            const double e = w.e[i][j];
             const double phi = chk::div(chk::mul(WilkeConstant, chk::mul(c, c)), e);
             D[i] = chk::add(D[i], chk::mul(x[j], phi));
         }
