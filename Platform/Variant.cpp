@@ -93,18 +93,6 @@ Variant arith(const Variant& a, const Variant& b, Op op) {
 
 } // namespace
 
-bool Variant::isNumeric() const noexcept {
-    switch (type()) {
-    case VarType::Empty:
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Boolean: return true;
-    default: return false;
-    }
-}
-
 bool Variant::isNumberLike() const {
     if (isNumeric())
         return true;
@@ -112,7 +100,7 @@ bool Variant::isNumberLike() const {
     return type() == VarType::String && tryRegionalNumber(std::get<std::string>(m_v), d);
 }
 
-double Variant::toDouble() const {
+double Variant::otherToDouble() const {
     switch (type()) {
     case VarType::Empty: return 0.0;
     case VarType::Integer: return std::get<int16_t>(m_v);
@@ -181,16 +169,16 @@ const VArray& Variant::array() const {
 
 Variant Variant::operator-() const { return Variant(int16_t{0}) - *this; }
 
-Variant operator+(const Variant& a, const Variant& b) {
+Variant Variant::add(const Variant& a, const Variant& b) {
     if (a.type() == VarType::String && b.type() == VarType::String)
         return Variant(a.str() + b.str());
     return arith(a, b, Op::Add);
 }
 
-Variant operator-(const Variant& a, const Variant& b) { return arith(a, b, Op::Sub); }
-Variant operator*(const Variant& a, const Variant& b) { return arith(a, b, Op::Mul); }
+Variant Variant::subtract(const Variant& a, const Variant& b) { return arith(a, b, Op::Sub); }
+Variant Variant::multiply(const Variant& a, const Variant& b) { return arith(a, b, Op::Mul); }
 
-Variant operator/(const Variant& a, const Variant& b) {
+Variant Variant::divide(const Variant& a, const Variant& b) {
     const int ra = rankOf(a), rb = rankOf(b);
     const double r = chk::div(a.toDouble(), b.toDouble());
     // Single when both are single or a single meets a 16-bit integer; double otherwise.
@@ -198,7 +186,7 @@ Variant operator/(const Variant& a, const Variant& b) {
     return floatResult(r, single ? 3 : 4);
 }
 
-int Variant::compare(const Variant& a, const Variant& b) {
+int Variant::compareOther(const Variant& a, const Variant& b) {
     if (a.type() == VarType::String && b.type() == VarType::String) {
         const int c = a.str().compare(b.str());
         return c < 0 ? -1 : c > 0 ? 1 : 0;

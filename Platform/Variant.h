@@ -13,6 +13,7 @@
 #include "Platform/Checked.h"
 #include "Platform/PlatformExport.h"
 
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -57,13 +58,17 @@ public:
     VarType type() const noexcept { return static_cast<VarType>(m_v.index()); }
     bool isEmpty() const noexcept { return type() == VarType::Empty; }
     //! True for empty, the integers, single, double and Boolean.
-    bool isNumeric() const noexcept;
+    bool isNumeric() const noexcept { return m_v.index() <= static_cast<size_t>(VarType::Boolean); }
     //! True when a text is held that reads as a number, or a numeric kind.
     bool isNumberLike() const;
 
     //! The value as a double; empty gives 0, True -1, a numeric text its number;
     //! anything else raises 13.
-    double toDouble() const;
+    double toDouble() const {
+        if (const double* d = std::get_if<double>(&m_v)) [[likely]]
+            return *d;
+        return otherToDouble();
+    }
     //! The value rounded half to even into 16 bits (6 when out of range).
     int16_t toInteger() const;
     //! The value rounded half to even into 32 bits (6 when out of range).
@@ -81,17 +86,46 @@ public:
     const VArray& array() const;
 
     Variant operator-() const;
-    friend PLATFORM_EXPORT Variant operator+(const Variant& a, const Variant& b);
-    friend PLATFORM_EXPORT Variant operator-(const Variant& a, const Variant& b);
-    friend PLATFORM_EXPORT Variant operator*(const Variant& a, const Variant& b);
-    friend PLATFORM_EXPORT Variant operator/(const Variant& a, const Variant& b);
+    // Two numbers of which one is a double give a double computed in double precision; the
+    // operators take that common case inline and hand every other one to the general rules.
+    friend Variant operator+(const Variant& a, const Variant& b) {
+        double x, y;
+        if (bothAsDouble(a, b, x, y)) [[likely]]
+            return Variant(chk::finite(x + y));
+        return add(a, b);
+    }
+    friend Variant operator-(const Variant& a, const Variant& b) {
+        double x, y;
+        if (bothAsDouble(a, b, x, y)) [[likely]]
+            return Variant(chk::finite(x - y));
+        return subtract(a, b);
+    }
+    friend Variant operator*(const Variant& a, const Variant& b) {
+        double x, y;
+        if (bothAsDouble(a, b, x, y)) [[likely]]
+            return Variant(chk::finite(x * y));
+        return multiply(a, b);
+    }
+    friend Variant operator/(const Variant& a, const Variant& b) {
+        double x, y;
+        if (bothAsDouble(a, b, x, y)) [[likely]]
+            return Variant(chk::div(x, y));
+        return divide(a, b);
+    }
     Variant& operator+=(const Variant& b) { return *this = *this + b; }
     Variant& operator-=(const Variant& b) { return *this = *this - b; }
     Variant& operator*=(const Variant& b) { return *this = *this * b; }
     Variant& operator/=(const Variant& b) { return *this = *this / b; }
 
     //! Numeric comparison (text with text compares as text): -1, 0 or 1.
-    static int compare(const Variant& a, const Variant& b);
+    static int compare(const Variant& a, const Variant& b) {
+        // Two numeric kinds compare as their doubles.
+        if (a.isNumeric() && b.isNumeric()) [[likely]] {
+            const double x = a.numberValue(), y = b.numberValue();
+            return x < y ? -1 : x > y ? 1 : 0;
+        }
+        return compareOther(a, b);
+    }
     friend bool operator==(const Variant& a, const Variant& b) { return compare(a, b) == 0; }
     friend bool operator!=(const Variant& a, const Variant& b) { return compare(a, b) != 0; }
     friend bool operator<(const Variant& a, const Variant& b) { return compare(a, b) < 0; }
@@ -102,7 +136,60 @@ public:
     //! Holds exactly the same kind and value (empty equals only empty).
     bool identical(const Variant& o) const;
 
+    //! True when both hold the same kind with the same bits (a number), the same text, or
+    //! are both empty; any other pair (objects, arrays) gives false. A cheap test of "nothing
+    //! changed" that never raises.
+    bool sameBits(const Variant& o) const noexcept {
+        if (m_v.index() != o.m_v.index()) return false;
+        switch (type()) {
+        case VarType::Empty: return true;
+        case VarType::Integer: return *std::get_if<int16_t>(&m_v) == *std::get_if<int16_t>(&o.m_v);
+        case VarType::Long: return *std::get_if<int32_t>(&m_v) == *std::get_if<int32_t>(&o.m_v);
+        case VarType::Single: return bitsOf(*std::get_if<float>(&m_v)) == bitsOf(*std::get_if<float>(&o.m_v));
+        case VarType::Double:
+            return bitsOf(*std::get_if<double>(&m_v)) == bitsOf(*std::get_if<double>(&o.m_v));
+        case VarType::Boolean: return *std::get_if<bool>(&m_v) == *std::get_if<bool>(&o.m_v);
+        case VarType::String: return *std::get_if<std::string>(&m_v) == *std::get_if<std::string>(&o.m_v);
+        default: return false;
+        }
+    }
+
 private:
+    static uint32_t bitsOf(float f) noexcept { return std::bit_cast<uint32_t>(f); }
+    static uint64_t bitsOf(double d) noexcept { return std::bit_cast<uint64_t>(d); }
+    //! The double of a numeric kind (the caller has checked isNumeric).
+    double numberValue() const noexcept {
+        switch (type()) {
+        case VarType::Integer: return *std::get_if<int16_t>(&m_v);
+        case VarType::Long: return *std::get_if<int32_t>(&m_v);
+        case VarType::Single: return *std::get_if<float>(&m_v);
+        case VarType::Double: return *std::get_if<double>(&m_v);
+        case VarType::Boolean: return *std::get_if<bool>(&m_v) ? -1.0 : 0.0;
+        default: return 0.0;
+        }
+    }
+    //! True when a and b are numeric kinds and at least one of them is a double: then x and y
+    //! receive their doubles, and + - * / give a double.
+    static bool bothAsDouble(const Variant& a, const Variant& b, double& x, double& y) noexcept {
+        const bool aDouble = a.type() == VarType::Double, bDouble = b.type() == VarType::Double;
+        if (aDouble && bDouble) [[likely]] {
+            x = *std::get_if<double>(&a.m_v);
+            y = *std::get_if<double>(&b.m_v);
+            return true;
+        }
+        if (!(aDouble || bDouble) || !a.isNumeric() || !b.isNumeric()) return false;
+        x = a.numberValue();
+        y = b.numberValue();
+        return true;
+    }
+    // The general rules of the operators, and of toDouble and compare for the other kinds.
+    static Variant add(const Variant& a, const Variant& b);
+    static Variant subtract(const Variant& a, const Variant& b);
+    static Variant multiply(const Variant& a, const Variant& b);
+    static Variant divide(const Variant& a, const Variant& b);
+    double otherToDouble() const;
+    static int compareOther(const Variant& a, const Variant& b);
+
     // An array is held by value: copying the general value copies the array.
     struct ArrayBox {
         std::unique_ptr<VArray> p;

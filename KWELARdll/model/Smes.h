@@ -196,6 +196,9 @@ public:
     //! it cannot be evaluated, 1e-6 after a run-time error in the evaluation (raised as
     //! `ChybaVypoctu` in mode -1), empty after the boxes of a bad Nvl or i.
     platform::Variant FFce(const platform::Variant& T, int16_t i, int16_t Nvl);
+    //! Number of FFce calls this object has made or received since it was created (the
+    //! mixture members' own evaluations included), for measuring the work of a calculation.
+    uint64_t correlationCalls() const noexcept { return m_correlationCalls; }
     //! Formula text of equation type i; " Neznámý vztah! " for an unknown type.
     std::string Vztah(int16_t i) const;
 
@@ -499,6 +502,8 @@ protected:
     FlashState m_flash;
 
 private:
+    uint64_t m_correlationCalls = 0; //!< FFce calls so far
+
     // Component constants (SmesKonstanty.cpp).
     //! True when a substance is requested in slot i (9 for i outside 1..20).
     bool requested(int16_t i) const { return m_CislaSlozek(i) >= 1; }

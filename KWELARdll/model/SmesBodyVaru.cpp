@@ -34,7 +34,7 @@ Variant Smes::TRB(const Variant& p, const VArray& r) {
 // Newton's method on T alone for f(T) = 0, with the vapour pressures P_i(T) of correlation 9:
 //   bubble point  f = sum x_i P_i / p - 1,  f' = sum (x_i / p) dP_i
 //   dew point     f = sum x_i p / P_i - 1,  f' = -sum (x_i p / P_i^2) dP_i
-// dP_i = P_i(T + 1) - P_i(T), a forward difference over 1 K. Each pass first lowers T below
+// dP_i = P_i(T + 1) - P_i(T), a forward difference over 1 K, with P_i(T) evaluated once. Each pass first lowers T below
 // the critical temperature of every component (to 0.95 Tc of each one it reaches), so a
 // point above a component's Tc is never reached and the iteration ends after 50 passes.
 // A Newton value outside 0.5..1.5 times T is replaced by T multiplied by that bound.
@@ -54,12 +54,11 @@ Variant Smes::boilingTemperature(const Variant& p, const VArray& r, bool dew) {
         double f = -1.0;
         double g = 0.0;
         for (int16_t i = 1; i <= n; ++i) {
-            // Three evaluations per component, in this order: P_i(T), P_i(T + 1), P_i(T).
+            // Two evaluations per component, in this order: P_i(T), P_i(T + 1).
             const double Pi = FFce(Tv, i, VapourPressureCorrelation).toDouble();
             const double K = dew ? Num(x[i]) * P / Pi : Num(x[i]) * Pi / P;
             const double Pnext = FFce(Tnext, i, VapourPressureCorrelation).toDouble();
-            const double Pnow = FFce(Tv, i, VapourPressureCorrelation).toDouble();
-            const double dK = Num(K) / Pi * (Num(Pnext) - Pnow);
+            const double dK = Num(K) / Pi * (Num(Pnext) - Pi);
             g = dew ? Num(g) - dK : Num(g) + dK;
             f = Num(f) + K;
         }

@@ -82,8 +82,12 @@ Variant Smes::VSM(const platform::VArray& r) {
 
 int16_t Smes::takeComposition(const platform::VArray& r, Fractions& x) {
     const int16_t n = m_Nsloz;
-    for (int16_t i = 1; i <= n; ++i)
-        m_SlozeniSmesi(i) = r(i);
+    // The model hands over the same fractions call after call: only a changed one is copied.
+    for (int16_t i = 1; i <= n; ++i) {
+        const Variant& value = r(i);
+        Variant& kept = m_SlozeniSmesi(i);
+        if (!kept.sameBits(value)) kept = value;
+    }
     for (int16_t i = 1; i <= n; ++i)
         x[i] = m_SlozeniSmesi(i).toDouble();
     return n;

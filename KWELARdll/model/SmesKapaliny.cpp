@@ -290,14 +290,14 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
 
 // ---- Expansion and dimensionless numbers ------------------------------------------------
 
-// beta = (rho(T - 3) - rho(T)) / (3 rho(T)). rho(T) is evaluated for the difference and again
-// for the divisor, as the formula reads.
+// beta = (rho(T - 3) - rho(T)) / (3 rho(T)), rho(T) evaluated once for the difference and
+// the divisor.
 Variant Smes::ObjRozL(const Variant& T, const VArray& r) {
     const Variant Tminus(Num(T.toDouble()) - ExpansionStep);
     const double rhoBefore = ROLW(Tminus, r).toDouble();
     const double rho = ROLW(T, r).toDouble();
     const double difference = Num(rhoBefore) - rho;
-    const double divisor = Num(ExpansionStep) * ROLW(T, r).toDouble();
+    const double divisor = Num(ExpansionStep) * rho;
     return Variant(Num(difference) / divisor);
 }
 

@@ -165,6 +165,7 @@ std::string temperatureLine(const Variant& T) {
 // ---- FFce -------------------------------------------------------------------------------
 
 Variant Smes::FFce(const Variant& T, int16_t i, int16_t Nvl) {
+    ++m_correlationCalls;
     const bool boxFree = showsCalculationErrors() && counterFree();
     if (Nvl < 1 || Nvl > DataCorrelationCount) {
         if (boxFree) {

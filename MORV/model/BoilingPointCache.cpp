@@ -5,25 +5,16 @@ namespace morv {
 using platform::Variant;
 using platform::VArray;
 
-namespace {
-
-//! The same value of the same kind (two numbers of one kind are equal exactly when their
-//! doubles are).
-bool same(const Variant& a, const Variant& b) {
-    if (a.type() != b.type()) return false;
-    if (a.isEmpty()) return true;
-    if (a.isNumeric()) return a.toDouble() == b.toDouble();
-    return a == b;
-}
-
-} // namespace
-
 bool BoilingPointCache::matches(const std::optional<Point>& point, const Variant& p, const VArray& r) {
-    if (!point || !same(point->p, p)) return false;
+    // The same pressure and composition, kind for kind and bit for bit: the model hands over
+    // the same numbers on every call, so each element costs one comparison of its kind and
+    // one of its bits.
+    if (!point || !point->p.sameBits(p)) return false;
     if (point->r.rank() != 1 || r.rank() != 1) return false;
-    if (point->r.lbound() != r.lbound() || point->r.ubound() != r.ubound()) return false;
-    for (int32_t i = r.lbound(); i <= r.ubound(); ++i)
-        if (!same(point->r(i), r(i))) return false;
+    const int32_t lo = r.lbound(), hi = r.ubound();
+    if (point->r.lbound() != lo || point->r.ubound() != hi) return false;
+    for (int32_t i = lo; i <= hi; ++i)
+        if (!point->r(i).sameBits(r(i))) return false;
     return true;
 }
 

@@ -18,15 +18,20 @@ platform::VArray composition(Proud& stream) {
 }
 
 void fillComposition(Proud& stream, platform::VArray& r) {
-    if (r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction) {
-        // Only the elements a previous fill set need emptying.
-        for (int32_t i = 0; i <= k::lastFraction; ++i)
-            if (!r(i).isEmpty()) r(i) = Variant();
-    } else {
-        r.redim(0, k::lastFraction);
-    }
+    if (!(r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction)) r.redim(0, k::lastFraction);
     const int32_t n = stream.properties().Nsloz().toLong();
-    for (int32_t i = 1; i <= n; ++i)
+    // A repeated fill of an unchanged composition writes nothing: only an element that
+    // differs from what it must hold is stored.
+    for (int32_t i = 0; i <= k::lastFraction; ++i) {
+        if (i >= 1 && i <= n) {
+            const Variant x(stream.Xm(static_cast<int16_t>(i)));
+            if (!r(i).sameBits(x)) r(i) = x;
+        } else if (!r(i).isEmpty()) {
+            r(i) = Variant();
+        }
+    }
+    // A count beyond the last fraction raises 9 at its first element.
+    for (int32_t i = k::lastFraction + 1; i <= n; ++i)
         r(i) = stream.Xm(static_cast<int16_t>(i));
 }
 

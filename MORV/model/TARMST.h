@@ -249,7 +249,7 @@ public:
     //! Element i (0..9, else error 9) of the Newton vector: 1 tube flow, 2 shell flow [kg/s],
     //! 3 tube inlet, 4 shell inlet, 5 tube outlet, 6 shell outlet [°C], 7 duty / 10000 [W],
     //! 8 tube length [m].
-    platform::Variant xx(int16_t i) const { return m_xx(i); }
+    const platform::Variant& xx(int16_t i) const { return m_xx(i); }
     void xx(int16_t i, const platform::Variant& value) { m_xx(i) = value; }
     //! Element i (0..10, else error 9) of the auxiliary array passed through the Newton method.
     platform::Variant z(int16_t i) const { return m_z(i); }

@@ -29,7 +29,11 @@ struct GeneralValues {
     //! -a, in the kind of 0 - a.
     static Num neg(const Num& a) { return -a; }
     //! |a| in the kind of a.
-    static Num abs(const Num& a) { return platform::Abs(a); }
+    static Num abs(const Num& a) {
+        if (a.type() == platform::VarType::Double) [[likely]]
+            return Num(std::fabs(a.toDouble()));
+        return platform::Abs(a);
+    }
     //! The largest integer not above a.
     static Num intPart(const Num& a) { return platform::Int(a); }
     //! Square root of a >= 0, a double-precision number.
