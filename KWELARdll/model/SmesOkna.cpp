@@ -13,6 +13,13 @@ SmesOknaFactory& installedFactory() {
 
 SmesOkna::~SmesOkna() = default;
 
+void SmesOkna::fillSubstanceList(const std::vector<std::string>&, const std::string&, const std::string&) {}
+void SmesOkna::showSubstanceList() {}
+void SmesOkna::hideSubstanceList() {}
+void SmesOkna::fillComponentChoice(const std::vector<std::string>&, const ComponentChoiceTexts&) {}
+void SmesOkna::showComponentChoice() {}
+void SmesOkna::hideComponentChoice() {}
+
 void setSmesOknaFactory(SmesOknaFactory factory) {
     installedFactory() = std::move(factory);
 }
