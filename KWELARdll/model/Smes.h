@@ -430,6 +430,10 @@ public:
     //! numbers; hides the window, stores the numbers and loads their records.
     void mZadSmes_SZavrit(const platform::Array<int16_t>& N);
 
+    // ---- Temporary editing of a substance's data (SmesOpravy.cpp) -------------------------
+    //! Fills the data editor from the loaded record of component Ind and shows it modally.
+    void ZmenaDocas(int16_t Ind);
+
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
     //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
