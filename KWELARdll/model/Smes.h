@@ -430,6 +430,36 @@ public:
     //! numbers; hides the window, stores the numbers and loads their records.
     void mZadSmes_SZavrit(const platform::Array<int16_t>& N);
 
+    // ---- Composition entry (SmesSlozeni.cpp) --------------------------------------------
+    //! Composition of the chosen components: in the window `F_Sloz` for Comp 0..3 (1, 2, 3
+    //! prefill 1.0, Xhmot or Xmol), without it for Comp -2 (from Xhmot) and -3 (from Xmol).
+    //! Returns 0 with K = Nsloz, the mole fractions in Xmol(1..K) and the mass fractions in
+    //! Xhmot(1..K); -1 when the user went back (Nsloz 0); -2 after a run-time error, reported
+    //! in a box (a negative fraction, a zero molar mass or sum, an output shorter than K + 1,
+    //! any other negative Comp), the outputs untouched.
+    platform::Variant ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xhmot,
+                                const std::string& Capt = std::string(), int16_t Comp = 0);
+    //! Handler of "&Pokračovat": hides the composition window.
+    void mSloz_ZavriSloz();
+    //! Handler of "&Zpět" and of the window's close button: marks the entry as cancelled.
+    void mSloz_ZpetSloz();
+
+    // ---- Substance card and pseudo-critical box (SmesKarta.cpp) -------------------------
+    //! Handler of a left press on the name of row i: the card of slot i (1..20), modal.
+    void mSloz_ZobrazL(int16_t i);
+    //! Handler of a click on the card's background: hides it.
+    void mLatka_ZavriL();
+    //! Box of the pseudo-critical values of the mixture for the mole fractions X
+    //! ["Zobrazení pseud.krit.vlastností pomocí MsgBox"].
+    void PseudShow(platform::VArray& X);
+
+    // ---- Temporary rename (SmesPrejmenovani.cpp) ----------------------------------------
+    //! Handler of another button's press on the name of row i: the rename window, modal.
+    void mSloz_ZobrazZ(int16_t i);
+    //! Handler of Enter in the rename window: asks before renaming slot i in memory (30
+    //! characters) and its row, then offers the data editor, and hides the window.
+    void mZmena_ZavriZ(int16_t i, const std::string& text);
+
     // ---- Temporary editing of a substance's data (SmesOpravy.cpp) -------------------------
     //! Fills the data editor from the loaded record of component Ind and shows it modally.
     void ZmenaDocas(int16_t Ind);

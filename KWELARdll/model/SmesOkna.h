@@ -10,9 +10,11 @@
 
 #include "KWELAR/KWELARExport.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kwelar {
@@ -54,6 +56,38 @@ public:
     //! closed it.
     virtual void showComponentChoice();
     virtual void hideComponentChoice();
+
+    // ---- Composition entry `F_Sloz` ----------------------------------------------------
+    //! One row of the composition window.
+    struct CompositionRow {
+        std::string number; //!< substance number with its leading blank
+        std::string name;   //!< the 30 stored characters of the name
+        std::string value;  //!< prefilled text of the entry box
+    };
+    //! Empties the 20 rows, fills rows 1..rows.size(), enables their boxes and sets the
+    //! caption; the window's row count becomes rows.size().
+    virtual void fillComposition(const std::vector<CompositionRow>& rows, const std::string& caption);
+    //! Shows the composition modally; returns when a button has hidden it.
+    virtual void showComposition();
+    virtual void hideComposition();
+    //! Texts of the entry boxes of the rows in use.
+    virtual std::vector<std::string> compositionTexts() const;
+    //! True when the values are mole fractions, false for mass fractions.
+    virtual bool molarInput() const;
+    //! Writes the name label of row i (1..20) as given.
+    virtual void renameCompositionRow(int16_t i, const std::string& text);
+
+    // ---- Substance card `frmLatka` -----------------------------------------------------
+    //! Writes the value labels, each given by its object name.
+    virtual void fillCard(const std::vector<std::pair<std::string, std::string>>& values);
+    virtual void showCard();
+    virtual void hideCard();
+
+    // ---- Temporary rename `F_Zmenaz` ---------------------------------------------------
+    //! Shows the current name, empties the new-name box and keeps the row number i.
+    virtual void prepareRename(const std::string& current, int16_t i);
+    virtual void showRename();
+    virtual void hideRename();
 };
 
 //! Makes the windows of a new object, which handles their events.

@@ -3,6 +3,9 @@
 #include "KWELARdll/model/Smes.h"
 #include "KWELARdll/windows/F_Sezn.h"
 #include "KWELARdll/windows/F_Seznam.h"
+#include "KWELARdll/windows/F_Sloz.h"
+#include "KWELARdll/windows/F_Zmenaz.h"
+#include "KWELARdll/windows/frmLatka.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
 #include "Platform/qt/ModalHost.h"
@@ -24,9 +27,20 @@ void guarded(Handler&& handler) {
 
 } // namespace
 
-SmesOknaQt::SmesOknaQt(Smes& owner) : m_owner(owner), m_mSeznam(std::make_unique<F_Sezn>()) {
+SmesOknaQt::SmesOknaQt(Smes& owner)
+    : m_owner(owner), m_mSeznam(std::make_unique<F_Sezn>()), m_mSloz(std::make_unique<F_Sloz>()),
+      m_mLatka(std::make_unique<frmLatka>()), m_mZmena(std::make_unique<F_Zmenaz>()) {
     QObject::connect(m_mSeznam.get(), &F_Sezn::Zavrit, [this] { guarded([this] { m_owner.mSeznam_Zavrit(); }); });
     createComponentChoice();
+    F_Sloz* sloz = m_mSloz.get();
+    QObject::connect(sloz, &F_Sloz::ZavriSloz, [this] { guarded([this] { m_owner.mSloz_ZavriSloz(); }); });
+    QObject::connect(sloz, &F_Sloz::ZpetSloz, [this] { guarded([this] { m_owner.mSloz_ZpetSloz(); }); });
+    QObject::connect(sloz, &F_Sloz::ZobrazL, [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazL(i); }); });
+    QObject::connect(sloz, &F_Sloz::ZobrazZ, [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazZ(i); }); });
+    QObject::connect(m_mLatka.get(), &frmLatka::ZavriL, [this] { guarded([this] { m_owner.mLatka_ZavriL(); }); });
+    QObject::connect(m_mZmena.get(), &F_Zmenaz::ZavriZ, [this](int16_t i, const std::string& text) {
+        guarded([&] { m_owner.mZmena_ZavriZ(i, text); });
+    });
 }
 
 SmesOknaQt::~SmesOknaQt() = default;
@@ -65,6 +79,57 @@ void SmesOknaQt::showComponentChoice() {
 
 void SmesOknaQt::hideComponentChoice() {
     m_mZadSmes->done(QDialog::Accepted);
+}
+
+void SmesOknaQt::fillComposition(const std::vector<CompositionRow>& rows, const std::string& caption) {
+    std::vector<F_Sloz::Row> filled;
+    for (const CompositionRow& row : rows)
+        filled.push_back({row.number, row.name, row.value});
+    m_mSloz->fill(filled, caption);
+}
+
+void SmesOknaQt::showComposition() {
+    platform::ModalHost::exec(*m_mSloz);
+}
+
+void SmesOknaQt::hideComposition() {
+    m_mSloz->done(QDialog::Accepted);
+}
+
+std::vector<std::string> SmesOknaQt::compositionTexts() const {
+    return m_mSloz->texts();
+}
+
+bool SmesOknaQt::molarInput() const {
+    return m_mSloz->molar();
+}
+
+void SmesOknaQt::renameCompositionRow(int16_t i, const std::string& text) {
+    m_mSloz->setName(i, text);
+}
+
+void SmesOknaQt::fillCard(const std::vector<std::pair<std::string, std::string>>& values) {
+    m_mLatka->fill(values);
+}
+
+void SmesOknaQt::showCard() {
+    platform::ModalHost::exec(*m_mLatka);
+}
+
+void SmesOknaQt::hideCard() {
+    m_mLatka->done(QDialog::Accepted);
+}
+
+void SmesOknaQt::prepareRename(const std::string& current, int16_t i) {
+    m_mZmena->prepare(current, i);
+}
+
+void SmesOknaQt::showRename() {
+    platform::ModalHost::exec(*m_mZmena);
+}
+
+void SmesOknaQt::hideRename() {
+    m_mZmena->done(QDialog::Accepted);
 }
 
 void installSmesWindows() {

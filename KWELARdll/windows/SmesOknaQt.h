@@ -13,6 +13,9 @@ namespace kwelar {
 
 class F_Sezn;
 class F_Seznam;
+class F_Sloz;
+class F_Zmenaz;
+class frmLatka;
 
 class KWELARWINDOWS_EXPORT SmesOknaQt : public SmesOkna {
 public:
@@ -30,9 +33,20 @@ public:
     void showComponentChoice() override;
     void hideComponentChoice() override;
 
-    //! The windows, for tests and screenshots.
-    F_Sezn& mSeznam() { return *m_mSeznam; }
-    F_Seznam& mZadSmes() { return *m_mZadSmes; }
+    void fillComposition(const std::vector<CompositionRow>& rows, const std::string& caption) override;
+    void showComposition() override;
+    void hideComposition() override;
+    std::vector<std::string> compositionTexts() const override;
+    bool molarInput() const override;
+    void renameCompositionRow(int16_t i, const std::string& text) override;
+
+    void fillCard(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void showCard() override;
+    void hideCard() override;
+
+    void prepareRename(const std::string& current, int16_t i) override;
+    void showRename() override;
+    void hideRename() override;
 
 private:
     void createComponentChoice();
@@ -40,6 +54,9 @@ private:
     Smes& m_owner;
     std::unique_ptr<F_Sezn> m_mSeznam;
     std::unique_ptr<F_Seznam> m_mZadSmes;
+    std::unique_ptr<F_Sloz> m_mSloz;
+    std::unique_ptr<frmLatka> m_mLatka;
+    std::unique_ptr<F_Zmenaz> m_mZmena;
 };
 
 //! Installs the factory of the Qt windows: every `Smes` created afterwards gets them.
