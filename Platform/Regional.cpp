@@ -57,7 +57,16 @@ std::string Regional::shortDate(std::time_t t) {
     return std::string(buf, n);
 }
 
-std::string Regional::today() { return shortDate(std::time(nullptr)); }
+namespace {
+std::time_t systemClock() { return std::time(nullptr); }
+Regional::Clock& installedClock() {
+    static Regional::Clock clock = &systemClock;
+    return clock;
+}
+} // namespace
+
+std::string Regional::today() { return shortDate(installedClock()()); }
+void Regional::setClock(Clock clock) { installedClock() = clock ? clock : &systemClock; }
 
 DecimalSeparatorScope::DecimalSeparatorScope(char sep) : m_old(Regional::decimalSeparator()) {
     Regional::setDecimalSeparator(sep);

@@ -19,8 +19,11 @@ public:
     static void setShortDatePattern(const std::string& pattern);
     //! The date of t (local time) in the short-date pattern.
     static std::string shortDate(std::time_t t);
-    //! Today's date in the short-date pattern.
+    //! Today's date in the short-date pattern, by the installed clock.
     static std::string today();
+    //! The clock that `today` reads; nullptr restores the system clock. Tests pin it.
+    using Clock = std::time_t (*)();
+    static void setClock(Clock clock);
     //! Reads both settings from the environment's locale again.
     static void resetFromLocale();
 };

@@ -402,6 +402,75 @@ public:
     //! writes the entered p and T. Errors of the members called pass to the caller.
     std::string FLASH(int16_t iad, platform::Variant& T, platform::Variant& p, const platform::VArray& XF);
 
+    // ---- Substance list (SmesSeznam.cpp) ------------------------------------------------
+    // Lines of the list: number (three digits, or as many as the largest number needs), two
+    // blanks, the first 20 characters of the name, a blank, 20 of the synonyms, a blank, 10 of
+    // the formula, the CAS text (at most 13 characters) and a blank; sorted by name.
+
+    //! Reads every record of the database, builds the sorted list `SeznamLatek`, sets
+    //! `PocLatek` and writes the list as "SEZNAM.DAT" into the database's folder. Returns
+    //! with the list unchanged when the database is not located; a list file that cannot be
+    //! written is reported in a box and the list stays built.
+    void AkSeznam();
+    //! Number of lines of the substance list ["Počet látek v databázi"].
+    int16_t PocLatek() const;
+    //! Line i (1..PocLatek) of the substance list; "" before the first build.
+    std::string SeznamLatek(int32_t i) const;
+    //! Shows the substance list: typp 0 or 1 asks for the order (alphabetical or by number),
+    //! 2 asks for a part of a name and lists the lines that contain it.
+    void SeznamShow(int16_t typp = 0);
+    //! Sorts SortArray(Low..High) as texts by their first 17 characters, compared by their
+    //! codes in code page 1250: a quicksort with a random pivot, the smaller part first.
+    void QuickSort(platform::VArray& SortArray, int16_t& Low, int16_t& High);
+    //! A random whole number from lower to Upper: Int(Rnd (Upper - lower + 1)) + lower.
+    int16_t RandInt(const platform::Variant& lower, const platform::Variant& Upper);
+    //! Exchanges elements i and j of SortArray.
+    void SWAP(platform::VArray& SortArray, int16_t& i, int16_t& j);
+    //! Handler of the list window's `Zavrit`: hides it.
+    void mSeznam_Zavrit();
+
+    // ---- Choice of components (SmesVolba.cpp) ------------------------------------------
+    //! Lets the user choose the components in the choice window: rebuilds the list, fills
+    //! the window and shows it modally. Errors are trapped and reported in boxes.
+    void ZadejSmes();
+    //! Handler of the choice window's `SZavrit`: N(0) the count, N(1..N(0)) the substance
+    //! numbers; hides the window, stores the numbers and loads their records.
+    void mZadSmes_SZavrit(const platform::Array<int16_t>& N);
+
+    // ---- Composition entry (SmesSlozeni.cpp) --------------------------------------------
+    //! Composition of the chosen components: in the window `F_Sloz` for Comp 0..3 (1, 2, 3
+    //! prefill 1.0, Xhmot or Xmol), without it for Comp -2 (from Xhmot) and -3 (from Xmol).
+    //! Returns 0 with K = Nsloz, the mole fractions in Xmol(1..K) and the mass fractions in
+    //! Xhmot(1..K); -1 when the user went back (Nsloz 0); -2 after a run-time error, reported
+    //! in a box (a negative fraction, a zero molar mass or sum, an output shorter than K + 1,
+    //! any other negative Comp), the outputs untouched.
+    platform::Variant ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xhmot,
+                                const std::string& Capt = std::string(), int16_t Comp = 0);
+    //! Handler of "&Pokračovat": hides the composition window.
+    void mSloz_ZavriSloz();
+    //! Handler of "&Zpět" and of the window's close button: marks the entry as cancelled.
+    void mSloz_ZpetSloz();
+
+    // ---- Substance card and pseudo-critical box (SmesKarta.cpp) -------------------------
+    //! Handler of a left press on the name of row i: the card of slot i (1..20), modal.
+    void mSloz_ZobrazL(int16_t i);
+    //! Handler of a click on the card's background: hides it.
+    void mLatka_ZavriL();
+    //! Box of the pseudo-critical values of the mixture for the mole fractions X
+    //! ["Zobrazení pseud.krit.vlastností pomocí MsgBox"].
+    void PseudShow(platform::VArray& X);
+
+    // ---- Temporary rename (SmesPrejmenovani.cpp) ----------------------------------------
+    //! Handler of another button's press on the name of row i: the rename window, modal.
+    void mSloz_ZobrazZ(int16_t i);
+    //! Handler of Enter in the rename window: asks before renaming slot i in memory (30
+    //! characters) and its row, then offers the data editor, and hides the window.
+    void mZmena_ZavriZ(int16_t i, const std::string& text);
+
+    // ---- Temporary editing of a substance's data (SmesOpravy.cpp) -------------------------
+    //! Fills the data editor from the loaded record of component Ind and shows it modally.
+    void ZmenaDocas(int16_t Ind);
+
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
     //! Decimal logarithm ln x / ln 10, as `Log10` and the correlations take it; x <= 0 raises 5.
@@ -461,6 +530,9 @@ protected:
     platform::Array<std::string> m_strNalez; //!< file search: count in 0, paths from 1
     platform::VArray m_SeznamLatek;          //!< sorted substance list of the windows
     int16_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
+    bool m_VolbaPotvrzena = false;           //!< the last choice of components was confirmed
+    //! Path of the substance-list file whose failed write has been told ("" = none told).
+    std::optional<std::string> m_SeznamNezapsan;
     std::unique_ptr<SmesOkna> m_okna;        //!< the object's windows (none without a factory)
 
     // Results of the last evaluation of the equation of state; empty until the first one and
@@ -503,6 +575,11 @@ protected:
 
 private:
     uint64_t m_correlationCalls = 0; //!< FFce calls so far
+
+    // Substance list (SmesSeznam.cpp).
+    //! Writes the list as "SEZNAM.DAT" into the database's folder; a failure is told in a
+    //! box once per object and path, and the list stays built.
+    void writeSubstanceListFile();
 
     // Component constants (SmesKonstanty.cpp).
     //! True when a substance is requested in slot i (9 for i outside 1..20).

@@ -125,14 +125,7 @@ std::string Smes::Synonym(int16_t i) const {
 }
 
 std::string Smes::CAS(int16_t i) const {
-    const int32_t cas = m_Slozka(i).CAS;
-    // The number-text form " 64175" is split before its last three and its last digit:
-    // "[ 64-17-5]". A number of one digit leaves no room for the first part and is given as
-    // no number.
-    const std::string s = platform::numberText(cas);
-    const size_t L = s.size();
-    if (cas <= 0 || L < 3) return " ";
-    return "[" + s.substr(0, L - 3) + "-" + s.substr(L - 3, 2) + "-" + s.substr(L - 1) + "]";
+    return casText(m_Slozka(i).CAS);
 }
 
 // ---- Point values and correlation items by index ----------------------------------------

@@ -13,6 +13,29 @@ SmesOknaFactory& installedFactory() {
 
 SmesOkna::~SmesOkna() = default;
 
+void SmesOkna::fillSubstanceList(const std::vector<std::string>&, const std::string&, const std::string&) {}
+void SmesOkna::showSubstanceList() {}
+void SmesOkna::hideSubstanceList() {}
+void SmesOkna::fillComponentChoice(const std::vector<std::string>&, const ComponentChoiceTexts&) {}
+void SmesOkna::showComponentChoice() {}
+void SmesOkna::hideComponentChoice() {}
+void SmesOkna::fillComposition(const std::vector<CompositionRow>&, const std::string&) {}
+void SmesOkna::showComposition() {}
+void SmesOkna::hideComposition() {}
+std::vector<std::string> SmesOkna::compositionTexts() const {
+    return {};
+}
+bool SmesOkna::molarInput() const {
+    return false;
+}
+void SmesOkna::renameCompositionRow(int16_t, const std::string&) {}
+void SmesOkna::fillCard(const std::vector<std::pair<std::string, std::string>>&) {}
+void SmesOkna::showCard() {}
+void SmesOkna::hideCard() {}
+void SmesOkna::prepareRename(const std::string&, int16_t) {}
+void SmesOkna::showRename() {}
+void SmesOkna::hideRename() {}
+
 void setSmesOknaFactory(SmesOknaFactory factory) {
     installedFactory() = std::move(factory);
 }

@@ -2,6 +2,7 @@
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "Platform/CodePage.h"
+#include "Platform/Conversions.h"
 
 namespace kwelar {
 
@@ -87,6 +88,13 @@ platform::Bytes ZaznamLatky::encode() const {
 
 bool ZaznamLatky::isMissing() const {
     return Nazev.rfind("  ", 0) == 0 || Nazev.empty() || Nazev[0] == '\0';
+}
+
+std::string casText(int32_t cas) {
+    const std::string t = platform::numberText(cas);
+    const size_t L = t.size();
+    if (cas <= 0 || L < 3) return " ";
+    return "[" + t.substr(0, L - 3) + "-" + t.substr(L - 3, 2) + "-" + t.substr(L - 1) + "]";
 }
 
 } // namespace kwelar

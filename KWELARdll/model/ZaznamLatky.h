@@ -64,4 +64,9 @@ struct KWELAR_EXPORT ZaznamLatky {
     bool operator==(const ZaznamLatky&) const = default;
 };
 
+//! The CAS registry number as shown in the substance list and on the card: the number-text
+//! form t (" 64175") split before its last three and its last digit, "[ 64-17-5]"; a single
+//! blank for 0, a negative number or a number of one digit, which leaves no first part.
+KWELAR_EXPORT std::string casText(int32_t cas);
+
 } // namespace kwelar
