@@ -13,6 +13,14 @@ SmesOknaFactory& installedFactory() {
 
 SmesOkna::~SmesOkna() = default;
 
+void SmesOkna::showEditor(const EditorForm&) {}
+
+std::optional<EditorTexts> SmesOkna::editorTexts() const {
+    return std::nullopt;
+}
+
+void SmesOkna::hideEditor() {}
+
 void setSmesOknaFactory(SmesOknaFactory factory) {
     installedFactory() = std::move(factory);
 }
