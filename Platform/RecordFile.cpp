@@ -4,6 +4,7 @@
 #include "Platform/FileSystem.h"
 #include "Platform/RunTimeError.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,6 +63,27 @@ void RecordFile::write(int32_t n, const Bytes& record) const {
             raise(57, m_path);
         done += static_cast<size_t>(w);
     }
+}
+
+void RecordFile::update(int32_t n, const Bytes& record) const {
+    if (n < 1)
+        raise(63, m_path, "Bad record number");
+    if (record.size() != m_length)
+        raise(59, m_path, "Bad record length");
+    // Read and write, never O_CREAT or O_TRUNC: the file must already be there, whole.
+    const int fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        raise(errno == ENOENT ? missingFileError(m_path) : err::PathFileAccess, m_path);
+    const off_t offset = static_cast<off_t>(n - 1) * static_cast<off_t>(m_length);
+    const ssize_t written = ::pwrite(fd, record.data(), m_length, offset);
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written < 0)
+        raise(writeErrno == ENOSPC ? 61 : 57, m_path);
+    if (static_cast<size_t>(written) != m_length)
+        raise(61, m_path);
+    if (!closed)
+        raise(57, m_path);
 }
 
 int64_t RecordFile::fileLength() const {

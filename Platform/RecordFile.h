@@ -27,6 +27,12 @@ public:
     //! Writes record n in place, extending the file when needed; never truncates it.
     //! Raises 75 when the file cannot be opened for writing, 76 when its folder is missing.
     void write(int32_t n, const Bytes& record) const;
+    //! Writes record n into the file that already exists, in one write at its offset, and
+    //! closes it; every other byte stays as it was and a file shorter than n records grows to
+    //! exactly n, the records between holding zero bytes. The file is never created: a missing
+    //! file raises 53 (76 when its folder is missing); a file that cannot be opened for
+    //! writing raises 75, a write of fewer bytes than the record 61, a failed write or close 57.
+    void update(int32_t n, const Bytes& record) const;
     //! The file length in bytes; a missing file raises 53.
     int64_t fileLength() const;
     //! The number of records the file holds, a partial last one counted.

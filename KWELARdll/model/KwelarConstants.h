@@ -296,4 +296,9 @@ inline constexpr double FlashDewWeight = 0.7;
 //! Pascals per kilopascal, the pressure unit of the report [Pa/kPa].
 inline constexpr double PascalPerKilopascal = 1000.0;
 
+//! Record of the substance database that holds a temporarily edited substance, and the
+//! substance number it carries there. The data editor gives it to water as well, whose
+//! density would otherwise never come from its record.
+inline constexpr int16_t TemporaryRecord = 700;
+
 } // namespace kwelar

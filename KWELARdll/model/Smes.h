@@ -15,8 +15,9 @@
 //! functions (SmesFunkce.cpp), the liquid mixture properties (SmesKapaliny.cpp), the ideal-gas
 //! mixture properties (SmesPlyny.cpp), the bubble and dew points (SmesBodyVaru.cpp), the
 //! real-gas equation of state (SmesStavovaRovnice.cpp), the real-gas properties with the
-//! dense-gas transport (SmesRealnyPlyn.cpp), the property by name (SmesVlastnost.cpp) and the
-//! flash calculation (SmesFlash.cpp). The state is protected so that the members of
+//! dense-gas transport (SmesRealnyPlyn.cpp), the property by name (SmesVlastnost.cpp), the
+//! flash calculation (SmesFlash.cpp) and the temporary editing of a substance's data
+//! (SmesOpravy.cpp). The state is protected so that the members of
 //! every concern reach it.
 
 #include "KWELAR/KWELARExport.h"
@@ -468,8 +469,32 @@ public:
     void mZmena_ZavriZ(int16_t i, const std::string& text);
 
     // ---- Temporary editing of a substance's data (SmesOpravy.cpp) -------------------------
-    //! Fills the data editor from the loaded record of component Ind and shows it modally.
+    // The data editor changes every field of one loaded record in memory until the next load
+    // from the database; its third button also writes the record as record 700 of the
+    // database, the only write into the database anywhere.
+
+    //! Fills the data editor from the loaded record of component Ind (1..20; outside raises 9)
+    //! and shows it modally; returns when it is hidden or closed. A slot without a loaded
+    //! substance gets the box " <Ind>. složka nebyla ještě načtena!" and no editor.
     void ZmenaDocas(int16_t Ind);
+    //! Copies the editor's boxes into the loaded record `Slozka(Ind)` and its number into
+    //! `CislaSlozek(Ind)`. Every box is checked first: a box that cannot be taken back, or a
+    //! position outside 1..20, shows its box and copies nothing; an editor that was never
+    //! filled changes nothing.
+    void SejmiDocasne(int16_t Ind);
+
+    // Handlers of the editor's button events, connected by the window part. Ind is the
+    // position the window read from its position box.
+
+    //! "&Pokračovat se změnami": takes the boxes back, then hides the editor.
+    void mOprDoc_ZavriOD(int16_t Ind);
+    //! "&Storno beze změn": hides the editor; nothing is copied.
+    void mOprDoc_StornoOD();
+    //! "&Dočasně nahrát (700)": takes the boxes back, gives the record the number 700 and
+    //! writes it as record 700 of the database at `AdrKWELAR` (no search); the editor stays.
+    //! A failed write shows "Chyba při zápisu č. <number> : <description>"; the database file
+    //! is never created and no byte of it other than record 700 changes.
+    void mOprDoc_ZapisOD(int16_t Ind);
 
 protected:
     // ---- Number functions (SmesFunkce.cpp) ---------------------------------------------
@@ -580,6 +605,12 @@ private:
     //! Writes the list as "SEZNAM.DAT" into the database's folder; a failure is told in a
     //! box once per object and path, and the list stays built.
     void writeSubstanceListFile();
+
+    // Temporary editing (SmesOpravy.cpp).
+    //! The editor's texts for the record z at position Ind.
+    EditorForm editorForm(const ZaznamLatky& z, int16_t Ind) const;
+    //! SejmiDocasne; true when the boxes were copied.
+    bool takeBackEditor(int16_t Ind);
 
     // Component constants (SmesKonstanty.cpp).
     //! True when a substance is requested in slot i (9 for i outside 1..20).

@@ -36,6 +36,14 @@ void SmesOkna::prepareRename(const std::string&, int16_t) {}
 void SmesOkna::showRename() {}
 void SmesOkna::hideRename() {}
 
+void SmesOkna::showEditor(const EditorForm&) {}
+
+std::optional<EditorTexts> SmesOkna::editorTexts() const {
+    return std::nullopt;
+}
+
+void SmesOkna::hideEditor() {}
+
 void setSmesOknaFactory(SmesOknaFactory factory) {
     installedFactory() = std::move(factory);
 }

@@ -9,10 +9,12 @@
 //! window is hidden again.
 
 #include "KWELAR/KWELARExport.h"
+#include "KWELARdll/model/SubstanceEditor.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,6 +90,19 @@ public:
     virtual void prepareRename(const std::string& current, int16_t i);
     virtual void showRename();
     virtual void hideRename();
+
+    // ---- Temporary editing of a substance's data (window frmOprav) ----------------------
+    // The data editor of `Smes::ZmenaDocas`. A window part without the editor keeps these
+    // defaults: nothing is shown and no box is ever filled.
+
+    //! Fills the editor with the form, opens it on its first tab with "&Pokračovat se
+    //! změnami" enabled and shows it modally; returns when the window is hidden or closed.
+    virtual void showEditor(const EditorForm& form);
+    //! The texts of the editor's boxes by object name; nothing while the editor has never
+    //! been filled.
+    virtual std::optional<EditorTexts> editorTexts() const;
+    //! Hides the editor, which ends its modal display.
+    virtual void hideEditor();
 };
 
 //! Makes the windows of a new object, which handles their events.

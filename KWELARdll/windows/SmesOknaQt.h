@@ -5,6 +5,7 @@
 //! window's event.
 
 #include "KWELARdll/model/SmesOkna.h"
+#include "KWELARdll/windows/DataEditorHost.h"
 #include "KwelarWindows/KwelarWindowsExport.h"
 
 #include <memory>
@@ -48,6 +49,11 @@ public:
     void showRename() override;
     void hideRename() override;
 
+    void showEditor(const EditorForm& form) override { m_editor.showEditor(form); }
+    std::optional<EditorTexts> editorTexts() const override { return m_editor.editorTexts(); }
+    void hideEditor() override { m_editor.hideEditor(); }
+    DataEditorHost& editor() { return m_editor; }
+
 private:
     void createComponentChoice();
 
@@ -57,6 +63,7 @@ private:
     std::unique_ptr<F_Sloz> m_mSloz;
     std::unique_ptr<frmLatka> m_mLatka;
     std::unique_ptr<F_Zmenaz> m_mZmena;
+    DataEditorHost m_editor{m_owner};
 };
 
 //! Installs the factory of the Qt windows: every `Smes` created afterwards gets them.

@@ -47,6 +47,39 @@ TEST_F(RecordFileTest, MissingFileOrFolderRaises) {
     EXPECT_RUNTIME_ERROR(RecordFile(dir.file("no/none.drc"), 508).write(1, Bytes(508)), 76);
 }
 
+TEST_F(RecordFileTest, UpdateWritesOneRecordInPlaceAndGrowsAShortFileToExactlyThatRecord) {
+    // A length that is no whole number of records: the partial last record stays as it was.
+    std::string original;
+    for (int k = 0; k < 3 * 508 + 100; ++k)
+        original += static_cast<char>(k * 7 % 251);
+    const std::string path = dir.write("short.drc", original);
+    RecordFile f(path, 508);
+    f.update(700, Bytes(508, 7));
+    EXPECT_EQ(f.fileLength(), 700 * 508);
+    const Bytes head = f.read(1);
+    EXPECT_EQ(std::string(head.begin(), head.end()), original.substr(0, 508));
+    const Bytes fourth = f.read(4);
+    EXPECT_EQ(std::string(fourth.begin(), fourth.begin() + 100), original.substr(3 * 508));
+    EXPECT_EQ(Bytes(fourth.begin() + 100, fourth.end()), Bytes(408, 0));
+    EXPECT_EQ(f.read(699), Bytes(508, 0));
+    EXPECT_EQ(f.read(700), Bytes(508, 7));
+    // In the middle of a longer file nothing moves and the length stays.
+    f.update(2, Bytes(508, 9));
+    EXPECT_EQ(f.fileLength(), 700 * 508);
+    EXPECT_EQ(f.read(2), Bytes(508, 9));
+    EXPECT_EQ(f.read(3), Bytes(original.begin() + 2 * 508, original.begin() + 3 * 508));
+}
+
+TEST_F(RecordFileTest, UpdateNeverCreatesAFile) {
+    EXPECT_RUNTIME_ERROR(RecordFile(dir.file("none.drc"), 508).update(700, Bytes(508)), 53);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.drc")));
+    EXPECT_RUNTIME_ERROR(RecordFile(dir.file("no/none.drc"), 508).update(700, Bytes(508)), 76);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
+    // A folder where the file should be cannot be opened for writing.
+    std::filesystem::create_directory(dir.file("folder.drc"));
+    EXPECT_RUNTIME_ERROR(RecordFile(dir.file("folder.drc"), 508).update(1, Bytes(508)), 75);
+}
+
 TEST(RecordCodec, FieldsAreLittleEndian) {
     Bytes b(16, 0);
     RecordCodec c(b);

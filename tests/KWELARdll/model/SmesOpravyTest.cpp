@@ -1,0 +1,343 @@
+#include "FixtureDb.h"
+#include "KWELARdll/model/Smes.h"
+#include "KWELARdll/model/SmesOkna.h"
+#include "KWELARdll/model/SubstanceEditor.h"
+#include "Platform/FileSystem.h"
+#include "Platform/Regional.h"
+#include "SmesProbe.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using kwelar::EditorForm;
+using kwelar::EditorTexts;
+using kwelar::ZaznamLatky;
+using kwelartest::SmesProbe;
+
+namespace {
+
+// The editor as a window part would hold it: the last form shown stands in its boxes until
+// the test edits them.
+class FakeEditor : public kwelar::SmesOkna {
+public:
+    void recreateComponentChoice() override {}
+    void showEditor(const EditorForm& form) override {
+        forms.push_back(form);
+        boxes = form.texts;
+    }
+    std::optional<EditorTexts> editorTexts() const override { return boxes; }
+    void hideEditor() override { ++hidden; }
+
+    std::vector<EditorForm> forms;
+    std::optional<EditorTexts> boxes;
+    int hidden = 0;
+};
+
+class SmesOpravyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kwelar::setSmesOknaFactory([this](kwelar::Smes&) {
+            auto w = std::make_unique<FakeEditor>();
+            fake = w.get();
+            return w;
+        });
+        s = std::make_unique<SmesProbe>();
+        kwelartest::FixtureDb db = kwelartest::FixtureDb::sample();
+        db.minimumRecords(400);
+        database = db.write(dir.path());
+        original = platform::readWholeFile(database);
+        kwelartest::pointAt(*s, database);
+        // Water at position 1, n-hexane at position 2.
+        s->ZapisNslozky(1, 1);
+        s->ZapisNslozky(2, 3);
+        ASSERT_EQ(s->Inikwl().toInteger(), 2);
+    }
+    void TearDown() override {
+        s.reset();
+        kwelar::setSmesOknaFactory(nullptr);
+    }
+
+    // Opens the editor on component Ind, as the user would.
+    EditorTexts& open(int16_t Ind) {
+        s->ZmenaDocas(Ind);
+        return *fake->boxes;
+    }
+
+    testsupport::TempDir dir;
+    testsupport::ScriptedBoxes boxes;
+    std::unique_ptr<SmesProbe> s;
+    FakeEditor* fake = nullptr;
+    std::string database;
+    std::string original;
+};
+
+TEST_F(SmesOpravyTest, FillingShowsWaterAs700WithTheRegionalSeparator) {
+    for (const char sep : {'.', ','}) {
+        platform::DecimalSeparatorScope region(sep);
+        const EditorTexts& t = open(1);
+        const EditorForm& form = fake->forms.back();
+        EXPECT_EQ(form.caption, " Dočasná změna dat o látce");
+        EXPECT_EQ(t.at("Text1"), "700");
+        EXPECT_EQ(t.at("lblVoda"),
+                  " Hustotu vody (látky č.1) nelze měnit! Proto tuto látku dočasně přečíslovávám na 700! ");
+        EXPECT_EQ(t.at("txtPor"), "1");
+        EXPECT_EQ(t.at("txtNazev"), "Voda" + std::string(26, ' '));
+        EXPECT_EQ(t.at("lblNaz_2"), t.at("txtNazev"));
+        EXPECT_EQ(t.at("txtCAS"), "[7732-18-5]");
+        EXPECT_EQ(t.at("txtGroup"), "1");
+        EXPECT_EQ(t.at("Text2_0"), sep == '.' ? "0.018015" : "0,018015");
+        EXPECT_EQ(t.at("Text2_2"), sep == '.' ? "2.2064E+07" : "2,2064E+07");
+        // 647.096 K, 22.064 MPa and 55.95 cm3/mol.
+        EXPECT_EQ(t.at("lblBod_17"), sep == '.' ? "Tkrit (°C):   373.9" : "Tkrit (°C):   373,9");
+        EXPECT_EQ(t.at("lblBod_18"), sep == '.' ? "Pkrit (MPa):   22.064" : "Pkrit (MPa):   22,064");
+        EXPECT_EQ(t.at("lblBod_19"), sep == '.' ? "Vkrit (cm3/mol):    55.95" : "Vkrit (cm3/mol):    55,95");
+        EXPECT_EQ(form.toolTips.at("Text2_14"), sep == '.' ? "100.0 °C" : "100,0 °C");
+        // The melting point 273.15 in single precision lies 6e-6 K below 0 °C.
+        EXPECT_EQ(form.toolTips.at("Text2_13"), sep == '.' ? "-0.0 °C" : "-0,0 °C");
+        EXPECT_EQ(form.toolTips.count("Text2_1"), 0u);
+        EXPECT_EQ(form.toolTips.at("txtCAS"), " Při vkládání zadávejte JEN čísla (bez [ ]a -) ");
+        EXPECT_EQ(t.at("Text3_4"), "6");
+        EXPECT_EQ(form.toolTips.at("Text3_4"), s->Vztah(6));
+        EXPECT_EQ(t.at("txtDo_0"), "1073");
+        EXPECT_EQ(form.toolTips.at("txtDo_0"), "800 °C");
+    }
+}
+
+TEST_F(SmesOpravyTest, AnySubstanceButWaterKeepsItsNumberWithALeadingBlank) {
+    const EditorTexts& t = open(2);
+    EXPECT_EQ(t.at("Text1"), " 3");
+    EXPECT_EQ(t.at("lblVoda"), "");
+    EXPECT_EQ(t.at("txtPor"), "2");
+}
+
+TEST_F(SmesOpravyTest, ASlotWithoutSubstanceGetsABoxAndNoEditor) {
+    boxes.answer(platform::answer::Ok);
+    s->ZmenaDocas(5);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, " 5. složka nebyla ještě načtena!");
+    EXPECT_EQ(boxes.boxes()[0].style, 48);
+    EXPECT_EQ(boxes.boxes()[0].title, "Dočasná změna");
+    EXPECT_TRUE(fake->forms.empty());
+    EXPECT_RUNTIME_ERROR(s->ZmenaDocas(0), 9);
+    EXPECT_RUNTIME_ERROR(s->ZmenaDocas(21), 9);
+    EXPECT_TRUE(fake->forms.empty());
+}
+
+// A value as its box shows it: rounded to seven significant digits.
+float sevenDigits(float x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(x));
+    return std::strtof(text, nullptr);
+}
+
+TEST_F(SmesOpravyTest, ContinuingWithoutEditsKeepsTheRecordAndRenumbersWater) {
+    for (const char sep : {'.', ','}) {
+        platform::DecimalSeparatorScope region(sep);
+        ZaznamLatky expected = s->slozka(1);
+        open(1);
+        s->mOprDoc_ZavriOD(1);
+        expected.N = 700;
+        for (int32_t j = 1; j <= 17; ++j)
+            expected.B(j) = sevenDigits(expected.B(j));
+        for (int32_t k = 1; k <= 11; ++k) {
+            kwelar::RozvojVztahu& r = expected.Rozvoj(k);
+            for (float* a : {&r.A1, &r.A2, &r.A3, &r.A4, &r.A5, &r.A6})
+                *a = sevenDigits(*a);
+        }
+        EXPECT_EQ(s->slozka(1), expected);
+        EXPECT_EQ(s->cisloSlozky(1), 700);
+        EXPECT_EQ(fake->hidden, 1);
+        EXPECT_EQ(platform::readWholeFile(database), original);
+        fake->hidden = 0;
+    }
+}
+
+TEST_F(SmesOpravyTest, EditsReachTheRecordAndTheNumberForTheNextLoad) {
+    EditorTexts& t = open(2);
+    t["Text1"] = " 45";
+    t["txtNazev"] = "Ethanol";
+    t["txtGroup"] = "1,2";
+    t["txtCAS"] = "[64-17-5]";
+    t["Text2_0"] = "0,04607";
+    t["txtRozv_65"] = "2.5E-03";
+    t["Text3_10"] = "13";
+    s->mOprDoc_ZavriOD(2);
+    const ZaznamLatky& z = s->slozka(2);
+    EXPECT_EQ(z.N, 45);
+    EXPECT_EQ(s->cisloSlozky(2), 45);
+    EXPECT_EQ(z.Nazev, "Ethanol" + std::string(23, ' '));
+    EXPECT_EQ(z.Group, 12);
+    EXPECT_EQ(z.CAS, 64175);
+    EXPECT_EQ(z.B(1), 0.04607f);
+    EXPECT_EQ(z.Rozvoj(11).A6, 2.5e-3f);
+    EXPECT_EQ(z.Rozvoj(11).TypVztahu, 13);
+    EXPECT_EQ(s->Nslozky(2).toInteger(), 45);
+    // The records stay loaded: the edit serves the calculations at once.
+    EXPECT_EQ(s->Mvi(2).toDouble(), static_cast<double>(0.04607f));
+}
+
+TEST_F(SmesOpravyTest, AnEmptyNumberBoxEmptiesTheSlot) {
+    open(2)["Text1"] = "";
+    s->SejmiDocasne(2);
+    EXPECT_EQ(s->slozka(2).N, 0);
+    EXPECT_EQ(s->cisloSlozky(2), 0);
+}
+
+TEST_F(SmesOpravyTest, StornoHidesAndCopiesNothing) {
+    const ZaznamLatky before = s->slozka(1);
+    open(1)["txtNazev"] = "Jiná";
+    s->mOprDoc_StornoOD();
+    EXPECT_EQ(fake->hidden, 1);
+    EXPECT_EQ(s->slozka(1), before);
+    EXPECT_EQ(s->cisloSlozky(1), 1);
+}
+
+TEST_F(SmesOpravyTest, ThePositionBoxChoosesTheComponentThatTakesTheValues) {
+    const ZaznamLatky hexane = s->slozka(2);
+    open(2);
+    s->mOprDoc_ZavriOD(1);
+    EXPECT_EQ(s->slozka(1).Nazev, hexane.Nazev);
+    EXPECT_EQ(s->slozka(1).N, 3);
+    EXPECT_EQ(s->cisloSlozky(1), 3);
+}
+
+TEST_F(SmesOpravyTest, APositionOutsideTheMixtureIsRefusedWithoutCopying) {
+    const ZaznamLatky water = s->slozka(1);
+    open(1)["txtNazev"] = "Jiná";
+    for (const int16_t Ind : {0, 21, -3}) {
+        boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+        s->mOprDoc_ZavriOD(Ind);
+        s->mOprDoc_ZapisOD(Ind);
+    }
+    ASSERT_EQ(boxes.boxes().size(), 6u);
+    for (const auto& box : boxes.boxes()) {
+        EXPECT_EQ(box.text, "Index složky mimo meze!");
+        EXPECT_EQ(box.style, 16);
+        EXPECT_EQ(box.title, "KWELAR");
+    }
+    EXPECT_EQ(fake->hidden, 0);
+    EXPECT_EQ(s->slozka(1), water);
+    EXPECT_EQ(platform::readWholeFile(database), original);
+}
+
+// Each bad box refuses the whole take-back with its box; the record, the number of the next
+// load and the database stay as they were, and the editor stays open.
+TEST_F(SmesOpravyTest, ABoxThatCannotBeTakenBackChangesNothingAnywhere) {
+    struct Case {
+        const char* box;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"txtOd_3", "abc", "Chyba č. 13 : Type mismatch"}, {"txtDo_0", "", "Chyba č. 13 : Type mismatch"},
+        {"Text3_7", "7,5", "Chyba č. 13 : Type mismatch"}, {"txtPresn_0", "99999", "Chyba č. 6 : Overflow"},
+        {"Text1", "70000", "Chyba č. 6 : Overflow"},       {"txtCAS", "12345678901", "Chyba č. 6 : Overflow"},
+        {"txtRozv_0", "1E40", "Chyba č. 6 : Overflow"},    {"txtGroup", "-3300", "Chyba č. 6 : Overflow"},
+    };
+    platform::DecimalSeparatorScope region('.');
+    const ZaznamLatky water = s->slozka(1);
+    for (const Case& c : cases) {
+        EditorTexts& t = open(1);
+        t["txtNazev"] = "Jiná";
+        t[c.box] = c.text;
+        boxes.answer(platform::answer::Ok).answer(platform::answer::Ok).answer(platform::answer::Ok);
+        s->mOprDoc_ZavriOD(1);
+        s->mOprDoc_ZapisOD(1);
+        s->SejmiDocasne(1);
+        ASSERT_EQ(boxes.boxes().size(), 3u) << c.box;
+        for (const auto& box : boxes.boxes()) {
+            EXPECT_EQ(box.text, c.message) << c.box << " [" << c.text << "]";
+            EXPECT_EQ(box.style, 48);
+            EXPECT_EQ(box.title, "KWELAR");
+        }
+        EXPECT_TRUE(boxes->unexpected().empty());
+        boxes->clear();
+        EXPECT_EQ(fake->hidden, 0);
+        EXPECT_EQ(s->slozka(1), water);
+        EXPECT_EQ(s->cisloSlozky(1), 1);
+    }
+    EXPECT_EQ(platform::readWholeFile(database), original);
+}
+
+TEST_F(SmesOpravyTest, AnEditorNeverFilledChangesNothing) {
+    const ZaznamLatky water = s->slozka(1);
+    s->SejmiDocasne(1);
+    s->mOprDoc_ZavriOD(1);
+    s->mOprDoc_ZapisOD(1);
+    EXPECT_EQ(s->slozka(1), water);
+    EXPECT_EQ(s->cisloSlozky(1), 1);
+    EXPECT_EQ(platform::readWholeFile(database), original);
+
+    kwelar::setSmesOknaFactory(nullptr);
+    SmesProbe withoutWindows;
+    withoutWindows.SejmiDocasne(1);
+    withoutWindows.mOprDoc_ZapisOD(1);
+    EXPECT_EQ(withoutWindows.slozka(1).N, 0);
+}
+
+// Record 700 lies at bytes 355092 to 355599; the 400 records before it stay byte for byte,
+// the records between are empty, and a later write replaces the record.
+TEST_F(SmesOpravyTest, WritingRecord700GrowsTheDatabaseAndTouchesNothingElse) {
+    ASSERT_EQ(original.size(), 400u * 508u);
+    open(2)["txtNazev"] = "Upravený hexan";
+    s->mOprDoc_ZapisOD(2);
+    EXPECT_EQ(fake->hidden, 0);
+    EXPECT_EQ(s->slozka(2).N, 700);
+    EXPECT_EQ(s->cisloSlozky(2), 3);
+
+    const std::string after = platform::readWholeFile(database);
+    ASSERT_EQ(after.size(), 700u * 508u);
+    EXPECT_EQ(after.substr(0, original.size()), original);
+    EXPECT_EQ(after.substr(original.size(), 299u * 508u), std::string(299u * 508u, '\0'));
+    const std::string record = after.substr(355092, 508);
+    EXPECT_EQ(ZaznamLatky::decode(platform::Bytes(record.begin(), record.end())), s->slozka(2));
+
+    // A second write replaces the first; a later load of substance 700 reads it.
+    open(1)["txtNazev"] = "Upravená voda";
+    s->mOprDoc_ZapisOD(1);
+    const std::string again = platform::readWholeFile(database);
+    ASSERT_EQ(again.size(), 700u * 508u);
+    EXPECT_EQ(again.substr(0, 355092), after.substr(0, 355092));
+    SmesProbe reader;
+    kwelartest::pointAt(reader, database);
+    reader.ZapisNslozky(1, 700);
+    ASSERT_EQ(reader.Inikwl().toInteger(), 1);
+    EXPECT_EQ(reader.slozka(1), s->slozka(1));
+    EXPECT_EQ(reader.Nazev(1), "Upravená voda" + std::string(17, ' '));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(SmesOpravyTest, AMissingDatabaseIsReportedAndNeverCreated) {
+    struct Case {
+        std::string path;
+        const char* message;
+    };
+    const Case cases[] = {
+        {dir.file("jinde.drc"), "Chyba při zápisu č.  53 : File not found"},
+        {dir.file("chybi/KWELAR.DRC"), "Chyba při zápisu č.  76 : Path not found"},
+        {"", "Chyba při zápisu č.  53 : File not found"},
+    };
+    for (const Case& c : cases) {
+        kwelartest::pointAt(*s, c.path);
+        open(1)["txtNazev"] = "Upravená voda";
+        boxes.answer(platform::answer::Ok);
+        s->mOprDoc_ZapisOD(1);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text, c.message);
+        EXPECT_EQ(boxes.boxes()[0].style, 48);
+        EXPECT_EQ(boxes.boxes()[0].title, "KWELAR");
+        EXPECT_TRUE(boxes->unexpected().empty());
+        boxes->clear();
+        if (!c.path.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(c.path));
+        }
+        // The values reached memory before the write failed; the editor stays.
+        EXPECT_EQ(s->slozka(1).N, 700);
+        EXPECT_EQ(s->Nazev(1), "Upravená voda" + std::string(17, ' '));
+        EXPECT_EQ(fake->hidden, 0);
+    }
+}
+
+} // namespace
