@@ -1,6 +1,7 @@
 #include "Platform/RecordingSurface.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace platform {
 

@@ -1,5 +1,8 @@
 #include "MORV/model/Trubkovnice.h"
 
+#include "Platform/Conversions.h"
+#include "Platform/DrawingSurface.h"
+
 #include <cmath>
 
 namespace morv {
@@ -15,6 +18,14 @@ constexpr double rowClearance = 0.7;
 constexpr double tubeClearance = 0.75;
 //! Beyond this depth [sketch units] a row also ends where the shell comes down to it.
 constexpr double lowerRowsFrom = 50;
+
+//! The sketch's user scale: the shell's centre at (0, 0), its radius 100, a margin of 10.
+constexpr double scaleFrom = -10;
+constexpr double scaleTo = 110;
+//! The row labels are printed in the margin left of the shell.
+constexpr double labelX = -10;
+//! Each label goes down by the pitch less this, besides the height of its own line [units].
+constexpr double labelStepLess = 3;
 
 bool acceptable(double v) { return std::isfinite(v) && v >= smallestDimension; }
 
@@ -64,6 +75,35 @@ TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     // A sheet in which no tube fits would give a negative count.
     out.valid = out.quarterTubes > 0;
     return out;
+}
+
+TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& s, const TubeSheetDimensions& dims) {
+    // The ratio of the sketch's sides, read before the scale is set.
+    const double q = s.heightTwips() / s.widthTwips();
+    s.scale(scaleFrom, scaleFrom, scaleTo, scaleTo);
+    s.clear();
+    const TubeSheetLayout sheet = layOutTubeSheet(dims, q);
+    if (!sheet.valid)
+        return sheet;
+
+    s.setFillColour(platform::colours::White);
+    s.setFillStyle(platform::FillStyle::Solid);
+    s.circle(0, 0, 100 * q);
+    s.line(0, 0, 100, 0);
+    s.line(0, 0, 0, 100);
+    s.setFillStyle(platform::FillStyle::Transparent);
+    for (const TubeCentre& tube : sheet.tubes)
+        s.circle(tube.x, tube.y, sheet.r);
+
+    s.setCurrentX(labelX);
+    s.setCurrentY(0);
+    for (int32_t i = 1; i <= sheet.rows; ++i) {
+        const int32_t n = sheet.rowTubes(i);
+        s.print(n > 0 ? platform::numberText(n) : std::string());
+        s.setCurrentX(labelX);
+        s.setCurrentY(s.currentY() + sheet.s2 - labelStepLess);
+    }
+    return sheet;
 }
 
 } // namespace morv

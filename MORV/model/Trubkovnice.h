@@ -17,6 +17,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace platform {
+class DrawingSurface;
+}
+
 namespace morv {
 
 //! Dimensions of the sheet, all in one length unit (only their ratios to the shell radius
@@ -75,5 +79,12 @@ struct TubeSheetLayout {
 //! Lays out the quarter of the sheet. `q` is the ratio of the sketch's height to its width
 //! (1 for a square sketch).
 MORVMODEL_EXPORT TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q = 1);
+
+//! Sketches the quarter sheet on the surface and returns its layout. The surface gets the
+//! scale (-10, -10)-(110, 110) and is cleared; for accepted dimensions it then shows the
+//! shell filled white with the two axes from its centre, the tubes as outlined circles and,
+//! in the margin left of the shell, the tubes of each row (empty for a row without a tube).
+//! For refused dimensions the cleared surface stays empty.
+MORVMODEL_EXPORT TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& surface, const TubeSheetDimensions& dims);
 
 } // namespace morv

@@ -1,10 +1,11 @@
 #include "Platform/qt/ImageSurface.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include <cmath>
+#include <algorithm>
 
 namespace platform {
 

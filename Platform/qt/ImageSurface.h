@@ -48,8 +48,10 @@ protected:
     double measureHeightTwips(std::string_view text, const Font& font) const override;
 
 private:
-    double px(double x) const { return twipsX(x) / TwipsPerPixel; }
-    double py(double y) const { return twipsY(y) / TwipsPerPixel; }
+    //! The picture position of a user coordinate: the centre of the pixel it falls on, so
+    //! that lines of one pixel stay sharp.
+    double px(double x) const { return twipsX(x) / TwipsPerPixel + 0.5; }
+    double py(double y) const { return twipsY(y) / TwipsPerPixel + 0.5; }
     void setUp(QPainter& painter, const Pen& pen, std::optional<Colour> fill) const;
     void changed();
 

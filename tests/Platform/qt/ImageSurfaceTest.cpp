@@ -66,7 +66,7 @@ TEST_F(Image, PrintedTextWithCzechLettersLeavesInkWhereItIsMeasured) {
         for (int x = 0; x < 200; ++x) {
             if (!isDark(pixel(s.image(), x, y)))
                 continue;
-            const bool inside = x >= 20 && x <= 20 + w * 10 + 1 && y >= 10 && y <= 10 + h * 10 + 1;
+            const bool inside = x >= 18 && x <= 20 + w * 10 + 1 && y >= 10 && y <= 10 + h * 10 + 1;
             ++(inside ? inkInside : inkOutside);
         }
     EXPECT_GT(inkInside, 20);
