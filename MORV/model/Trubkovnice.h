@@ -14,6 +14,7 @@
 
 #include "MorvModel/MorvModelExport.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -39,11 +40,11 @@ struct TubeCentre {
     double y = 0;
 };
 
-struct TubeSheetLayout {
+struct MORVMODEL_EXPORT TubeSheetLayout {
     //! Rows of the quarter whose tube counts are kept; a sheet with more rows is refused.
     static constexpr int32_t maxRows = 50;
     //! Tubes of the quarter whose centres are kept for drawing; the counts go on beyond.
-    static constexpr size_t maxDrawnTubes = 20000;
+    static constexpr std::size_t maxDrawnTubes = 20000;
 
     //! False when the dimensions were refused: a dimension that is not a number, zero or
     //! negative (any scaled value below 1e-5), more rows than `maxRows`, or no tube that fits.
@@ -73,7 +74,7 @@ struct TubeSheetLayout {
     //! on the axis.
     int64_t sheetTubes() const;
     //! Tubes of row i of the quarter (0 outside 1 .. rows).
-    int32_t rowTubes(int32_t i) const { return i >= 1 && size_t(i) < perRow.size() ? perRow[size_t(i)] : 0; }
+    int32_t rowTubes(int32_t i) const { return i >= 1 && std::size_t(i) < perRow.size() ? perRow[std::size_t(i)] : 0; }
 };
 
 //! Lays out the quarter of the sheet. `q` is the ratio of the sketch's height to its width

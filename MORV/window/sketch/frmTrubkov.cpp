@@ -122,7 +122,11 @@ frmTrubkov::frmTrubkov(QWidget& mainWindow, ProgramState& state)
     layout->addWidget(m_picture);
     layout->addLayout(panel);
 
-    new platform::ActivationWatcher(*this, [this] { Form_Activate(); });
+    // A window that refused its data is hidden: a late activation does not fill it again.
+    new platform::ActivationWatcher(*this, [this] {
+        if (isVisible())
+            Form_Activate();
+    });
 }
 
 QLineEdit* frmTrubkov::park(int index) const {
