@@ -21,25 +21,37 @@ void DrawingSurface::scale(double x1, double y1, double x2, double y2) {
     m_twipScale = false;
 }
 
-void DrawingSurface::scaleTwips() { m_twipScale = true; }
+void DrawingSurface::scaleTwips() {
+    m_twipScale = true;
+}
 
-double DrawingSurface::twipsOfWidth(double dx) const { return std::abs(dx * widthTwips() / scaleWidth()); }
-double DrawingSurface::twipsOfHeight(double dy) const { return std::abs(dy * heightTwips() / scaleHeight()); }
-double DrawingSurface::unitsOfWidthTwips(double twips) const { return twips * scaleWidth() / widthTwips(); }
-double DrawingSurface::unitsOfHeightTwips(double twips) const { return twips * scaleHeight() / heightTwips(); }
-double DrawingSurface::twipsX(double x) const { return (x - scaleLeft()) * widthTwips() / scaleWidth(); }
-double DrawingSurface::twipsY(double y) const { return (y - scaleTop()) * heightTwips() / scaleHeight(); }
+double DrawingSurface::twipsOfWidth(double dx) const {
+    return std::abs(dx * widthTwips() / scaleWidth());
+}
+double DrawingSurface::twipsOfHeight(double dy) const {
+    return std::abs(dy * heightTwips() / scaleHeight());
+}
+double DrawingSurface::unitsOfWidthTwips(double twips) const {
+    return twips * scaleWidth() / widthTwips();
+}
+double DrawingSurface::unitsOfHeightTwips(double twips) const {
+    return twips * scaleHeight() / heightTwips();
+}
+double DrawingSurface::twipsX(double x) const {
+    return (x - scaleLeft()) * widthTwips() / scaleWidth();
+}
+double DrawingSurface::twipsY(double y) const {
+    return (y - scaleTop()) * heightTwips() / scaleHeight();
+}
 
 Pen DrawingSurface::penWith(std::optional<Colour> colour) const {
     Pen pen = m_pen;
-    if (colour)
-        pen.colour = *colour;
+    if (colour) pen.colour = *colour;
     return pen;
 }
 
 std::optional<Colour> DrawingSurface::fillByStyle() const {
-    if (m_fillStyle == FillStyle::Solid)
-        return m_fillColour;
+    if (m_fillStyle == FillStyle::Solid) return m_fillColour;
     return std::nullopt;
 }
 

@@ -29,9 +29,15 @@ inline constexpr Colour Blue = 0xFF0000;
 constexpr Colour rgb(int red, int green, int blue) {
     return Colour(red & 0xFF) | (Colour(green & 0xFF) << 8) | (Colour(blue & 0xFF) << 16);
 }
-constexpr int redOf(Colour c) { return int(c & 0xFF); }
-constexpr int greenOf(Colour c) { return int((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return int((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c) {
+    return int(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return int((c >> 16) & 0xFF);
+}
 
 //! How circles and unfilled boxes are filled: solid with the fill colour, or not at all.
 enum class FillStyle : int16_t { Solid = 0, Transparent = 1 };

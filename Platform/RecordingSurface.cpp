@@ -27,8 +27,7 @@ std::vector<RecordingSurface::Primitive> RecordingSurface::ofKind(Kind kind) con
 std::vector<std::string> RecordingSurface::texts() const {
     std::vector<std::string> out;
     for (const auto& p : m_primitives)
-        if (p.kind == Kind::Text)
-            out.push_back(p.text);
+        if (p.kind == Kind::Text) out.push_back(p.text);
     return out;
 }
 
@@ -36,7 +35,9 @@ double RecordingSurface::charWidthTwips(const Font& font) {
     return 0.55 * font.size * TwipsPerPoint * (font.bold ? 1.1 : 1.0);
 }
 
-double RecordingSurface::lineHeightTwips(const Font& font) { return 1.2 * font.size * TwipsPerPoint; }
+double RecordingSurface::lineHeightTwips(const Font& font) {
+    return 1.2 * font.size * TwipsPerPoint;
+}
 
 void RecordingSurface::renderClear(Colour back) {
     m_primitives.clear();
@@ -72,7 +73,8 @@ void RecordingSurface::renderPoint(double x, double y, const Pen& pen) {
     m_primitives.push_back(p);
 }
 
-void RecordingSurface::renderCircle(double x, double y, double r, const Pen& pen, std::optional<Colour> fill) {
+void RecordingSurface::renderCircle(double x, double y, double r, const Pen& pen,
+                                    std::optional<Colour> fill) {
     Primitive p;
     p.kind = Kind::Circle;
     p.x1 = x, p.y1 = y, p.r = r;
@@ -81,7 +83,8 @@ void RecordingSurface::renderCircle(double x, double y, double r, const Pen& pen
     m_primitives.push_back(p);
 }
 
-void RecordingSurface::renderText(double x, double y, std::string_view text, Colour colour, const Font& font) {
+void RecordingSurface::renderText(double x, double y, std::string_view text, Colour colour,
+                                  const Font& font) {
     Primitive p;
     p.kind = Kind::Text;
     p.x1 = x, p.y1 = y;

@@ -46,7 +46,8 @@ public:
 protected:
     void renderClear(Colour back) override;
     void renderLine(double x1, double y1, double x2, double y2, const Pen& pen) override;
-    void renderBox(double x1, double y1, double x2, double y2, const Pen& pen, std::optional<Colour> fill) override;
+    void renderBox(double x1, double y1, double x2, double y2, const Pen& pen,
+                   std::optional<Colour> fill) override;
     void renderPoint(double x, double y, const Pen& pen) override;
     void renderCircle(double x, double y, double r, const Pen& pen, std::optional<Colour> fill) override;
     void renderText(double x, double y, std::string_view text, Colour colour, const Font& font) override;

@@ -27,7 +27,9 @@ constexpr double labelX = -10;
 //! Each label goes down by the pitch less this, besides the height of its own line [units].
 constexpr double labelStepLess = 3;
 
-bool acceptable(double v) { return std::isfinite(v) && v >= smallestDimension; }
+bool acceptable(double v) {
+    return std::isfinite(v) && v >= smallestDimension;
+}
 
 } // namespace
 
@@ -53,16 +55,13 @@ TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     double y = 0;
     int32_t row = 1;
     while (y + rowClearance * s2 < shell) {
-        if (row > TubeSheetLayout::maxRows)
-            return out;
+        if (row > TubeSheetLayout::maxRows) return out;
         out.perRow.push_back(0);
         double x = (dims.staggered && row % 2 == 0) ? s1 / 2 : 0;
         int32_t n = 0;
         while (x + tubeClearance * s1 < std::sqrt(shell * shell - y * y)) {
-            if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x))
-                break;
-            if (out.tubes.size() < TubeSheetLayout::maxDrawnTubes)
-                out.tubes.push_back({x, y});
+            if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x)) break;
+            if (out.tubes.size() < TubeSheetLayout::maxDrawnTubes) out.tubes.push_back({x, y});
             x += s1;
             ++n;
             ++out.quarterTubes;
@@ -83,8 +82,7 @@ TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& s, const TubeSheetDime
     s.scale(scaleFrom, scaleFrom, scaleTo, scaleTo);
     s.clear();
     const TubeSheetLayout sheet = layOutTubeSheet(dims, q);
-    if (!sheet.valid)
-        return sheet;
+    if (!sheet.valid) return sheet;
 
     s.setFillColour(platform::colours::White);
     s.setFillStyle(platform::FillStyle::Solid);

@@ -74,7 +74,9 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     //! on the axis.
     int64_t sheetTubes() const;
     //! Tubes of row i of the quarter (0 outside 1 .. rows).
-    int32_t rowTubes(int32_t i) const { return i >= 1 && std::size_t(i) < perRow.size() ? perRow[std::size_t(i)] : 0; }
+    int32_t rowTubes(int32_t i) const {
+        return i >= 1 && std::size_t(i) < perRow.size() ? perRow[std::size_t(i)] : 0;
+    }
 };
 
 //! Lays out the quarter of the sheet. `q` is the ratio of the sketch's height to its width
@@ -86,6 +88,7 @@ MORVMODEL_EXPORT TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims
 //! shell filled white with the two axes from its centre, the tubes as outlined circles and,
 //! in the margin left of the shell, the tubes of each row (empty for a row without a tube).
 //! For refused dimensions the cleared surface stays empty.
-MORVMODEL_EXPORT TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& surface, const TubeSheetDimensions& dims);
+MORVMODEL_EXPORT TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& surface,
+                                                 const TubeSheetDimensions& dims);
 
 } // namespace morv

@@ -16,12 +16,18 @@ constexpr int DotsPerMetre96 = 3780;
 
 Qt::PenStyle penStyle(DrawStyle style) {
     switch (style) {
-    case DrawStyle::Solid: return Qt::SolidLine;
-    case DrawStyle::Dash: return Qt::DashLine;
-    case DrawStyle::Dot: return Qt::DotLine;
-    case DrawStyle::DashDot: return Qt::DashDotLine;
-    case DrawStyle::DashDotDot: return Qt::DashDotDotLine;
-    case DrawStyle::Invisible: return Qt::NoPen;
+    case DrawStyle::Solid:
+        return Qt::SolidLine;
+    case DrawStyle::Dash:
+        return Qt::DashLine;
+    case DrawStyle::Dot:
+        return Qt::DotLine;
+    case DrawStyle::DashDot:
+        return Qt::DashDotLine;
+    case DrawStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case DrawStyle::Invisible:
+        return Qt::NoPen;
     }
     return Qt::SolidLine;
 }
@@ -48,22 +54,24 @@ void ImageSurface::resize(int widthPixels, int heightPixels) {
     changed();
 }
 
-QColor ImageSurface::toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor ImageSurface::toQColor(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
-Colour ImageSurface::fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+Colour ImageSurface::fromQColor(const QColor& c) {
+    return rgb(c.red(), c.green(), c.blue());
+}
 
 QFont ImageSurface::toQFont(const Font& font) {
     QFont f;
-    if (!font.name.empty())
-        f.setFamily(QString::fromStdString(font.name));
+    if (!font.name.empty()) f.setFamily(QString::fromStdString(font.name));
     f.setPointSizeF(font.size > 0 ? font.size : 8);
     f.setBold(font.bold);
     return f;
 }
 
 void ImageSurface::changed() {
-    if (m_changed)
-        m_changed();
+    if (m_changed) m_changed();
 }
 
 void ImageSurface::setUp(QPainter& painter, const Pen& pen, std::optional<Colour> fill) const {

@@ -10,7 +10,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     m_surface.setChangeHandler([this] { update(); });
 }
 
-QSize PictureBox::sizeHint() const { return m_surface.image().size(); }
+QSize PictureBox::sizeHint() const {
+    return m_surface.image().size();
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);

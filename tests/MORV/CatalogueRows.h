@@ -26,7 +26,8 @@ inline std::vector<CatalogueRow> readCatalogue(const std::string& path) {
         for (int i = 2; i <= 24; ++i)
             v[size_t(i - 1)] = in.readDouble();
         row.Dplast = v[1], row.Dtrubo = v[2], row.Ntrub = int(v[5]), row.Chod = int(v[6]);
-        row.sT = v[7], row.sL = v[8], row.NstredT = int(v[11]), row.NstredL = int(v[12]), row.Uspor = int(v[13]);
+        row.sT = v[7], row.sL = v[8], row.NstredT = int(v[11]), row.NstredL = int(v[12]),
+        row.Uspor = int(v[13]);
         rows.push_back(row);
     }
     return rows;
@@ -36,8 +37,7 @@ inline std::vector<CatalogueRow> readCatalogue(const std::string& path) {
 inline std::vector<CatalogueRow> singlePassRows(const std::string& path) {
     std::vector<CatalogueRow> out;
     for (const auto& row : readCatalogue(path))
-        if (row.Chod == 1)
-            out.push_back(row);
+        if (row.Chod == 1) out.push_back(row);
     return out;
 }
 

@@ -29,12 +29,22 @@ namespace {
 //! Size of the square sketch [pixels]: 7050 twips.
 constexpr int sketchPixels = 470;
 //! The main window's construction boxes that the sketch reads and writes.
-enum Park { ShellDiameter = 0, TubeDiameter = 1, Tubes = 4, PitchAcross = 6, PitchAlong = 7, CentralRow = 10,
-            Rows = 11, Arrangement = 12 };
+enum Park {
+    ShellDiameter = 0,
+    TubeDiameter = 1,
+    Tubes = 4,
+    PitchAcross = 6,
+    PitchAlong = 7,
+    CentralRow = 10,
+    Rows = 11,
+    Arrangement = 12
+};
 //! The construction box of each dimension box Text3(0..3).
 constexpr int parkOfDimension[4] = {ShellDiameter, TubeDiameter, PitchAcross, PitchAlong};
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QLineEdit* box(QWidget* parent, const QString& name, const QString& text) {
     auto* edit = new QLineEdit(text, parent);
@@ -55,7 +65,8 @@ frmTrubkov::frmTrubkov(QWidget& mainWindow, ProgramState& state)
     : QDialog(&mainWindow), m_main(mainWindow), m_state(state) {
     setObjectName("frmTrubkov");
     setWindowTitle(u8(" Zobrazení trubkovnice"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     m_picture = new platform::PictureBox(this);
     m_picture->setObjectName("Picture");
@@ -102,8 +113,9 @@ frmTrubkov::frmTrubkov(QWidget& mainWindow, ProgramState& state)
     m_cmdKresli->setObjectName("cmdKresli");
     m_cmdKonc = new QPushButton(u8("&Dosadit zpět"), this);
     m_cmdKonc->setObjectName("cmdKonc");
-    m_cmdKonc->setToolTip(u8("Tím může dojít ke změně počtu trubek a řad. Bez dosazení - klikněte na x v pravém "
-                             "horním okně okna."));
+    m_cmdKonc->setToolTip(
+        u8("Tím může dojít ke změně počtu trubek a řad. Bez dosazení - klikněte na x v pravém "
+           "horním okně okna."));
     connect(m_cmdKresli, &QPushButton::clicked, this, &frmTrubkov::cmdKresli_Click);
     connect(m_cmdKonc, &QPushButton::clicked, this, &frmTrubkov::cmdKonc_Click);
 
@@ -124,8 +136,7 @@ frmTrubkov::frmTrubkov(QWidget& mainWindow, ProgramState& state)
 
     // A window that refused its data is hidden: a late activation does not fill it again.
     new platform::ActivationWatcher(*this, [this] {
-        if (isVisible())
-            Form_Activate();
+        if (isVisible()) Form_Activate();
     });
 }
 
@@ -135,16 +146,14 @@ QLineEdit* frmTrubkov::park(int index) const {
 
 double frmTrubkov::dimension(int index) const {
     double v = 0;
-    if (platform::tryRegionalNumber(m_Text3[size_t(index)]->text().toStdString(), v))
-        return v;
+    if (platform::tryRegionalNumber(m_Text3[size_t(index)]->text().toStdString(), v)) return v;
     return std::numeric_limits<double>::quiet_NaN();
 }
 
 void frmTrubkov::Form_Activate() {
     // The whole texts of the main window's boxes, which hold metres.
     for (int i = 0; i < 4; ++i)
-        if (QLineEdit* source = park(parkOfDimension[i]))
-            m_Text3[size_t(i)]->setText(source->text());
+        if (QLineEdit* source = park(parkOfDimension[i])) m_Text3[size_t(i)]->setText(source->text());
     // Arrangement code 0 is staggered; any other code, or a box without a number, keeps the
     // in-line arrangement the window opens with.
     double code = 0;
@@ -155,8 +164,9 @@ void frmTrubkov::Form_Activate() {
 }
 
 void frmTrubkov::cmdKresli_Click() {
-    const TubeSheetLayout sheet = sketchTubeSheet(
-        m_picture->surface(), {dimension(0), dimension(1), dimension(2), dimension(3), m_Option1[0]->isChecked()});
+    const TubeSheetLayout sheet =
+        sketchTubeSheet(m_picture->surface(),
+                        {dimension(0), dimension(1), dimension(2), dimension(3), m_Option1[0]->isChecked()});
     if (!sheet.valid) {
         platform::msgBox("Nenačtena nebo chybná konstrukční data!", 16, "HE");
         reject();
@@ -171,14 +181,16 @@ void frmTrubkov::cmdKresli_Click() {
 
 void frmTrubkov::cmdKonc_Click() {
     // The texts go back as they stand, the counts of the last drawing included.
-    const std::pair<int, QLineEdit*> copies[] = {
-        {ShellDiameter, m_Text3[0]}, {TubeDiameter, m_Text3[1]}, {PitchAcross, m_Text3[2]}, {PitchAlong, m_Text3[3]},
-        {Rows, m_Text1},           {Tubes, m_Text2},          {CentralRow, m_Text4}};
+    const std::pair<int, QLineEdit*> copies[] = {{ShellDiameter, m_Text3[0]},
+                                                 {TubeDiameter, m_Text3[1]},
+                                                 {PitchAcross, m_Text3[2]},
+                                                 {PitchAlong, m_Text3[3]},
+                                                 {Rows, m_Text1},
+                                                 {Tubes, m_Text2},
+                                                 {CentralRow, m_Text4}};
     for (const auto& [index, source] : copies)
-        if (QLineEdit* target = park(index))
-            target->setText(source->text());
-    if (QLineEdit* target = park(Arrangement))
-        target->setText(m_Option1[0]->isChecked() ? "0" : "1");
+        if (QLineEdit* target = park(index)) target->setText(source->text());
+    if (QLineEdit* target = park(Arrangement)) target->setText(m_Option1[0]->isChecked() ? "0" : "1");
     accept();
 }
 
@@ -190,8 +202,7 @@ void frmTrubkov::Text3_Enter(int Index) {
         std::string unit;
         try {
             const platform::Variant v = m_state.Prevodnik().Prevod(buffer, CH, unit);
-            if (CH != 0)
-                return;
+            if (CH != 0) return;
             edit->setText(QString::fromStdString(m_state.Prevodnik().RoundX(v).toString()));
         } catch (const platform::RunTimeError&) {
             // A value the converter cannot take stays as typed, like a refused one.
@@ -215,8 +226,7 @@ void frmTrubkov::keyPressEvent(QKeyEvent* event) {
 
 bool frmTrubkov::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 4; ++i) {
-        if (watched != m_Text3[size_t(i)])
-            continue;
+        if (watched != m_Text3[size_t(i)]) continue;
         if (event->type() == QEvent::KeyPress &&
             platform::keyCode(static_cast<const QKeyEvent&>(*event)) == platform::key::Enter) {
             Text3_Enter(i);

@@ -11,9 +11,13 @@ using namespace platform;
 
 namespace {
 
-Colour pixel(const QImage& image, int x, int y) { return ImageSurface::fromQColor(image.pixelColor(x, y)); }
+Colour pixel(const QImage& image, int x, int y) {
+    return ImageSurface::fromQColor(image.pixelColor(x, y));
+}
 
-bool isDark(Colour c) { return redOf(c) + greenOf(c) + blueOf(c) < 3 * 128; }
+bool isDark(Colour c) {
+    return redOf(c) + greenOf(c) + blueOf(c) < 3 * 128;
+}
 
 // 200 x 100 pixels with x from 0 to 20 and y growing upwards from -5 to 5: 10 pixels a unit.
 class Image : public ::testing::Test {
@@ -29,11 +33,11 @@ TEST_F(Image, FilledCircleIsPaintedAtItsUserPosition) {
     s.setFillColour(colours::White);
     s.circle(10, 0, 3);
     const QImage& img = s.image();
-    EXPECT_EQ(pixel(img, 100, 50), colours::White);         // centre
-    EXPECT_EQ(pixel(img, 120, 50), colours::White);         // inside, 2 units right
-    EXPECT_EQ(pixel(img, 150, 50), rgb(200, 200, 200));     // outside
-    EXPECT_TRUE(isDark(pixel(img, 130, 50)));               // the outline, 3 units right
-    EXPECT_TRUE(isDark(pixel(img, 100, 20)));               // and 3 units up
+    EXPECT_EQ(pixel(img, 100, 50), colours::White);     // centre
+    EXPECT_EQ(pixel(img, 120, 50), colours::White);     // inside, 2 units right
+    EXPECT_EQ(pixel(img, 150, 50), rgb(200, 200, 200)); // outside
+    EXPECT_TRUE(isDark(pixel(img, 130, 50)));           // the outline, 3 units right
+    EXPECT_TRUE(isDark(pixel(img, 100, 20)));           // and 3 units up
 }
 
 TEST_F(Image, LinesFollowTheDirectionOfTheAxes) {
@@ -64,8 +68,7 @@ TEST_F(Image, PrintedTextWithCzechLettersLeavesInkWhereItIsMeasured) {
     int inkInside = 0, inkOutside = 0;
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 200; ++x) {
-            if (!isDark(pixel(s.image(), x, y)))
-                continue;
+            if (!isDark(pixel(s.image(), x, y))) continue;
             const bool inside = x >= 18 && x <= 20 + w * 10 + 1 && y >= 10 && y <= 10 + h * 10 + 1;
             ++(inside ? inkInside : inkOutside);
         }

@@ -42,7 +42,8 @@ struct MainWindow {
     QString text(int i) const { return txtPark[size_t(i)]->text(); }
     void set(int i, const QString& t) { txtPark[size_t(i)]->setText(t); }
     //! Shell and tube diameters, pitches across and along, arrangement code.
-    void construction(const QString& D, const QString& d, const QString& sT, const QString& sL, const QString& code) {
+    void construction(const QString& D, const QString& d, const QString& sT, const QString& sL,
+                      const QString& code) {
         set(0, D), set(1, d), set(6, sT), set(7, sL), set(12, code);
     }
 };
@@ -64,8 +65,7 @@ protected:
     }
     //! A number in a main-window box.
     static double number(const QString& text) { return platform::regionalNumber(text.toStdString()); }
-    template <class W>
-    W* find(const char* name) {
+    template <class W> W* find(const char* name) {
         W* w = window->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -128,7 +128,8 @@ TEST_F(Sketch, CatalogueUnitsKeepTheirCountsWhenDrawnAndWrittenBack) {
             auto shown = [](double v) {
                 return QString::fromStdString(program().Prevodnik().RoundX(platform::Variant(v)).toString());
             };
-            main.construction(shown(row.Dplast), shown(row.Dtrubo), shown(row.sT), shown(row.sL), shown(row.Uspor));
+            main.construction(shown(row.Dplast), shown(row.Dtrubo), shown(row.sT), shown(row.sL),
+                              shown(row.Uspor));
             main.set(4, shown(row.Ntrub));
             main.set(10, shown(row.NstredT));
             main.set(11, shown(row.NstredL));
@@ -263,7 +264,9 @@ TEST_F(Sketch, PictureShowsTheShellCircle) {
     const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(470, 470));
     // 470 pixels for 120 units from -10: the pixel of a user coordinate.
-    auto at = [&](double x, double y) { return image.pixelColor(int((x + 10) * 470 / 120), int((y + 10) * 470 / 120)); };
+    auto at = [&](double x, double y) {
+        return image.pixelColor(int((x + 10) * 470 / 120), int((y + 10) * 470 / 120));
+    };
     const QColor back = window->palette().color(QPalette::Window);
     EXPECT_EQ(at(16, 48), QColor(Qt::white)); // inside the shell, between tubes
     EXPECT_EQ(at(30, 90), QColor(Qt::white)); // near the shell, below the last row
@@ -281,8 +284,7 @@ TEST_F(Sketch, PictureShowsTheShellCircle) {
 
 TEST_F(Sketch, Screenshots) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
     QDir().mkpath(QString::fromLocal8Bit(folder));
     platform::DecimalSeparatorScope separator(',');
     const struct {
@@ -294,7 +296,8 @@ TEST_F(Sketch, Screenshots) {
     for (const auto& shot : shots) {
         main.construction(shot.D, shot.d, shot.sT, shot.sL, shot.code);
         open();
-        EXPECT_TRUE(window->grab().save(QStringLiteral("%1/frmTrubkov-%2.png").arg(QString::fromLocal8Bit(folder), shot.name)));
+        EXPECT_TRUE(window->grab().save(
+            QStringLiteral("%1/frmTrubkov-%2.png").arg(QString::fromLocal8Bit(folder), shot.name)));
     }
 }
 
