@@ -77,6 +77,9 @@ public:
 
     //! The logical check of the construction data (frmHELogK.cpp).
     void cmdLogK_Click();
+    //! The tube-sheet sketch of the construction boxes, modal; its "Dosadit zpět" writes the
+    //! counts back into the boxes (frmHELogK.cpp).
+    void cmdTrubk_Click();
 
     // ---- The calculation and its report (frmHEVypocet.cpp) --------------------------------
     //! A mouse press on the calculation button: the status reads "Počítám..." at once.

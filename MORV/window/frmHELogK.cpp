@@ -2,10 +2,12 @@
 // a box of its own, then one summary.
 
 #include "MORV/window/frmHE.h"
+#include "MORV/window/sketch/frmTrubkov.h"
 #include "Platform/qt/QtProgress.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
+#include "Platform/qt/ModalHost.h"
 
 #include <QLineEdit>
 
@@ -60,6 +62,11 @@ void frmHE::cmdLogK_Click() {
                proposal("Odpovídal by počet řad ", m_state.Vymenik().sL));
     platform::msgBox(faults ? "Zjištěny chyby v konstrukčních datech!" : "Data jsou O.K.", 64,
                      "HE logická kontrola konstrukčních dat");
+}
+
+void frmHE::cmdTrubk_Click() {
+    frmTrubkov sketch(*this, m_state);
+    platform::ModalHost::exec(sketch);
 }
 
 } // namespace morv

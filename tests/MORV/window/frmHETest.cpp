@@ -274,3 +274,24 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
     window->splash().adjustSize();
     EXPECT_TRUE(window->splash().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmSplash.png")));
 }
+
+TEST_F(MainWindowTest, TubeSheetSketchOpensOnTheConstructionAndWritesItsCountsBack) {
+    activateFirstTime();
+    ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat"), 0);
+    morv::ZobrazData(*window);
+    control<QLineEdit>("txtPark_4")->setText("1");
+    std::string shell;
+    onModal([&](QDialog& d) {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        shell = d.findChild<QLineEdit*>("Text3_0")->text().toStdString();
+        QTest::mouseClick(d.findChild<QPushButton*>("cmdKonc"), Qt::LeftButton);
+        return d.result();
+    });
+    QTest::mouseClick(control<QPushButton>("cmdTrubk"), Qt::LeftButton);
+    ASSERT_EQ(modalsShown.back(), "frmTrubkov");
+    EXPECT_EQ(shell, control<QLineEdit>("txtPark_0")->text().toStdString());
+    // The count of tubes comes from the drawing, not from the box it replaced.
+    EXPECT_GT(control<QLineEdit>("txtPark_4")->text().toDouble(), 1.0);
+}

@@ -1,0 +1,94 @@
+#pragma once
+//! Layout of the tubes of a tube sheet: one quarter of the sheet on the pitch grid, in line or
+//! staggered, keeping the tubes that fit inside the shell with a clearance, and the counts of
+//! the whole sheet that follow from the quarter by symmetry (the tube-sheet sketch counts
+//! with it and writes the counts back into the construction data).
+//!
+//! The quarter is laid out in sketch units: the shell's centre at (0, 0), x to the right,
+//! y downward, the shell radius 100 q. Rows lie at y = 0, sL, 2 sL, ... while
+//! y + 0.7 sL < 100 q; in a row the tubes lie at x = 0, sT, 2 sT, ... (staggered: the even
+//! rows start at sT / 2) while x + 0.75 sT < sqrt((100 q)^2 - y^2), and beyond half the
+//! radius (y > 50) a row also ends at the first tube with y + 0.75 sT > sqrt((100 q)^2 - x^2).
+//! The constants 0.7 and 0.75 are the clearances between the outermost tube centres and the
+//! shell, against the pitch along and across the flow.
+
+#include "MorvModel/MorvModelExport.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+class DrawingSurface;
+}
+
+namespace morv {
+
+//! Dimensions of the sheet, all in one length unit (only their ratios to the shell radius
+//! matter).
+struct TubeSheetDimensions {
+    double D = 0;  //!< shell diameter
+    double d = 0;  //!< tube outer diameter
+    double sT = 0; //!< tube pitch across the flow
+    double sL = 0; //!< tube pitch along the flow
+    bool staggered = false;
+};
+
+//! Centre of one tube in sketch units.
+struct TubeCentre {
+    double x = 0;
+    double y = 0;
+};
+
+struct MORVMODEL_EXPORT TubeSheetLayout {
+    //! Rows of the quarter whose tube counts are kept; a sheet with more rows is refused.
+    static constexpr int32_t maxRows = 50;
+    //! Tubes of the quarter whose centres are kept for drawing; the counts go on beyond.
+    static constexpr std::size_t maxDrawnTubes = 20000;
+
+    //! False when the dimensions were refused: a dimension that is not a number, zero or
+    //! negative (any scaled value below 1e-5), more rows than `maxRows`, or no tube that fits.
+    bool valid = false;
+    bool staggered = false;
+    double q = 1;  //!< the shell radius is 100 q sketch units
+    double r = 0;  //!< tube radius [sketch units]
+    double s1 = 0; //!< pitch across the flow [sketch units]
+    double s2 = 0; //!< pitch along the flow [sketch units]
+    //! Rows of the quarter, the central row included.
+    int32_t rows = 0;
+    //! Tubes of the quarter.
+    int64_t quarterTubes = 0;
+    //! Tubes of each row of the quarter, row 1 (through the centre) at index 1; element 0 is
+    //! not used; 0 for a row that the row test admits but in which no tube fits.
+    std::vector<int32_t> perRow;
+    //! Centres of the tubes of the quarter in the order laid out (at most `maxDrawnTubes`).
+    std::vector<TubeCentre> tubes;
+
+    //! Rows of the whole sheet: 2 rows - 1.
+    int64_t sheetRows() const { return 2 * int64_t(rows) - 1; }
+    //! Tubes of the central row of the whole sheet: 2 A(1) - 1.
+    int64_t centralRowTubes() const { return 2 * int64_t(rowTubes(1)) - 1; }
+    //! Tubes of the whole sheet. The central row and the central column are each shared by
+    //! two quarters, the centre tube by all four: in line 4 N - 2 A(1) - 2 rows + 1;
+    //! staggered 4 N - 2 A(1) - 2 Int(rows / 2 + 0.5) + 1, since only the odd rows have a tube
+    //! on the axis.
+    int64_t sheetTubes() const;
+    //! Tubes of row i of the quarter (0 outside 1 .. rows).
+    int32_t rowTubes(int32_t i) const {
+        return i >= 1 && std::size_t(i) < perRow.size() ? perRow[std::size_t(i)] : 0;
+    }
+};
+
+//! Lays out the quarter of the sheet. `q` is the ratio of the sketch's height to its width
+//! (1 for a square sketch).
+MORVMODEL_EXPORT TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q = 1);
+
+//! Sketches the quarter sheet on the surface and returns its layout. The surface gets the
+//! scale (-10, -10)-(110, 110) and is cleared; for accepted dimensions it then shows the
+//! shell filled white with the two axes from its centre, the tubes as outlined circles and,
+//! in the margin left of the shell, the tubes of each row (empty for a row without a tube).
+//! For refused dimensions the cleared surface stays empty.
+MORVMODEL_EXPORT TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& surface,
+                                                 const TubeSheetDimensions& dims);
+
+} // namespace morv

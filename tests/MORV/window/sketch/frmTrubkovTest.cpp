@@ -1,0 +1,304 @@
+#include "MORV/window/sketch/frmTrubkov.h"
+
+#include "MORV/model/ProgramState.h"
+#include "Platform/Conversions.h"
+#include "Platform/Regional.h"
+#include "Platform/qt/PictureBox.h"
+
+#include "../../CatalogueRows.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <memory>
+
+using namespace morv;
+
+namespace {
+
+//! A stand-in for the main window: its construction boxes and the condenser-type combo.
+struct MainWindow {
+    QWidget widget;
+    std::array<QLineEdit*, 23> txtPark{};
+
+    MainWindow() {
+        for (int i = 0; i < 23; ++i) {
+            txtPark[size_t(i)] = new QLineEdit(&widget);
+            txtPark[size_t(i)]->setObjectName(QString("txtPark_%1").arg(i));
+        }
+        auto* cmbChar = new QComboBox(&widget);
+        cmbChar->setObjectName("cmbChar");
+    }
+    QString text(int i) const { return txtPark[size_t(i)]->text(); }
+    void set(int i, const QString& t) { txtPark[size_t(i)]->setText(t); }
+    //! Shell and tube diameters, pitches across and along, arrangement code.
+    void construction(const QString& D, const QString& d, const QString& sT, const QString& sL,
+                      const QString& code) {
+        set(0, D), set(1, d), set(6, sT), set(7, sL), set(12, code);
+    }
+};
+
+class Sketch : public ::testing::Test {
+protected:
+    void SetUp() override { resetProgram(); }
+
+    //! Opens the sketch over the main window: it is shown and becomes the active window
+    //! (unless it refuses its data and hides itself at once).
+    void open(bool refused = false) {
+        window = std::make_unique<frmTrubkov>(main.widget, program());
+        window->show();
+        window->activateWindow();
+        if (refused)
+            QCoreApplication::processEvents();
+        else
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    //! A number in a main-window box.
+    static double number(const QString& text) { return platform::regionalNumber(text.toStdString()); }
+    template <class W> W* find(const char* name) {
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+    //! Rows, tubes and central-row tubes shown.
+    std::array<QString, 3> counts() { return {text("Text1"), text("Text2"), text("Text4")}; }
+
+    MainWindow main;
+    testsupport::ScriptedBoxes boxes;
+    std::unique_ptr<frmTrubkov> window;
+};
+
+struct PartCase {
+    char separator;
+    const char* D;
+    const char* d;
+    const char* pitch;
+    const char* code;
+    bool staggered;
+    std::array<QString, 3> counts;
+};
+
+class SketchCases : public Sketch, public ::testing::WithParamInterface<PartCase> {};
+
+// 400 mm shell, 25 mm tubes, 65 mm pitches, as the main window shows them in metres.
+TEST_P(SketchCases, ActivationCopiesTheBoxesAndDrawsWithTheArrangementOfTheMainWindow) {
+    const auto& c = GetParam();
+    platform::DecimalSeparatorScope separator(c.separator);
+    main.construction(c.D, c.d, c.pitch, c.pitch, c.code);
+    open();
+    EXPECT_EQ(text("Text3_0"), c.D);
+    EXPECT_EQ(text("Text3_1"), c.d);
+    EXPECT_EQ(text("Text3_2"), c.pitch);
+    EXPECT_EQ(find<QRadioButton>("Option1_0")->isChecked(), c.staggered);
+    EXPECT_EQ(find<QRadioButton>("Option1_1")->isChecked(), !c.staggered);
+    EXPECT_EQ(counts(), c.counts);
+    EXPECT_EQ(QApplication::focusWidget(), find<QPushButton>("cmdKonc"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothSeparators, SketchCases,
+    ::testing::Values(PartCase{'.', "0.4", "0.025", "0.065", "1", false, {"5", "21", "5"}},
+                      PartCase{'.', "0.4", "0.025", "0.065", "0", true, {"5", "19", "5"}},
+                      PartCase{',', "0,4", "0,025", "0,065", "1", false, {"5", "21", "5"}},
+                      PartCase{',', "0,4", "0,025", "0,065", "0", true, {"5", "19", "5"}},
+                      // The whole texts are read, exponents included (six characters of
+                      // "6,5000E-02" would read 6.5).
+                      PartCase{',', "0,40000", "2,5000E-02", "6,5000E-02", "0", true, {"5", "19", "5"}},
+                      // A code that is not a number keeps the in-line arrangement.
+                      PartCase{'.', "0.4", "0.025", "0.065", "x", false, {"5", "21", "5"}}));
+
+// Each single-pass unit of the catalogue, shown in the main window as the program shows
+// numbers, keeps all its counts when drawn and written back.
+TEST_F(Sketch, CatalogueUnitsKeepTheirCountsWhenDrawnAndWrittenBack) {
+    for (char sep : {'.', ','}) {
+        platform::DecimalSeparatorScope separator(sep);
+        for (const auto& row : morvtest::singlePassRows(MORV_CATALOGUE)) {
+            SCOPED_TRACE(row.code + " with " + sep);
+            auto shown = [](double v) {
+                return QString::fromStdString(program().Prevodnik().RoundX(platform::Variant(v)).toString());
+            };
+            main.construction(shown(row.Dplast), shown(row.Dtrubo), shown(row.sT), shown(row.sL),
+                              shown(row.Uspor));
+            main.set(4, shown(row.Ntrub));
+            main.set(10, shown(row.NstredT));
+            main.set(11, shown(row.NstredL));
+            std::array<QString, 23> before;
+            for (int i = 0; i < 23; ++i)
+                before[size_t(i)] = main.text(i);
+
+            open();
+            QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+            EXPECT_EQ(window->result(), QDialog::Accepted);
+            EXPECT_FALSE(window->isVisible());
+            // The counts and the arrangement come back as plain numbers, the rest as it stood.
+            for (int i = 0; i < 23; ++i)
+                if (i == 4 || i == 10 || i == 11 || i == 12)
+                    EXPECT_EQ(number(main.text(i)), number(before[size_t(i)])) << "txtPark_" << i;
+                else
+                    EXPECT_EQ(main.text(i), before[size_t(i)]) << "txtPark_" << i;
+        }
+    }
+}
+
+TEST_F(Sketch, ZeroShellIsRefusedAndNothingIsWrittenBack) {
+    main.construction("0", "0.025", "0.065", "0.065", "1");
+    main.set(4, "77");
+    boxes.answer(platform::answer::Ok);
+    open(true);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Nenačtena nebo chybná konstrukční data!");
+    EXPECT_EQ(boxes.boxes()[0].style, 16);
+    EXPECT_EQ(boxes.boxes()[0].title, "HE");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(main.text(0), "0");
+    EXPECT_EQ(main.text(4), "77");
+    EXPECT_EQ(text("Text2"), "");
+}
+
+TEST_F(Sketch, FaultyDimensionTypedInTheWindowIsRefusedByKresli) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    for (const char* faulty : {"-0.065", "", "abc"}) {
+        SCOPED_TRACE(faulty);
+        open();
+        find<QLineEdit>("Text3_3")->setText(faulty);
+        boxes.answer(platform::answer::Ok);
+        QTest::mouseClick(find<QPushButton>("cmdKresli"), Qt::LeftButton);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(main.text(7), "0.065");
+    }
+    EXPECT_EQ(boxes.boxes().size(), 3u);
+}
+
+TEST_F(Sketch, EnterConvertsATypedValueAndMovesOn) {
+    platform::DecimalSeparatorScope separator(',');
+    main.construction("0,4", "0,025", "0,065", "0,065", "1");
+    open();
+    auto* shell = find<QLineEdit>("Text3_0");
+    shell->setFocus();
+    shell->selectAll();
+    QTest::keyClicks(shell, "45 cm");
+    QTest::keyClick(shell, Qt::Key_Return);
+    EXPECT_EQ(shell->text().toStdString(), program().Prevodnik().RoundX(platform::Variant(0.45)).toString());
+    EXPECT_EQ(number(shell->text()), 0.45);
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("Text3_1"));
+    // Enter draws nothing: the counts stay those of the 400 mm shell.
+    EXPECT_EQ(text("Text2"), "21");
+
+    // The box that gets the focus has its whole text selected, so typing replaces it.
+    auto* tube = find<QLineEdit>("Text3_1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tube->selectedText(), "0,025");
+    // A unit the converter does not know: the typed text and the focus stay.
+    QTest::keyClicks(tube, "25 blbost");
+    boxes.answer(platform::answer::Ok);
+    QTest::keyClick(tube, Qt::Key_Return);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_NE(boxes.boxes()[0].text.find("blbost"), std::string::npos);
+    EXPECT_EQ(tube->text(), "25 blbost");
+    EXPECT_EQ(QApplication::focusWidget(), tube);
+
+    // The last box hands the focus to "Kresli", where Enter draws.
+    auto* along = find<QLineEdit>("Text3_3");
+    along->setFocus();
+    QTest::keyClick(along, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), find<QPushButton>("cmdKresli"));
+}
+
+TEST_F(Sketch, ChoosingTheArrangementRedrawsOnlyWithKresli) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    open();
+    // A radio button takes a click on its circle or its caption.
+    QTest::mouseClick(find<QRadioButton>("Option1_0"), Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_TRUE(find<QRadioButton>("Option1_0")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), find<QPushButton>("cmdKresli"));
+    EXPECT_EQ(text("Text2"), "21");
+    QTest::keyClick(find<QPushButton>("cmdKresli"), Qt::Key_Return);
+    EXPECT_EQ(counts(), (std::array<QString, 3>{"5", "19", "5"}));
+    QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+    EXPECT_EQ(main.text(12), "0");
+    EXPECT_EQ(main.text(4), "19");
+    EXPECT_EQ(main.text(10), "5");
+    EXPECT_EQ(main.text(11), "5");
+}
+
+TEST_F(Sketch, WriteBackCopiesTheTextsAsTheyStand) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    open();
+    // Dimensions changed without drawing again: the counts of the earlier drawing go back.
+    find<QLineEdit>("Text3_0")->setText("0.6");
+    QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+    EXPECT_EQ(main.text(0), "0.6");
+    EXPECT_EQ(main.text(4), "21");
+    EXPECT_EQ(main.text(12), "1");
+}
+
+TEST_F(Sketch, CloseBoxLeavesTheMainWindowUnchanged) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "0");
+    main.set(4, "100");
+    open();
+    find<QLineEdit>("Text3_0")->setText("0.6");
+    window->close();
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(main.text(0), "0.4");
+    EXPECT_EQ(main.text(4), "100");
+}
+
+TEST_F(Sketch, PictureShowsTheShellCircle) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    open();
+    testsupport::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("trubkovnice.png"));
+    ASSERT_TRUE(window->picture().surface().image().save(path));
+    const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(470, 470));
+    // 470 pixels for 120 units from -10: the pixel of a user coordinate.
+    auto at = [&](double x, double y) {
+        return image.pixelColor(int((x + 10) * 470 / 120), int((y + 10) * 470 / 120));
+    };
+    const QColor back = window->palette().color(QPalette::Window);
+    EXPECT_EQ(at(16, 48), QColor(Qt::white)); // inside the shell, between tubes
+    EXPECT_EQ(at(30, 90), QColor(Qt::white)); // near the shell, below the last row
+    EXPECT_EQ(at(100, 100), back);            // outside the shell
+    EXPECT_EQ(at(-8, 105), back);             // the margin beyond the shell
+    // The outline crosses the diagonal at radius 100.
+    int dark = 0;
+    for (double rr = 97; rr <= 103; rr += 0.25) {
+        const QColor c = at(rr / std::sqrt(2.0), rr / std::sqrt(2.0));
+        dark += c.lightness() < 128;
+    }
+    EXPECT_GT(dark, 0);
+    EXPECT_EQ(at(97 / std::sqrt(2.0), 97 / std::sqrt(2.0)), QColor(Qt::white));
+}
+
+TEST_F(Sketch, Screenshots) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    platform::DecimalSeparatorScope separator(',');
+    const struct {
+        const char* name;
+        const char *D, *d, *sT, *sL, *code;
+    } shots[] = {{"inline", "0,4", "0,025", "0,065", "0,065", "1"},
+                 {"staggered", "0,4", "0,025", "0,065", "0,065", "0"},
+                 {"800125", "0,8", "0,025", "0,032", "0,0277", "0"}};
+    for (const auto& shot : shots) {
+        main.construction(shot.D, shot.d, shot.sT, shot.sL, shot.code);
+        open();
+        EXPECT_TRUE(window->grab().save(
+            QStringLiteral("%1/frmTrubkov-%2.png").arg(QString::fromLocal8Bit(folder), shot.name)));
+    }
+}
+
+} // namespace
