@@ -3,8 +3,12 @@
 # Makes one library target of the project: the namespaced alias Morv::<name>, an export
 # header "<name>/<name>Export.h" with the macro <NAME>_EXPORT, hidden default visibility,
 # and the source root as the public include directory, so that headers are included as
-# "Platform/Variant.h", "KWELARdll/model/Smes.h" and so on.
+# "Platform/Variant.h", "KWELARdll/model/Smes.h" and so on. A shared library is installed
+# with the headers of its source folders (under the same paths) and its export header, and
+# joins the export set MorvTargets of the installed CMake package; a static library is a
+# part of the build only.
 include(GenerateExportHeader)
+include(GNUInstallDirs)
 
 function(morv_add_library name)
     cmake_parse_arguments(ARG "SHARED;STATIC" "" "SOURCES;LINKS;PRIVATE_LINKS" ${ARGN})
@@ -20,7 +24,8 @@ function(morv_add_library name)
         EXPORT_FILE_NAME ${CMAKE_BINARY_DIR}/exports/${name}/${name}Export.h)
     target_include_directories(${name} PUBLIC
         $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-        $<BUILD_INTERFACE:${CMAKE_BINARY_DIR}/exports>)
+        $<BUILD_INTERFACE:${CMAKE_BINARY_DIR}/exports>
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
     set_target_properties(${name} PROPERTIES
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
@@ -31,6 +36,33 @@ function(morv_add_library name)
     if(ARG_PRIVATE_LINKS)
         target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_LINKS})
     endif()
+    if(NOT ARG_STATIC)
+        morv_install_library(${name} ${ARG_SOURCES})
+    endif()
+endfunction()
+
+# The library, its export header and the headers of the folders its sources lie in.
+function(morv_install_library name)
+    install(TARGETS ${name} EXPORT MorvTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/exports/${name}/${name}Export.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${name})
+    set(folders)
+    foreach(source IN LISTS ARGN)
+        get_filename_component(source ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+        get_filename_component(folder ${source} DIRECTORY)
+        list(APPEND folders ${folder})
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    foreach(folder IN LISTS folders)
+        file(GLOB headers ${folder}/*.h)
+        file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${folder})
+        if(headers)
+            install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${relative})
+        endif()
+    endforeach()
 endfunction()
 
 # morv_add_test(<name> SOURCES ... LINKS ... [QT])
