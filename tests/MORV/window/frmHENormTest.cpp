@@ -30,6 +30,8 @@ protected:
         window->setProgramFolders({platform::folderOf(MORV_CATALOGUE)});
         window->resize(1000, 640);
         window->show();
+        // The activation of the window shown sets the grid up anew: let it come first.
+        QApplication::processEvents();
     }
     platform::FlexGrid& grid() { return *control<platform::FlexGrid>("flxG2"); }
     int tab() { return control<QTabWidget>("SSTab1")->currentIndex(); }
@@ -91,7 +93,8 @@ TEST_F(Catalogue, EveryRecordFillsItsRowAndTheTabIsShown) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
     if (!folder.isEmpty()) {
         QDir().mkpath(QString::fromLocal8Bit(folder));
-        grid().setCurrentCell(row600425, 0);
+        grid().setCurrentCell(3, 0);
+        grid().scrollToTop();
         QApplication::processEvents();
         EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-catalogue.png")));
     }
@@ -142,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, Pick,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Catalogue, PickOfTheHeadingOrOfAnEmptyRowOnlyShowsTheConstructionTab) {
-    // A catalogue shorter than the grid: its rows 3 to 21 are empty.
+    // A catalogue shorter than the grid: the rows from 3 on are empty.
     testsupport::TempDir dir;
     dir.write("normmorv.dta", "\"154120\",0.154,0.02,0.016,1.5,19,1,0.025,0.0217,0.15,0.75,5,5,0,0.05,0.05,"
                               "0.04,0.04,0.00005,0.000176,0.000176,1,48,1\r\n"
@@ -150,7 +153,8 @@ TEST_F(Catalogue, PickOfTheHeadingOrOfAnEmptyRowOnlyShowsTheConstructionTab) {
                               "0.015,0.015,0.00005,0.000176,0.000176,1,48,1\r\n");
     window->setProgramFolders({dir.path()});
     window->cmdNorm_Click();
-    EXPECT_EQ(grid().Rows(), 22);
+    ASSERT_GT(grid().Rows(), 3);
+    EXPECT_EQ(grid().TextMatrix(3, 0), QString());
     EXPECT_EQ(grid().TextMatrix(2, 1), QStringLiteral("090")) << "three digits at least";
     EXPECT_EQ(grid().TextMatrix(2, 2), QStringLiteral("08")) << "two digits at least";
     const std::vector<QString> before = constructionBoxes();

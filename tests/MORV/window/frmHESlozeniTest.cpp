@@ -10,6 +10,7 @@
 #include "MORV/window/Vypocet.h"
 #include "Platform/qt/FlexGrid.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -170,6 +171,15 @@ TEST_F(Composition, BothStreamsEnteredInTurnThenPropertiesShown) {
     EXPECT_EQ(control<QLineEdit>("txtSl_1")->text().toStdString(),
               program().Prevodnik().RoundX(program().Vymenik().HustPl).toString());
     EXPECT_GT(program().Vymenik().HustPl.toDouble(), 0.0);
+
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(folder));
+        window->resize(1000, 640);
+        control<QTabWidget>("SSTab1")->setCurrentIndex(3);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-compositions.png")));
+    }
 }
 
 namespace {
