@@ -240,7 +240,8 @@ private:
     void connectEntryHandlers();
     void connectCatalogueHandlers();
     //! Transfers the window into the model and checks that the temperatures, pressures and
-    //! flows the properties need are there; false when a box does not read as a number.
+    //! flows the properties need are there; false when they are not, or when a box does not
+    //! read as a number and the transfer stopped at it.
     bool compositionCanBeEntered();
     //! The loop of questions and library windows of the composition entry.
     void enterCompositions();
@@ -255,6 +256,7 @@ private:
     //! A calculation is running: a second one started while pending messages are let
     //! through is refused.
     bool m_calculating = false;
+    //! The folders searched for the catalogue; none: the program's own.
     std::vector<std::string> m_programFolders;
 };
 
