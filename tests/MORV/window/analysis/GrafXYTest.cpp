@@ -523,3 +523,35 @@ TEST_F(Chart, PictureIsSavedAndPutOnTheClipboard) {
 }
 
 } // namespace
+
+namespace {
+
+// A picture to look at: the nine marker kinds, enlarged, one series each, the last one on the
+// secondary axis, with a title.
+TEST_F(Chart, ScreenshotOfEveryMarkerKind) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    platform::ImageSurface image(640, 480);
+    const std::vector<double> x = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<std::vector<double>> ys;
+    for (int s = 1; s <= 9; ++s) {
+        std::vector<double> y(x.size());
+        for (size_t i = 1; i < x.size(); ++i)
+            y[i] = s * 10 + x[i] * (s % 3 + 1);
+        ys.push_back(y);
+        chart.Add(x, ys.back(), 1, 10);
+        chart.Body(int16_t(s), int16_t(s));
+        chart.Caru(int16_t(s), int16_t(s % 3 == 0 ? 2 : 1));
+    }
+    chart.VedlOsa(9, true);
+    chart.VelBodu(900);
+    chart.Title = "Značky 1 až 9";
+    chart.PopisX = "x";
+    chart.PopisY = "y";
+    chart.PopisY1 = "y1";
+    chart.Draw(image);
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    EXPECT_TRUE(image.image().save(QString::fromLocal8Bit(folder) + "/GrafXY-markers.png"));
+}
+
+} // namespace
