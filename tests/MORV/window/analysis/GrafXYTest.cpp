@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Intervals, Limits,
                                            LimitCase{0, 100, 0, 105},
                                            // step 1: -5 stays, 0 comes down to -0.5
                                            LimitCase{-5, -1, -5, -0.5},
-                                           // step 0.01: 0.12 moves up to 0.125, 0.2 stays
-                                           LimitCase{0.13, 0.19, 0.125, 0.2}));
+                                           // step 0.01: 0.12 moves up to 0.125, 0.19 stays
+                                           LimitCase{0.127, 0.187, 0.125, 0.19}));
 
 TEST(LimitsOfNothing, EmptyIntervalRaisesInvalidCall) {
     double lower = 0, upper = 0;
