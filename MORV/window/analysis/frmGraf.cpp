@@ -79,10 +79,8 @@ void frmGraf::Form_KeyPress(int KeyAscii) {
 
 void frmGraf::nextChart() {
     const int16_t v = m_state.GrafVelicina;
-    if (v < 6) {
-        m_choice.optAn[size_t(v + 1)]->setChecked(true);
-        if (v >= 0) m_choice.optAn[size_t(v)]->setChecked(false);
-    }
+    // The options form one group: choosing the next clears the current one.
+    if (v >= 0 && v < 6) m_choice.optAn[size_t(v + 1)]->setChecked(true);
     accept();
 }
 
