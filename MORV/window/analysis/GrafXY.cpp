@@ -68,7 +68,8 @@ private:
 } // namespace
 
 GrafXY::GrafXY() {
-    static constexpr Colour colours[10] = {16711680, 255, 0, 16776960, 16711935, 65535, 65280, 16711680, 255, 0};
+    static constexpr Colour colours[10] = {16711680, 255,   0,        16776960, 16711935,
+                                           65535,    65280, 16711680, 255,      0};
     static constexpr int16_t markers[10] = {1, 2, 3, 4, 5, 7, 8, 9, 1, 4};
     for (size_t s = 1; s <= 10; ++s) {
         m_colour[s] = colours[s - 1];
@@ -87,27 +88,35 @@ void GrafXY::widen(double v, double& lo, double& hi) {
     if (v < lo) lo = v;
 }
 
-Colour GrafXY::Color(int16_t Index) const { return m_colour[seriesIndex(Index)]; }
+Colour GrafXY::Color(int16_t Index) const {
+    return m_colour[seriesIndex(Index)];
+}
 
 void GrafXY::Color(int16_t Index, Colour value) {
     if (Index >= 1 && Index <= 10) m_colour[size_t(Index)] = value;
 }
 
-int16_t GrafXY::Caru(int16_t Index) const { return m_line[seriesIndex(Index)]; }
+int16_t GrafXY::Caru(int16_t Index) const {
+    return m_line[seriesIndex(Index)];
+}
 
 void GrafXY::Caru(int16_t Index, int16_t value) {
     const size_t s = seriesIndex(Index);
     if (value >= 0 && value <= 2) m_line[s] = value;
 }
 
-int16_t GrafXY::Body(int16_t Index) const { return m_marker[seriesIndex(Index)]; }
+int16_t GrafXY::Body(int16_t Index) const {
+    return m_marker[seriesIndex(Index)];
+}
 
 void GrafXY::Body(int16_t Index, int16_t value) {
     const size_t s = seriesIndex(Index);
     if (value >= 0 && value <= 9) m_marker[s] = value;
 }
 
-bool GrafXY::VedlOsa(int16_t Index) const { return m_secondary[seriesIndex(Index)]; }
+bool GrafXY::VedlOsa(int16_t Index) const {
+    return m_secondary[seriesIndex(Index)];
+}
 
 void GrafXY::VedlOsa(int16_t Index, bool value) {
     m_secondary[seriesIndex(Index)] = value;
@@ -143,7 +152,9 @@ double GrafXY::RevY(double y, int16_t i) const {
     return m_dy - (y - Ymin);
 }
 
-double GrafXY::Log10(double x) { return platform::chk::log(x) / std::log(10.0); }
+double GrafXY::Log10(double x) {
+    return platform::chk::log(x) / std::log(10.0);
+}
 
 void GrafXY::MezeX(double Xmi, double Xma, double& lower, double& upper) {
     const double d = 0.05 * std::abs(Xma - Xmi);
@@ -256,7 +267,8 @@ void GrafXY::Draw(DrawingSurface& G) {
             G.setFontBold(true);
         });
         skipOnError([&] {
-            printAt(G, 1.25 * dx / 2 - characters(Title) / 40 * dx, narrow ? -0.095 * dy : -0.085 * dy, Title);
+            printAt(G, 1.25 * dx / 2 - characters(Title) / 40 * dx, narrow ? -0.095 * dy : -0.085 * dy,
+                    Title);
         });
         skipOnError([&] {
             G.setFontBold(false);
@@ -313,7 +325,9 @@ void GrafXY::Marker(double x, double y, int16_t symbol, int16_t size, Colour Col
         G.box(x - rx, y - ry, x + rx, y + ry, Color);
         break;
     }
-    case 2: G.box(x - rx, y - ry, x - rx + 2.2 * rx, y - ry + 2.2 * ry, Color, true); break;
+    case 2:
+        G.box(x - rx, y - ry, x - rx + 2.2 * rx, y - ry + 2.2 * ry, Color, true);
+        break;
     case 3: {
         FillScope white(G, platform::colours::White);
         G.circle(x, y, r, Color);
@@ -349,11 +363,14 @@ void GrafXY::Marker(double x, double y, int16_t symbol, int16_t size, Colour Col
         G.line(x - rx / 2, y + ry / 2, x + 0.6 * rx, y - 0.6 * ry, Color);
         G.line(x - rx / 2, y - ry / 2, x + 0.6 * rx, y + 0.6 * ry, Color);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
-void GrafXY::Do_schranky(platform::ImageSurface& G) { platform::copyImageToClipboard(G.image()); }
+void GrafXY::Do_schranky(platform::ImageSurface& G) {
+    platform::copyImageToClipboard(G.image());
+}
 
 void GrafXY::Clear() {
     m_series = 0;

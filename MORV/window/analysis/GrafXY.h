@@ -31,15 +31,15 @@ public:
     GrafXY();
 
     // ---- Limits, divisions and labels (0 limits: found by MezeOs at the next draw) ---------
-    double Xmax = 0;  //!< "Max rozsah osy X"
-    double Xmin = 0;  //!< "Min. rozsah osy X"
-    double Ymin = 0;  //!< lower limit of the primary Y axis
-    double Ymax = 0;  //!< "Max rozsah osy Y"
-    double Ymin1 = 0; //!< lower limit of the secondary Y axis
-    double Ymax1 = 0; //!< upper limit of the secondary Y axis
-    int16_t nX = 6;   //!< "Počet dělení osy X"
-    int16_t nY = 4;   //!< "Počet dělení osy Y"
-    int16_t nY1 = 4;  //!< "Počet dělení vedlejší osy Y1"
+    double Xmax = 0;     //!< "Max rozsah osy X"
+    double Xmin = 0;     //!< "Min. rozsah osy X"
+    double Ymin = 0;     //!< lower limit of the primary Y axis
+    double Ymax = 0;     //!< "Max rozsah osy Y"
+    double Ymin1 = 0;    //!< lower limit of the secondary Y axis
+    double Ymax1 = 0;    //!< upper limit of the secondary Y axis
+    int16_t nX = 6;      //!< "Počet dělení osy X"
+    int16_t nY = 4;      //!< "Počet dělení osy Y"
+    int16_t nY1 = 4;     //!< "Počet dělení vedlejší osy Y1"
     std::string Title;   //!< "Textový nadpis grafu"
     std::string PopisX;  //!< "Textový popis osy X"
     std::string PopisY;  //!< label of the primary Y axis

@@ -67,7 +67,9 @@ void frmGraf::Form_Resize() {
     ++m_resizes;
 }
 
-void frmGraf::Form_Click() { nextChart(); }
+void frmGraf::Form_Click() {
+    nextChart();
+}
 
 void frmGraf::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == KeyC && (Shift & CtrlMask) != 0) GrafXY::Do_schranky(m_surface);
@@ -98,14 +100,16 @@ void frmGraf::resizeEvent(QResizeEvent* event) {
 void frmGraf::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? CtrlMask : 0) |
+    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) |
+                      (modifiers & Qt::ControlModifier ? CtrlMask : 0) |
                       (modifiers & Qt::AltModifier ? 4 : 0);
     const int key = event->key();
     Form_KeyDown(key, shift);
     // The character the key types: Ctrl with a letter types its control code (Ctrl+C is 3);
     // Ctrl, Shift and the other keys that type nothing do not count as a key press.
     int ascii = platform::keyAscii(*event);
-    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) ascii = key - Qt::Key_A + 1;
+    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        ascii = key - Qt::Key_A + 1;
     if (ascii != 0) Form_KeyPress(ascii);
 }
 

@@ -78,10 +78,9 @@ frmPreGraf::frmPreGraf(QWidget& mainWindow, ProgramState& state)
 frmPreGraf::~frmPreGraf() = default;
 
 QString frmPreGraf::unknownCaption(int code) {
-    static const char* const captions[8] = {"Hmot.průtok trubky",  "Hmot.průtok plášť",
-                                            "Vstup.tepl. trubky",  "Vstup.tepl plášť",
-                                            "Výstup.tepl. trubky", "Výstup.tepl plášť",
-                                            "Převedené teplo (W)", "Teplosměnná plocha (m2)"};
+    static const char* const captions[8] = {
+        "Hmot.průtok trubky",  "Hmot.průtok plášť", "Vstup.tepl. trubky",  "Vstup.tepl plášť",
+        "Výstup.tepl. trubky", "Výstup.tepl plášť", "Převedené teplo (W)", "Teplosměnná plocha (m2)"};
     if (code < 1 || code > 8) return {};
     return QString::fromUtf8(captions[code - 1]);
 }

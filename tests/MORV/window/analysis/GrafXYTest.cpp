@@ -123,7 +123,8 @@ TEST_P(TickLabel, PatternByMagnitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Magnitudes, TickLabel,
-                         ::testing::Values(LabelCase{1e-11, "0.0", "0,0"}, LabelCase{0.0005, "5.000E-04", "5,000E-04"},
+                         ::testing::Values(LabelCase{1e-11, "0.0", "0,0"},
+                                           LabelCase{0.0005, "5.000E-04", "5,000E-04"},
                                            LabelCase{0.05, "0.050", "0,050"}, LabelCase{5, "5.00", "5,00"},
                                            LabelCase{-5, "-5.00", "-5,00"}, LabelCase{500, "500.0", "500,0"},
                                            LabelCase{20000, "2.00E+04", "2,00E+04"},
@@ -137,9 +138,9 @@ TEST_F(Chart, LayoutOfTheDefaultChart) {
     chart.Title = "Graf";
     chart.Draw(surface);
     // Y 10..55 in four divisions, X 1..5.5 in six, then the labels and the title.
-    EXPECT_EQ(surface.texts(), (std::vector<std::string>{"55.00", "43.75", "32.50", "21.25", "10.00", "1.00", "1.75",
-                                                         "2.50", "3.25", "4.00", "4.75", "5.50", "Převedené teplo",
-                                                         "Tlak", "Graf"}));
+    EXPECT_EQ(surface.texts(),
+              (std::vector<std::string>{"55.00", "43.75", "32.50", "21.25", "10.00", "1.00", "1.75", "2.50",
+                                        "3.25", "4.00", "4.75", "5.50", "Převedené teplo", "Tlak", "Graf"}));
     const auto texts = surface.ofKind(Kind::Text);
     const double dx = 4.5, dy = 45;
     EXPECT_NEAR(texts[1].x1, -0.13 * dx, 1e-12);
@@ -337,7 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {Kind::Line, 5, 10 + t5, 5.014, 10 - h, 0, {}},
                     {Kind::Line, 5.014, 10 - h, 4.986, 10 - h, 0, {}}}},
         // Plus and cross are 1.6 times larger: rx 0.0224, ry 0.064.
-        MarkerCase{8, {{Kind::Line, 5, 10.064, 5, 9.936, 0, {}}, {Kind::Line, 5.0224, 10, 4.9776, 10, 0, {}}}},
+        MarkerCase{8,
+                   {{Kind::Line, 5, 10.064, 5, 9.936, 0, {}}, {Kind::Line, 5.0224, 10, 4.9776, 10, 0, {}}}},
         MarkerCase{9,
                    {{Kind::Line, 5 - 0.0112, 10.032, 5 + 0.6 * 0.0224, 10 - 0.6 * 0.064, 0, {}},
                     {Kind::Line, 5 - 0.0112, 9.968, 5 + 0.6 * 0.0224, 10 + 0.6 * 0.064, 0, {}}}}));
@@ -367,7 +369,8 @@ TEST(ChartFields, DefaultsAndWhatTheSettersRefuse) {
     EXPECT_EQ(chart.VelBodu(), 1);
     EXPECT_EQ(chart.SilaCar(), 1);
     EXPECT_EQ(chart.PocFce(), 0);
-    const platform::Colour colours[10] = {16711680, 255, 0, 16776960, 16711935, 65535, 65280, 16711680, 255, 0};
+    const platform::Colour colours[10] = {16711680, 255,   0,        16776960, 16711935,
+                                          65535,    65280, 16711680, 255,      0};
     const int16_t markers[10] = {1, 2, 3, 4, 5, 7, 8, 9, 1, 4};
     for (int16_t s = 1; s <= 10; ++s) {
         EXPECT_EQ(chart.Color(s), colours[s - 1]) << s;
@@ -495,11 +498,11 @@ TEST_F(Chart, PictureIsSavedAndPutOnTheClipboard) {
     auto at = [&](double x, double y) {
         return saved.pixelColor(int((x + 0.675) / 5.625 * 640), int((y + 4.5) / 58.5 * 480));
     };
-    EXPECT_EQ(at(2.5, 30), QColor(Qt::white));    // inside the plot, away from the line
-    const QColor onLine = at(0.5, 40);            // halfway between the first two points
+    EXPECT_EQ(at(2.5, 30), QColor(Qt::white)); // inside the plot, away from the line
+    const QColor onLine = at(0.5, 40);         // halfway between the first two points
     EXPECT_GT(onLine.blue(), 200);
     EXPECT_LT(onLine.red(), 120);
-    int dark = 0;                                 // the left side of the frame
+    int dark = 0; // the left side of the frame
     for (int px = 74; px <= 80; ++px)
         dark += saved.pixelColor(px, 200).lightness() < 128;
     EXPECT_GT(dark, 0);

@@ -25,9 +25,10 @@ namespace {
 constexpr int16_t ShellFlow = 2, TubeOutlet = 5, Duty = 7;
 
 //! The results of the options 0 to 6 in the order the analysis stores them.
-const char* const Captions[7] = {"Hmot.průtok plášť",   "Výstup.tepl. trubky",          "Převedené teplo (W)",
-                                 "Termická účinnost P", "Celkový koef. prostupu tepla", "Tlaková ztráta v trubkách ",
-                                 "Tlaková ztráta v plášti"};
+const char* const Captions[7] = {
+    "Hmot.průtok plášť",      "Výstup.tepl. trubky",          "Převedené teplo (W)",
+    "Termická účinnost P",    "Celkový koef. prostupu tepla", "Tlaková ztráta v trubkách ",
+    "Tlaková ztráta v plášti"};
 
 //! Waits until the window is the active one. (A dialog over an active parent already counts
 //! as active for `qWaitForWindowActive` before its own activation arrives.)
@@ -130,8 +131,8 @@ TEST_F(Charts, ChoiceNamesTheVariedQuantityAndTheUnknownsAndChoosesTheFirst) {
 }
 
 TEST_F(Charts, EveryCodeOfAnUnknownHasItsCaption) {
-    const char* const expected[8] = {"Hmot.průtok trubky",  "Hmot.průtok plášť",   "Vstup.tepl. trubky",
-                                     "Vstup.tepl plášť",    "Výstup.tepl. trubky", "Výstup.tepl plášť",
+    const char* const expected[8] = {"Hmot.průtok trubky",  "Hmot.průtok plášť",      "Vstup.tepl. trubky",
+                                     "Vstup.tepl plášť",    "Výstup.tepl. trubky",    "Výstup.tepl plášť",
                                      "Převedené teplo (W)", "Teplosměnná plocha (m2)"};
     for (int code = 1; code <= 8; ++code)
         EXPECT_EQ(frmPreGraf::unknownCaption(code).toStdString(), expected[code - 1]);
@@ -273,7 +274,8 @@ TEST_F(Charts, Screenshots) {
         onChart(
             [&](frmGraf& chart) {
                 QApplication::processEvents();
-                EXPECT_TRUE(chart.grab().save(QStringLiteral("%1/frmGraf-%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
+                EXPECT_TRUE(chart.grab().save(
+                    QStringLiteral("%1/frmGraf-%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
             },
             [](frmGraf& chart) { QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(20, 20)); });
         QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
