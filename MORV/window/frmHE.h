@@ -36,6 +36,7 @@ class QtProgress;
 namespace morv {
 
 class frmMetod;
+class frmPreGraf;
 class frmSplash;
 
 class MORVWINDOW_EXPORT frmHE : public QWidget {
@@ -81,6 +82,13 @@ public:
     //! The tube-sheet sketch of the construction boxes, modal; its "Dosadit zpět" writes the
     //! counts back into the boxes (frmHELogK.cpp).
     void cmdTrubk_Click();
+
+    // ---- Charts of the sensitivity analysis (frmHEGraf.cpp) -------------------------------
+    //! "Zobrazit graf analýzy": the choice of the plotted quantity, shown without blocking
+    //! this window, the first unknown chosen; refused while no analysis has been made.
+    void cmdGraf_Click();
+    //! The choice window, created on first use as a child of this window.
+    frmPreGraf& preGraf();
 
     // ---- The calculation and its report (frmHEVypocet.cpp) --------------------------------
     //! A mouse press on the calculation button: the status reads "Počítám..." at once.
