@@ -149,6 +149,16 @@ TEST_F(Settings, EnterConvertsAUnitAndMovesOnARefusedValueStays) {
 }
 
 TEST_F(Settings, GoodRangeIsStoredAndTheWindowHidden) {
+    // A step with the regional decimal separator, either of the two.
+    for (const char* typed : {"2,5", "2.5"}) {
+        platform::DecimalSeparatorScope regional(typed[1]);
+        open();
+        choose("Převedené teplo");
+        range("200", "300", typed);
+        QTest::keyClick(window->cmdAn, Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible()) << typed;
+        EXPECT_EQ(program().AnalKrok.toDouble(), 2500.0) << typed;
+    }
     open();
     choose("Převedené teplo");
     range("200", "300", "50");
