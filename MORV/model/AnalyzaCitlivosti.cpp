@@ -18,27 +18,51 @@ const std::string Crlf = "\r\n";
 //! The model field of main quantity i: a flow (i = 0, 1) as a double, the rest as singles.
 double mainField(TARMST& m, int16_t i) {
     switch (i) {
-    case 0: return m.Tr().m();
-    case 1: return m.Pl().m();
-    case 2: return m.Ttrubi;
-    case 3: return m.Tplasti;
-    case 4: return m.Ttrubo;
-    case 5: return m.Tplasto;
-    case 6: return m.Q;
-    default: return m.Plocha;
+    case 0:
+        return m.Tr().m();
+    case 1:
+        return m.Pl().m();
+    case 2:
+        return m.Ttrubi;
+    case 3:
+        return m.Tplasti;
+    case 4:
+        return m.Ttrubo;
+    case 5:
+        return m.Tplasto;
+    case 6:
+        return m.Q;
+    default:
+        return m.Plocha;
     }
 }
 
 void setMainField(TARMST& m, int16_t i, double v) {
     switch (i) {
-    case 0: m.Tr().m(v); break;
-    case 1: m.Pl().m(v); break;
-    case 2: m.Ttrubi = v; break;
-    case 3: m.Tplasti = v; break;
-    case 4: m.Ttrubo = v; break;
-    case 5: m.Tplasto = v; break;
-    case 6: m.Q = v; break;
-    default: m.Plocha = v; break;
+    case 0:
+        m.Tr().m(v);
+        break;
+    case 1:
+        m.Pl().m(v);
+        break;
+    case 2:
+        m.Ttrubi = v;
+        break;
+    case 3:
+        m.Tplasti = v;
+        break;
+    case 4:
+        m.Ttrubo = v;
+        break;
+    case 5:
+        m.Tplasto = v;
+        break;
+    case 6:
+        m.Q = v;
+        break;
+    default:
+        m.Plocha = v;
+        break;
     }
 }
 
@@ -53,7 +77,9 @@ double unknownQuantity(ProgramState& st, int16_t k) {
     return x;
 }
 
-bool pastTheEnd(const Variant& v, const Variant& end, bool rising) { return rising ? v > end : v < end; }
+bool pastTheEnd(const Variant& v, const Variant& end, bool rising) {
+    return rising ? v > end : v < end;
+}
 
 } // namespace
 
@@ -67,7 +93,7 @@ const std::string& analysisListCaption(int16_t i) {
 
 const std::string& analysisColumnCaption(int16_t i) {
     static const std::array<std::string, 8> captions = {
-        "Hmot. průtok v trubkách", "Hmot. průtok v plášti",  "Vstup. teplota trubky", "Vstup. teplota plášť",
+        "Hmot. průtok v trubkách", "Hmot. průtok v plášti", "Vstup. teplota trubky", "Vstup. teplota plášť",
         "Výstup. teplota trubky",  "Výstup. teplota plášť", "Převedené teplo (W)",   "Teplosměnná plocha"};
     return captions.at(static_cast<size_t>(i));
 }
@@ -86,7 +112,8 @@ void recordAnalysisPoint(ProgramState& st, std::string& T, const Variant& v, int
     // The lines are made whole before they join the table: a value without a text leaves none
     // of them behind.
     std::string lines;
-    if (ID > 0) lines += "Následující řádek výpočtu nekonveroval! ID= " + platform::format(ID, "0") + ":" + Crlf;
+    if (ID > 0)
+        lines += "Následující řádek výpočtu nekonveroval! ID= " + platform::format(ID, "0") + ":" + Crlf;
 
     const std::array<double, 3> y = {unknownQuantity(st, 1), unknownQuantity(st, 2), unknownQuantity(st, 3)};
     const double dPtr = m.dPtr.toDouble(), dPpl = m.dPpl.toDouble();
@@ -123,7 +150,8 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
     const bool rising = step >= Variant(int16_t{0});
     const double span = (end - start).toDouble();
     try {
-        for (Variant v = start; !pastTheEnd(v, end, rising) && st.AnalPocBodu < k::maxAnalysisPoints; v += step) {
+        for (Variant v = start; !pastTheEnd(v, end, rising) && st.AnalPocBodu < k::maxAnalysisPoints;
+             v += step) {
             setMainField(m, varied, v.toDouble());
             std::array<double, 8> estimates{};
             for (int16_t i = 0; i <= 7; ++i)
@@ -133,7 +161,8 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
             if (r.status != DesignSolveStatus::Solved) break;
             const int16_t ID = r.ID.toInteger();
             recordAnalysisPoint(st, T, v, ID);
-            const float progress = span == 0.0 ? 100.0f : static_cast<float>(100.0 * (v - start).toDouble() / span);
+            const float progress =
+                span == 0.0 ? 100.0f : static_cast<float>(100.0 * (v - start).toDouble() / span);
             bar.setValue(platform::toInteger(progress));
 
             // A failed iterate is no start for the next point: its estimates come back.

@@ -28,8 +28,8 @@ constexpr int resultsTab = 6;
 //! A status of the last calculation that has no solution to start from: none yet, a mark
 //! changed since, a refused calculation, or one still running.
 bool noCalculation(const QString& status) {
-    return status.isEmpty() || status == QStringLiteral("Nespočteno") || status == QStringLiteral("Nespočteno!") ||
-           status == QStringLiteral("Počítám...");
+    return status.isEmpty() || status == QStringLiteral("Nespočteno") ||
+           status == QStringLiteral("Nespočteno!") || status == QStringLiteral("Počítám...");
 }
 
 //! The error that ended the analysis at a point, shown as the calculation shows its errors.
@@ -38,15 +38,14 @@ void showPointError(const platform::RunTimeError& e) {
         platform::msgBox("Fatální chyba pro daná data!" + Crlf + e.source() + Crlf + "Změňte zadání!", 16,
                          "MORV - výpočet");
     else
-        platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(), 16,
-                         "MORV");
+        platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(),
+                         16, "MORV");
 }
 
 } // namespace
 
 frmAnal& frmHE::anal() {
-    if (auto* settings = findChild<frmAnal*>(QString(), Qt::FindDirectChildrenOnly))
-        return *settings;
+    if (auto* settings = findChild<frmAnal*>(QString(), Qt::FindDirectChildrenOnly)) return *settings;
     return *new frmAnal(*this, m_state);
 }
 
@@ -62,12 +61,10 @@ void frmHE::cmdAnal_Click() {
         return;
     }
     platform::ModalHost::exec(anal());
-    if (m_state.AnalProm < 0)
-        return;
+    if (m_state.AnalProm < 0) return;
 
     const AnalysisOutcome outcome = analyzaCitlivosti(m_state, progress());
-    if (outcome.error)
-        showPointError(*outcome.error);
+    if (outcome.error) showPointError(*outcome.error);
     QTextCursor end = txtRes->textCursor();
     end.movePosition(QTextCursor::End);
     end.insertText(QString::fromStdString(outcome.table));

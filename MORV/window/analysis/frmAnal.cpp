@@ -31,7 +31,9 @@ constexpr int16_t duty = 6;
 //! Smallest step of a range, compared with the step in single precision.
 constexpr double smallestStep = 1e-5;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 template <class W> W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
@@ -41,7 +43,8 @@ template <class W> W* named(W* widget, const QString& name) {
 //! The number a box shows, read with the regional settings into single precision.
 bool singleValue(const QLineEdit& box, platform::Variant& value) {
     double x = 0.0;
-    if (!platform::tryRegionalNumber(box.text().toStdString(), x) || std::abs(x) > std::numeric_limits<float>::max())
+    if (!platform::tryRegionalNumber(box.text().toStdString(), x) ||
+        std::abs(x) > std::numeric_limits<float>::max())
         return false;
     value = platform::Variant(static_cast<float>(x));
     return true;
@@ -53,7 +56,8 @@ frmAnal::frmAnal(QWidget& mainWindow, ProgramState& state)
     : QDialog(&mainWindow), m_main(mainWindow), m_state(state) {
     setObjectName("frmAnal");
     setWindowTitle(u8(" Zadání analýzy citlivosti"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     lblProm = named(new QLabel(u8("Vyberte zdanou proměnnou   na kterou zkoumáte citlivost řešení."), this),
                     "lblProm");
@@ -115,8 +119,7 @@ void frmAnal::Form_Activate() {
     cmbProm->clear();
     int16_t position = 0;
     for (int16_t i = 0; i <= 7; ++i) {
-        if (m_state.Vymenik().IPOM(i) != 0)
-            continue;
+        if (m_state.Vymenik().IPOM(i) != 0) continue;
         cmbProm->addItem(QString::fromStdString(analysisListCaption(i)));
         m_PoradiProm[size_t(position++)] = i;
     }
@@ -125,8 +128,7 @@ void frmAnal::Form_Activate() {
 
 void frmAnal::cmbProm_Click() {
     const int position = cmbProm->currentIndex();
-    if (position < 0)
-        return;
+    if (position < 0) return;
     m_state.AnalProm = m_PoradiProm[size_t(position)];
     m_state.AnalNazev = cmbProm->currentText().toStdString();
     if (auto* value = m_main.findChild<QLineEdit*>(QStringLiteral("txtPar_%1").arg(m_state.AnalProm)))
@@ -136,8 +138,7 @@ void frmAnal::cmbProm_Click() {
 }
 
 void frmAnal::txtPoc_KeyPress(int Index, int KeyAscii) {
-    if (KeyAscii != platform::key::Enter)
-        return;
+    if (KeyAscii != platform::key::Enter) return;
     QLineEdit* box = txtPoc[size_t(Index)];
     if (!box->text().isEmpty()) {
         std::string buffer = box->text().toStdString();
@@ -145,8 +146,7 @@ void frmAnal::txtPoc_KeyPress(int Index, int KeyAscii) {
         int16_t CH = 0;
         try {
             const platform::Variant x = m_state.Prevodnik().Prevod(buffer, CH, unit);
-            if (CH != 0)
-                return;
+            if (CH != 0) return;
             box->setText(QString::fromStdString(m_state.Prevodnik().RoundX(x).toString()));
         } catch (const platform::RunTimeError&) {
             // A value the converter cannot take stays as typed, like a refused one.
@@ -185,8 +185,7 @@ void frmAnal::cmdAn_Click() {
 }
 
 void frmAnal::cmdAn_KeyPress(int KeyAscii) {
-    if (KeyAscii == platform::key::Enter)
-        cmdAn_Click();
+    if (KeyAscii == platform::key::Enter) cmdAn_Click();
 }
 
 void frmAnal::smdSt_Click() {
@@ -194,7 +193,9 @@ void frmAnal::smdSt_Click() {
     QDialog::reject();
 }
 
-void frmAnal::reject() { smdSt_Click(); }
+void frmAnal::reject() {
+    smdSt_Click();
+}
 
 void frmAnal::keyPressEvent(QKeyEvent* event) {
     // A focused button takes Enter itself; elsewhere Enter presses no button of the window.
@@ -214,8 +215,7 @@ bool frmAnal::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int i = 0; i < 3; ++i) {
         QLineEdit* box = txtPoc[size_t(i)];
-        if (watched != box)
-            continue;
+        if (watched != box) continue;
         if (enter) {
             txtPoc_KeyPress(i, platform::key::Enter);
             return true;

@@ -26,7 +26,9 @@ namespace {
 //! 31 (2002) 387) [J/kg/K].
 constexpr double cpWater = 4181.0;
 
-Variant single(double x) { return Variant(static_cast<float>(x)); }
+Variant single(double x) {
+    return Variant(static_cast<float>(x));
+}
 
 //! The lines of a text ended by CR LF.
 std::vector<std::string> lines(const std::string& text) {
@@ -77,14 +79,14 @@ TEST(AnalysisRange, PointsAreCountedAsTheAnalysisStepsThem) {
         int points;
     };
     const Case cases[] = {
-        {2e5, 3e5, 5e4, 3},  // the end itself is a point
-        {1, 2, -0.5, 0},     // a step away from the end
-        {1, 1, 1, 1},        // one value
-        {5, 6, 2, 1},        // a step past the end at once
-        {0, 99, 1, 100},     // as many as the arrays hold
-        {0, 100, 1, 101},    // one more
-        {0, 1e6, 1, 101},    // counted no further than the limit
-        {3, 1, -1, 3},       // a falling range steps down to its end
+        {2e5, 3e5, 5e4, 3}, // the end itself is a point
+        {1, 2, -0.5, 0},    // a step away from the end
+        {1, 1, 1, 1},       // one value
+        {5, 6, 2, 1},       // a step past the end at once
+        {0, 99, 1, 100},    // as many as the arrays hold
+        {0, 100, 1, 101},   // one more
+        {0, 1e6, 1, 101},   // counted no further than the limit
+        {3, 1, -1, 3},      // a falling range steps down to its end
     };
     for (const Case& c : cases)
         EXPECT_EQ(morv::analysisPointCount(single(c.start), single(c.end), single(c.step), 101), c.points)
@@ -151,7 +153,7 @@ TEST_F(Analysis, StepAwayFromTheEndGivesTheCaptionsAlone) {
 TEST_F(Analysis, RangeOfOneValueFillsTheBar) {
     calculate();
     const double flow = he().Pl().m();
-    const morv::AnalysisOutcome out = analyse(1, single(flow), single(flow), single(0.1));
+    analyse(1, single(flow), single(flow), single(0.1));
     EXPECT_EQ(program().AnalPocBodu, 1);
     EXPECT_EQ(bar.values(), std::vector<int>{100});
 }

@@ -197,11 +197,12 @@ public:
     Variant SIGMA(const Variant& T, const VArray& r) override { return m_source.SIGMA(T, r); }
     Variant ObjRozL(const Variant& T, const VArray& r) override { return m_source.ObjRozL(T, r); }
     Variant ETAG(const Variant& T, const VArray& r) override {
-        if (m_stream.m() > m_limit)
-            platform::raise(kwelar::ChybaVypoctu, "KWELAR - ETAG");
+        if (m_stream.m() > m_limit) platform::raise(kwelar::ChybaVypoctu, "KWELAR - ETAG");
         return m_source.ETAG(T, r);
     }
-    Variant RROGW(const Variant& T, const Variant& p, const VArray& r) override { return m_source.RROGW(T, p, r); }
+    Variant RROGW(const Variant& T, const Variant& p, const VArray& r) override {
+        return m_source.RROGW(T, p, r);
+    }
     Variant ALAG(const Variant& T, const VArray& r) override { return m_source.ALAG(T, r); }
     Variant CPGW(const Variant& T, const VArray& r) override { return m_source.CPGW(T, r); }
     Variant TBV(const Variant& p, const VArray& r) override { return m_source.TBV(p, r); }

@@ -98,15 +98,17 @@ protected:
 TEST_F(Settings, ListsTheKnownQuantitiesAnewAtEachActivationWithNoneChosen) {
     open();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(" Zadání analýzy citlivosti"));
-    EXPECT_EQ(listed(), (QStringList{"Hmotový průtok v plášti", "Vstupní teplota do trubek",
-                                     "Výstupní teplota z trubek", "Výstupní teplota z pláště", "Převedené teplo"}));
+    EXPECT_EQ(listed(),
+              (QStringList{"Hmotový průtok v plášti", "Vstupní teplota do trubek",
+                           "Výstupní teplota z trubek", "Výstupní teplota z pláště", "Převedené teplo"}));
     EXPECT_EQ(window->cmbProm->currentIndex(), -1);
 
     window->hide();
     unknowns({4, 5, 6});
     open();
-    EXPECT_EQ(listed(), (QStringList{"Hmotový průtok v trubkách", "Hmotový průtok v plášti",
-                                     "Vstupní teplota do trubek", "Vstupní teplota do pláště", "Teplosměnná plocha"}));
+    EXPECT_EQ(listed(),
+              (QStringList{"Hmotový průtok v trubkách", "Hmotový průtok v plášti",
+                           "Vstupní teplota do trubek", "Vstupní teplota do pláště", "Teplosměnná plocha"}));
     EXPECT_EQ(window->cmbProm->currentIndex(), -1);
 }
 
@@ -185,8 +187,7 @@ TEST_F(Settings, WrongRangesAreRefusedAndTheWindowStaysOpen) {
     const char* wrong = "Špatně zadaný rozsah pro analýzu!";
     const char* tooMany = "Příliš mnoho bodů analýzy (max. 100)!";
     const Case cases[] = {
-        {"2", "1", "0.5", wrong},
-        {"1", "2", "0.000009", wrong},
+        {"2", "1", "0.5", wrong},     {"1", "2", "0.000009", wrong},
         {"1", "2", "0.00001", wrong}, // just below 1e-5 in single precision
         {"1", "2", "", wrong},        // no number
         {"0", "100", "1", tooMany},   // 101 points
@@ -208,7 +209,8 @@ TEST_F(Settings, WrongRangesAreRefusedAndTheWindowStaysOpen) {
         EXPECT_EQ(window->txtPoc[2]->text(), typed);
     }
     // 100 points, a tiny negative step and a step away from the end all pass.
-    for (const Case& c : {Case{"0", "99", "1", ""}, Case{"1", "2", "-0.000011", ""}, Case{"1", "2", "-0.5", ""}}) {
+    for (const Case& c :
+         {Case{"0", "99", "1", ""}, Case{"1", "2", "-0.000011", ""}, Case{"1", "2", "-0.5", ""}}) {
         open();
         range(c.start, c.end, c.step);
         confirm();
@@ -235,8 +237,7 @@ TEST_F(Settings, StornoTheCloseButtonAndEscapeCancel) {
 
 TEST_F(Settings, Screenshot) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
     QDir().mkpath(QString::fromLocal8Bit(folder));
     platform::DecimalSeparatorScope comma(',');
     main.txtPar[6]->setText("1111");
