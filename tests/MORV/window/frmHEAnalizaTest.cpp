@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -235,6 +236,23 @@ TEST_F(Analysis, ErrorAtAPointEndsTheAnalysisAndKeepsTheRowsBeforeIt) {
     EXPECT_FALSE(bar.isVisible());
     EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 6);
     shell.properties(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    calculate({0, 1, 7});
+    settings("Převedené teplo", "200", "300", "50");
+    analyse();
+    window->resize(900, 640);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/frmHE-analysis.png"));
 }
 
 } // namespace
