@@ -136,7 +136,7 @@ DesignSolveResult designSolve(ProgramState& state, DesignSolveKind kind,
     }
     for (int16_t i = 1; i <= k::lastVariable; ++i)
         m.xx(i, state.VektorX(i));
-    if (calculation) fieldsFromVector(m);
+    fieldsFromVector(m);
     if (converged || !calculation) {
         condenser.TlakZtrTrubky();
         condenser.TlakZtrPlast();

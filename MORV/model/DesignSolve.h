@@ -78,8 +78,9 @@ enum class DesignSolveKind {
     //! pressure drops follow only a converged solve.
     Calculation,
     //! One point of the sensitivity analysis: the model as it stands (no start values),
-    //! tolerance 0.001 and damping 0.5; the vector goes back into `xx` only, and the pressure
-    //! drops are computed whether or not the solve converged.
+    //! tolerance 0.001 and damping 0.5; the vector goes back into `xx` and the fields whether
+    //! or not it converged, and the pressure drops of that vector follow in either case, so
+    //! that an unknown flow gives its own pressure drop.
     AnalysisPoint,
 };
 
@@ -119,7 +120,7 @@ struct DesignSolveResult {
 //!     3 equations in the 3 unknowns at `Nezname`, `VektorZ`, the tolerance and damping of
 //!     the kind and `MaxIter` iterations;
 //!  6. (calculation, not converged) `Kondenzator.FUN` at the last vector into `Rezidua`;
-//!  7. the write-back of the kind and the pressure drops of both sides
+//!  7. the write-back into `xx` and the fields and the pressure drops of both sides
 //!     (`Kondenzator.TlakZtrTrubky`, `TlakZtrPlast`), as the kind says.
 //! The vector exists in three copies, and which one counts changes with the step: up to step 3
 //! the fields (flows, temperatures, duty, area) hold the estimates and `vectorFromFields` makes
@@ -127,8 +128,8 @@ struct DesignSolveResult {
 //! every residual evaluation copies its trial vector (an iterate or a point of the difference
 //! Jacobian) into `he.xx`, so `he.xx` holds whatever was evaluated last, and the fields keep the
 //! estimates; the method's last evaluation is at its last iterate, so when it returns `he.xx`
-//! equals `VektorX`. In step 7 `VektorX` is copied into `he.xx` and, for the calculation,
-//! `fieldsFromVector` writes it into the fields, which from then on count.
+//! equals `VektorX`. In step 7 `VektorX` is copied into `he.xx` and `fieldsFromVector` writes
+//! it into the fields, which from then on count.
 //! For the length of the solve each stream's bubble and dew point is asked of the property
 //! library once (`FixedBoilingPoints`): they depend only on the pressure and composition.
 //! The program computes the properties once before (after loading a task or entering a

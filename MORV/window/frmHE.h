@@ -35,6 +35,7 @@ class QtProgress;
 
 namespace morv {
 
+class frmAnal;
 class frmMetod;
 class frmPreGraf;
 class frmSplash;
@@ -105,6 +106,14 @@ public:
     //! put another in its place).
     platform::Progress& progress();
     void setProgress(platform::Progress* progress) { m_progress = progress; }
+
+    // ---- The sensitivity analysis (frmHEAnaliza.cpp) --------------------------------------
+    //! One known main quantity of the last calculation varied over a range: the settings
+    //! window, the solve of every point, the table appended to the results, the arrays of the
+    //! chart; the results tab shown at the end.
+    void cmdAnal_Click();
+    //! The analysis's settings window, created on first use and kept hidden afterwards.
+    frmAnal& anal();
 
     // ---- Method and damping (frmHEMetoda.cpp) ---------------------------------------------
     void cmdMetP_Click();

@@ -68,6 +68,7 @@ void frmHE::connectEntryHandlers() {
     connect(optZads, &QRadioButton::clicked, this, [this] { optZads_Click(); });
     connect(cmdLogK, &QPushButton::clicked, this, [this] { cmdLogK_Click(); });
     connect(cmdTrubk, &QPushButton::clicked, this, [this] { cmdTrubk_Click(); });
+    connect(cmdAnal, &QPushButton::clicked, this, [this] { cmdAnal_Click(); });
     connect(cmdGraf, &QPushButton::clicked, this, [this] { cmdGraf_Click(); });
     connect(cmdVypoc, &QPushButton::pressed, this, [this] { cmdVypoc_MouseDown(); });
     connect(cmdVypoc, &QPushButton::clicked, this, [this] { cmdVypoc_Click(); });

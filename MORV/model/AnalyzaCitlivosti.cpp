@@ -1,0 +1,184 @@
+#include "MORV/model/AnalyzaCitlivosti.h"
+
+#include "MORV/model/DesignSolve.h"
+#include "MORV/model/MorvConstants.h"
+#include "Platform/Conversions.h"
+#include "Platform/Format.h"
+
+#include <array>
+
+namespace morv {
+
+using platform::Variant;
+
+namespace {
+
+const std::string Crlf = "\r\n";
+
+//! The model field of main quantity i: a flow (i = 0, 1) as a double, the rest as singles.
+double mainField(TARMST& m, int16_t i) {
+    switch (i) {
+    case 0:
+        return m.Tr().m();
+    case 1:
+        return m.Pl().m();
+    case 2:
+        return m.Ttrubi;
+    case 3:
+        return m.Tplasti;
+    case 4:
+        return m.Ttrubo;
+    case 5:
+        return m.Tplasto;
+    case 6:
+        return m.Q;
+    default:
+        return m.Plocha;
+    }
+}
+
+void setMainField(TARMST& m, int16_t i, double v) {
+    switch (i) {
+    case 0:
+        m.Tr().m(v);
+        break;
+    case 1:
+        m.Pl().m(v);
+        break;
+    case 2:
+        m.Ttrubi = v;
+        break;
+    case 3:
+        m.Tplasti = v;
+        break;
+    case 4:
+        m.Ttrubo = v;
+        break;
+    case 5:
+        m.Tplasto = v;
+        break;
+    case 6:
+        m.Q = v;
+        break;
+    default:
+        m.Plocha = v;
+        break;
+    }
+}
+
+//! Unknown number k (1 to 3) of the solved vector as its quantity: the duty, which the vector
+//! holds divided by 10000, in W; the area, which it holds as the tube length, in m2.
+double unknownQuantity(ProgramState& st, int16_t k) {
+    TARMST& m = st.Vymenik();
+    const int16_t code = st.Nezname(k).toInteger();
+    const double x = m.xx(code).toDouble();
+    if (code == 7) return k::dutyScale * x;
+    if (code == 8) return x * m.Ntrub * k::pi * m.Dtrubo;
+    return x;
+}
+
+bool pastTheEnd(const Variant& v, const Variant& end, bool rising) {
+    return rising ? v > end : v < end;
+}
+
+} // namespace
+
+const std::string& analysisListCaption(int16_t i) {
+    static const std::array<std::string, 8> captions = {
+        "Hmotový průtok v trubkách", "Hmotový průtok v plášti",   "Vstupní teplota do trubek",
+        "Vstupní teplota do pláště", "Výstupní teplota z trubek", "Výstupní teplota z pláště",
+        "Převedené teplo",           "Teplosměnná plocha"};
+    return captions.at(static_cast<size_t>(i));
+}
+
+const std::string& analysisColumnCaption(int16_t i) {
+    static const std::array<std::string, 8> captions = {
+        "Hmot. průtok v trubkách", "Hmot. průtok v plášti", "Vstup. teplota trubky", "Vstup. teplota plášť",
+        "Výstup. teplota trubky",  "Výstup. teplota plášť", "Převedené teplo (W)",   "Teplosměnná plocha"};
+    return captions.at(static_cast<size_t>(i));
+}
+
+int analysisPointCount(const Variant& start, const Variant& end, const Variant& step, int limit) {
+    const bool rising = step >= Variant(int16_t{0});
+    int n = 0;
+    for (Variant v = start; n < limit && !pastTheEnd(v, end, rising); v += step)
+        ++n;
+    return n;
+}
+
+void recordAnalysisPoint(ProgramState& st, std::string& T, const Variant& v, int16_t ID) {
+    TARMST& m = st.Vymenik();
+    tovi::Tovi& t = st.Prevodnik();
+    // The lines are made whole before they join the table: a value without a text leaves none
+    // of them behind.
+    std::string lines;
+    if (ID > 0)
+        lines += "Následující řádek výpočtu nekonveroval! ID= " + platform::format(ID, "0") + ":" + Crlf;
+
+    const std::array<double, 3> y = {unknownQuantity(st, 1), unknownQuantity(st, 2), unknownQuantity(st, 3)};
+    const double dPtr = m.dPtr.toDouble(), dPpl = m.dPpl.toDouble();
+    lines += t.RoundX(v).toString();
+    for (double x : y)
+        lines += "\t\t\t" + t.RoundX(Variant(x)).toString();
+    lines += "\t\t    " + platform::format(dPtr, "#0") + "\t" + platform::format(dPpl, "#0") + Crlf;
+    T += lines;
+
+    const auto n = static_cast<size_t>(++st.AnalPocBodu);
+    st.AnalX[n] = v.toDouble();
+    for (size_t j = 0; j < 3; ++j)
+        st.AnalY[j][n] = y[j];
+    st.AnalY[3][n] = m.Pterm;
+    st.AnalY[4][n] = m.Kprostup;
+    st.AnalY[5][n] = dPtr;
+    st.AnalY[6][n] = dPpl;
+}
+
+AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
+    AnalysisOutcome out;
+    std::string& T = out.table;
+    TARMST& m = st.Vymenik();
+
+    bar.setVisible(true);
+    T += Crlf + "ANALÝZA CITLIVOSTI" + Crlf + Crlf + st.AnalNazev;
+    for (int16_t i = 0; i <= 7; ++i)
+        if (m.IPOM(i) == 1) T += "\t" + analysisColumnCaption(i);
+    T += "   dPtr    dPpl" + Crlf;
+    st.AnalPocBodu = 0;
+
+    const int16_t varied = st.AnalProm;
+    const Variant start = st.AnalPoc, end = st.AnalKon, step = st.AnalKrok;
+    const bool rising = step >= Variant(int16_t{0});
+    const double span = (end - start).toDouble();
+    try {
+        for (Variant v = start; !pastTheEnd(v, end, rising) && st.AnalPocBodu < k::maxAnalysisPoints;
+             v += step) {
+            setMainField(m, varied, v.toDouble());
+            std::array<double, 8> estimates{};
+            for (int16_t i = 0; i <= 7; ++i)
+                estimates[size_t(i)] = mainField(m, i);
+
+            const DesignSolveResult r = designSolve(st, DesignSolveKind::AnalysisPoint);
+            if (r.status != DesignSolveStatus::Solved) break;
+            const int16_t ID = r.ID.toInteger();
+            recordAnalysisPoint(st, T, v, ID);
+            const float progress =
+                span == 0.0 ? 100.0f : static_cast<float>(100.0 * (v - start).toDouble() / span);
+            bar.setValue(platform::toInteger(progress));
+
+            // A failed iterate is no start for the next point: its estimates come back.
+            if (ID > 0)
+                for (int16_t i = 0; i <= 7; ++i)
+                    if (m.IPOM(i) == 1) setMainField(m, i, estimates[size_t(i)]);
+        }
+    } catch (const platform::RunTimeError& e) {
+        out.error = e;
+    }
+
+    T += Crlf;
+    st.Vysledky += T;
+    bar.setVisible(false);
+    st.AnalHotova = true;
+    return out;
+}
+
+} // namespace morv

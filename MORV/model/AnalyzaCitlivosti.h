@@ -1,0 +1,74 @@
+#pragma once
+//! The sensitivity analysis without windows: one known main quantity of the last calculation
+//! is varied over a range with a fixed step, the analysis-point design solve runs for every
+//! value, and every point gives a row of the table "ANALÝZA CITLIVOSTI" and an element of the
+//! analysis arrays `AnalX`, `AnalY1` to `AnalY7` of the program state, which the charts plot.
+//!
+//! The main quantities are addressed by their index i = 0 to 7, the index of the unknown flags
+//! `IPOM(i)`: 0 tube flow, 1 shell flow, 2 tube inlet, 3 shell inlet, 4 tube outlet, 5 shell
+//! outlet temperature, 6 heat duty, 7 heat-transfer area.
+
+#include "MORV/model/ProgramState.h"
+#include "MorvModel/MorvModelExport.h"
+#include "Platform/Progress.h"
+#include "Platform/RunTimeError.h"
+#include "Platform/Variant.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace morv {
+
+//! The caption of main quantity i (0 to 7) in the settings window's list of known quantities;
+//! it heads the table's first column and labels the chart's X axis.
+MORVMODEL_EXPORT const std::string& analysisListCaption(int16_t i);
+//! The caption of main quantity i (0 to 7) as a column of the table when it is an unknown.
+MORVMODEL_EXPORT const std::string& analysisColumnCaption(int16_t i);
+
+//! The values of the analysis range: start, start + step, ... while not past the end (not
+//! below it for a negative step), stepped in the arithmetic of the general values that hold
+//! them, as the analysis steps them. Counts no further than `limit`.
+MORVMODEL_EXPORT int analysisPointCount(const platform::Variant& start, const platform::Variant& end,
+                                        const platform::Variant& step, int limit);
+
+//! How an analysis ended.
+struct AnalysisOutcome {
+    //! The table appended to `Vysledky`: the caption lines, a row for every point computed
+    //! (after the line of a point that did not converge) and one line break at the end.
+    std::string table;
+    //! The run-time error that ended the analysis at a point (of the property library, of
+    //! the arithmetic); the rows of the points before it are in the table.
+    std::optional<platform::RunTimeError> error;
+};
+
+//! Records the point of value v whose analysis-point solve ended with the Newton status ID, on
+//! the model as that solve left it: the line "Následující řádek výpočtu nekonveroval! ID= ",
+//! the code and ":" when ID > 0; the row of step 3 below; `AnalPocBodu` + 1 and the
+//! arrays at that index.
+MORVMODEL_EXPORT void recordAnalysisPoint(ProgramState& state, std::string& table, const platform::Variant& v,
+                                          int16_t ID);
+
+//! Runs the analysis of `AnalProm` over `AnalPoc`, `AnalKon`, `AnalKrok` (model units, a duty
+//! in W) on the model as the last calculation left it; at most `k::maxAnalysisPoints` points,
+//! as the settings window ensures.
+//!  1. The bar is shown; the caption lines name `AnalNazev`, the column captions of the three
+//!     unknowns (i ascending) and "dPtr    dPpl"; `AnalPocBodu` = 0.
+//!  2. For every value v: the varied field = v (a flow as a double, the others as singles),
+//!     the design solve of the analysis-point kind (the vector from the fields, properties,
+//!     Newton with tolerance 0.001 and damping 0.5, the solved vector into `xx` and into the
+//!     fields, the pressure drops of the solved point); a point that did not converge gets the
+//!     line "Následující řádek výpočtu nekonveroval! ID= " with its code and ":" before its
+//!     row, and the unknowns' fields go back to the estimates it started from, so that the
+//!     next point does not start from a failed iterate (a converged point is the start of the
+//!     next one).
+//!  3. The row: v, three TABs, each unknown (the duty in W, the area in m2) followed by three
+//!     TABs (two after the third), four blanks, the total tube-side pressure drop, one TAB and
+//!     the shell-side one (Pa, whole numbers); the bar at 100 (v - start) / (end - start), or
+//!     100 for a range of one value; the arrays: `AnalX` = v, `AnalY1..3` = the unknowns,
+//!     `AnalY4` = `Pterm`, `AnalY5` = `Kprostup`, `AnalY6`, `AnalY7` = the pressure drops.
+//!  4. An error raised at a point ends the loop there.
+//!  5. One more line break; the table appended to `Vysledky`; the bar hidden; `AnalHotova` set.
+MORVMODEL_EXPORT AnalysisOutcome analyzaCitlivosti(ProgramState& state, platform::Progress& bar);
+
+} // namespace morv

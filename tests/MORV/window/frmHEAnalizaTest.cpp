@@ -1,0 +1,258 @@
+// The sensitivity analysis started from the main window: its preconditions, the settings window
+// driven by keys and clicks, the table appended to the results and shown on the results tab,
+// "Storno", and an error at a point.
+
+#include "MainWindowFixture.h"
+
+#include "KWELARdll/model/KwelarConstants.h"
+#include "MORV/model/StreamProperties.h"
+#include "MORV/model/TaskCommands.h"
+#include "MORV/window/Vypocet.h"
+#include "MORV/window/analysis/frmAnal.h"
+#include "Platform/Progress.h"
+#include "Platform/RunTimeError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <memory>
+#include <string>
+
+using morv::program;
+using morvtest::MainWindowTest;
+using platform::Variant;
+using platform::VArray;
+
+namespace {
+
+const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
+const char* const refused = "Nejprve musí být proveden základní výpočet!";
+
+//! The sample task loaded and shown as the load command does, with the recording bar.
+class Analysis : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        activateFirstTime();
+        window->setProgress(&bar);
+        ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+        morv::ZobrazData(*window);
+        modalsShown.clear(); // the splash window
+    }
+    QString status() { return control<QLabel>("lblStav")->text(); }
+    //! Marks the unknowns and presses the calculation button; expects a converged solve.
+    void calculate(std::initializer_list<int> unknowns) {
+        for (int i = 0; i < 8; ++i)
+            window->chkPar[size_t(i)]->setChecked(false);
+        for (int i : unknowns)
+            window->chkPar[size_t(i)]->setChecked(true);
+        QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton);
+        ASSERT_TRUE(status().endsWith(QStringLiteral("  iterací"))) << status().toStdString();
+    }
+    //! The user's settings: the quantity chosen in the list, the range typed with Enter after
+    //! each value, then "Analyzuj".
+    void settings(const QString& quantity, const char* start, const char* end, const char* step) {
+        onModal([=](QDialog& d) {
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            auto* list = d.findChild<QComboBox*>("cmbProm");
+            const int at = list->findText(quantity);
+            EXPECT_GE(at, 0) << quantity.toStdString();
+            list->setCurrentIndex(at);
+            emit list->activated(at);
+            for (int i = 0; i < 3; ++i) {
+                auto* box = d.findChild<QLineEdit*>(QStringLiteral("txtPoc_%1").arg(i));
+                box->selectAll();
+                QTest::keyClicks(box, i == 0 ? start : i == 1 ? end : step);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            QTest::keyClick(d.findChild<QPushButton*>("cmdAn"), Qt::Key_Return);
+            return d.result();
+        });
+    }
+    void analyse() { QTest::mouseClick(control<QPushButton>("cmdAnal"), Qt::LeftButton); }
+
+    platform::RecordingProgress bar;
+};
+
+TEST_F(Analysis, RefusedWithoutACalculationToStartFrom) {
+    for (const char* text : {"", "Nespočteno", "Nespočteno!", "Počítám..."}) {
+        control<QLabel>("lblStav")->setText(QString::fromUtf8(text));
+        boxes.answer(platform::answer::Ok);
+        const size_t before = boxes.boxes().size();
+        analyse();
+        ASSERT_EQ(boxes.boxes().size(), before + 1) << text;
+        EXPECT_EQ(boxes.boxes().back().text, refused);
+        EXPECT_EQ(boxes.boxes().back().style, 16);
+        EXPECT_EQ(boxes.boxes().back().title, "MORV");
+    }
+    EXPECT_TRUE(modalsShown.empty());
+    // The statuses of a solve that ran, converged or not, let it open its settings.
+    for (const char* text : {" 7  iterací", " 100  it. DIVERGENCE!", " 3  it. SINGULARITA!"}) {
+        control<QLabel>("lblStav")->setText(QString::fromUtf8(text));
+        onModal([](QDialog& d) {
+            d.reject();
+            return d.result();
+        });
+        analyse();
+        EXPECT_EQ(modalsShown.size(), 1u) << text;
+        modalsShown.clear();
+    }
+    EXPECT_EQ(boxes.boxes().size(), 4u);
+}
+
+TEST_F(Analysis, RefusedWhileTheResultsAreOverTheirLimit) {
+    control<QLabel>("lblStav")->setText(" 7  iterací");
+    // 41000 characters (each letter one character, two bytes) still open the settings.
+    program().Vysledky.clear();
+    for (int i = 0; i < 41000; ++i)
+        program().Vysledky += "č";
+    onModal([](QDialog& d) {
+        d.reject();
+        return d.result();
+    });
+    analyse();
+    EXPECT_EQ(modalsShown.size(), 1u);
+    program().Vysledky += "x";
+    boxes.answer(platform::answer::Ok);
+    analyse();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Výsledkové okno je již přeplněno! Uložte je nebo zpracujte,\r\n"
+                                     "SMAŽTE HO a potom spusťte analýzu ještě jednou!");
+    EXPECT_EQ(boxes.boxes()[0].style, 48);
+    EXPECT_EQ(modalsShown.size(), 1u);
+}
+
+TEST_F(Analysis, DutyFrom200To300KilowattsIsAppendedAndShownOnTheResultsTab) {
+    calculate({0, 1, 7});
+    const std::string report = program().Vysledky;
+    settings("Převedené teplo", "200", "300", "50");
+    analyse();
+    ASSERT_EQ(modalsShown, std::vector<std::string>{"frmAnal"});
+    EXPECT_TRUE(boxes.boxes().empty());
+    const std::string& v = program().Vysledky;
+    ASSERT_EQ(v.compare(0, report.size(), report), 0);
+    const std::string table = v.substr(report.size());
+    EXPECT_EQ(table.rfind("\r\nANALÝZA CITLIVOSTI\r\n\r\nPřevedené teplo\tHmot. průtok v trubkách\t"
+                          "Hmot. průtok v plášti\tTeplosměnná plocha   dPtr    dPpl\r\n2.0000E+05\t\t\t",
+                          0),
+              0u)
+        << table;
+    EXPECT_NE(table.find("\r\n2.5000E+05\t\t\t"), std::string::npos);
+    EXPECT_NE(table.find("\r\n3.0000E+05\t\t\t"), std::string::npos);
+    EXPECT_EQ(table.substr(table.size() - 4), "\r\n\r\n");
+    EXPECT_EQ(program().AnalPocBodu, 3);
+    EXPECT_TRUE(program().AnalHotova);
+
+    // The box shows the whole results, the caret at their end, on the results tab.
+    auto* results = control<QPlainTextEdit>("txtRes");
+    EXPECT_EQ(results->toPlainText(), QString::fromStdString(v).remove(QChar(u'\r')));
+    EXPECT_EQ(results->textCursor().position(), results->toPlainText().size());
+    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 6);
+    const std::vector<int> values = bar.values();
+    ASSERT_GE(values.size(), 3u);
+    EXPECT_EQ(std::vector<int>(values.end() - 3, values.end()), (std::vector<int>{0, 50, 100}));
+    EXPECT_FALSE(bar.isVisible());
+    // The main window still shows the calculation.
+    EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací")));
+}
+
+TEST_F(Analysis, StornoLeavesEverythingAsItWas) {
+    calculate({0, 6, 7});
+    const std::string report = program().Vysledky;
+    program().AnalX[1] = 42.0;
+    onModal([](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>("smdSt"), Qt::LeftButton);
+        return d.result();
+    });
+    analyse();
+    EXPECT_EQ(program().Vysledky, report);
+    EXPECT_FALSE(program().AnalHotova);
+    EXPECT_EQ(program().AnalX[1], 42.0);
+    EXPECT_EQ(program().AnalProm, -1);
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_NE(control<QTabWidget>("SSTab1")->currentIndex(), 6);
+}
+
+//! The shell stream's own properties, except that its gas viscosity fails once the shell flow
+//! is above a limit, as the property library fails for data it cannot take.
+class FailingAbove final : public morv::StreamProperties {
+public:
+    //! Asks the stream's mixture object, which serves it while it has no source of its own.
+    FailingAbove(morv::Proud& stream, double limit)
+        : m_source(stream.properties()), m_stream(stream), m_limit(limit) {}
+
+    Variant Nsloz() override { return m_source.Nsloz(); }
+    Variant ROLW(const Variant& T, const VArray& r) override { return m_source.ROLW(T, r); }
+    Variant ETAL(const Variant& T, const VArray& r) override { return m_source.ETAL(T, r); }
+    Variant ALAL(const Variant& T, const VArray& r) override { return m_source.ALAL(T, r); }
+    Variant CPLW(const Variant& T, const VArray& r) override { return m_source.CPLW(T, r); }
+    Variant DHVW(const Variant& T, const VArray& r) override { return m_source.DHVW(T, r); }
+    Variant SIGMA(const Variant& T, const VArray& r) override { return m_source.SIGMA(T, r); }
+    Variant ObjRozL(const Variant& T, const VArray& r) override { return m_source.ObjRozL(T, r); }
+    Variant ETAG(const Variant& T, const VArray& r) override {
+        if (m_stream.m() > m_limit) platform::raise(kwelar::ChybaVypoctu, "KWELAR - ETAG");
+        return m_source.ETAG(T, r);
+    }
+    Variant RROGW(const Variant& T, const Variant& p, const VArray& r) override {
+        return m_source.RROGW(T, p, r);
+    }
+    Variant ALAG(const Variant& T, const VArray& r) override { return m_source.ALAG(T, r); }
+    Variant CPGW(const Variant& T, const VArray& r) override { return m_source.CPGW(T, r); }
+    Variant TBV(const Variant& p, const VArray& r) override { return m_source.TBV(p, r); }
+    Variant TRB(const Variant& p, const VArray& r) override { return m_source.TRB(p, r); }
+
+private:
+    morv::StreamProperties& m_source;
+    morv::Proud& m_stream;
+    double m_limit;
+};
+
+TEST_F(Analysis, ErrorAtAPointEndsTheAnalysisAndKeepsTheRowsBeforeIt) {
+    calculate({0, 6, 7});
+    const std::string report = program().Vysledky;
+    morv::Proud& shell = program().Vymenik().Pl();
+    shell.properties(std::make_shared<FailingAbove>(shell, 1.05));
+    // The shell flow of 1 kg/s, 1.1 and 1.2 kg/s: the second point fails.
+    settings("Hmotový průtok v plášti", "1", "1.2", "0.1");
+    boxes.answer(platform::answer::Ok);
+    analyse();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Fatální chyba pro daná data!\r\nKWELAR - ETAG\r\nZměňte zadání!");
+    EXPECT_EQ(boxes.boxes()[0].style, 16);
+    EXPECT_EQ(boxes.boxes()[0].title, "MORV - výpočet");
+    EXPECT_EQ(program().AnalPocBodu, 1);
+    const std::string table = program().Vysledky.substr(report.size());
+    EXPECT_NE(table.find("dPpl\r\n1.0000\t\t\t"), std::string::npos) << table;
+    EXPECT_EQ(table.find("1.1000\t\t\t"), std::string::npos) << table;
+    EXPECT_TRUE(program().AnalHotova);
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 6);
+    shell.properties(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    calculate({0, 1, 7});
+    settings("Převedené teplo", "200", "300", "50");
+    analyse();
+    window->resize(900, 640);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/frmHE-analysis.png"));
+}
+
+} // namespace
