@@ -15,6 +15,7 @@
 #include <vector>
 
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -96,6 +97,19 @@ public:
     //! put another in its place).
     platform::Progress& progress();
     void setProgress(platform::Progress* progress) { m_progress = progress; }
+
+    // ---- Task file, results file and export (frmHESoubory.cpp); exit (frmHEKonec.cpp) -----
+    //! Loads a design task chosen in the open dialog, asking again while the file is missing
+    //! or malformed, and shows it.
+    void cmdNactiD_Click();
+    //! Chooses the results file and with it the export route.
+    void cmdNFile_Click();
+    //! Writes the results text to the results file by its route (the file chosen first when
+    //! there is none): appended as text, or as a document or a workbook.
+    void cmdZapis_Click();
+    //! Ends the program, with the results offered for writing and a confirmation first when
+    //! `chkRes` is ticked.
+    void cmdKon_Click();
 
     // ---- Method and damping (frmHEMetoda.cpp) ---------------------------------------------
     void cmdMetP_Click();
@@ -189,6 +203,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    //! The close button takes the way of `cmdKon`: a No to its confirmation keeps the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildHeader();
@@ -216,6 +232,14 @@ private:
     //! false when one refused it (message shown, text selected, focus kept).
     bool checkConstruction(int Index, double v);
     void connectEntryHandlers();
+    void connectFileHandlers();
+    void connectExitHandlers();
+    //! Shows the save dialog of the results file with a filter list and takes the name chosen
+    //! (with the extension of its filter when it has none) and its filter index as the route.
+    //! Cancel raises 32755.
+    void chooseResultsFile(const std::string& filter);
+    //! The exit: false when the user keeps the program running.
+    bool exitProgram();
 
     ProgramState& m_state;
     std::unique_ptr<frmSplash> m_splash;
@@ -225,6 +249,8 @@ private:
     //! A calculation is running: a second one started while pending messages are let
     //! through is refused.
     bool m_calculating = false;
+    //! The exit has run: the program is ending.
+    bool m_ended = false;
 };
 
 } // namespace morv
