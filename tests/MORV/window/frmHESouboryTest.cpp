@@ -9,10 +9,13 @@
 #include "MORV/window/export/Document.h"
 #include "Platform/Progress.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -447,4 +450,50 @@ TEST_F(Files, DocumentHoldsTheLinesAsParagraphs) {
     const morvtest::DocumentContent d = morvtest::readDocument(folder.file("zprava.odt"));
     EXPECT_TRUE(d.tables.empty());
     EXPECT_EQ(d.paragraphs, (std::vector<std::string>{"VÝPOČET", "", "Průtok\t1.5\t2"}));
+}
+
+namespace {
+
+//! The window's own bar, with a picture of the window taken when it reaches a value.
+class PictureAtValue : public platform::Progress {
+public:
+    PictureAtValue(QWidget& window, QProgressBar& bar, int at, QString file)
+        : m_window(window), m_bar(bar), m_at(at), m_file(std::move(file)) {}
+    void setValue(int value) override {
+        m_bar.setValue(value);
+        if (value == m_at) {
+            QApplication::processEvents();
+            saved = m_window.grab().save(m_file);
+        }
+    }
+    int value() const override { return m_bar.value(); }
+    void setVisible(bool visible) override { m_bar.setVisible(visible); }
+    bool isVisible() const override { return m_bar.isVisible(); }
+    bool saved = false;
+
+private:
+    QWidget& m_window;
+    QProgressBar& m_bar;
+    int m_at;
+    QString m_file;
+};
+
+} // namespace
+
+TEST_F(Files, ScreenshotWhileTheResultsAreWritten) {
+    const QByteArray folderName = qgetenv("MORV_SCREENSHOTS");
+    if (folderName.isEmpty())
+        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folderName));
+    window->resize(1000, 640);
+    window->show();
+    results(sampleReport());
+    // The basic tab with the bar and the analysis button's caption during the write.
+    PictureAtValue picture(*window, *control<QProgressBar>("pbAn"), 30,
+                           QString::fromLocal8Bit(folderName) + QStringLiteral("/frmHE-zapis.png"));
+    window->setProgress(&picture);
+    dialogs.choose(folder.file("tabulka"), 5);
+    boxes.answer(platform::answer::Ok);
+    click("cmdZapis");
+    EXPECT_TRUE(picture.saved);
 }
