@@ -18,7 +18,8 @@ void frmHE::connectExitHandlers() {
 
 bool frmHE::exitProgram() {
     if (chkRes->isChecked()) {
-        if (platform::msgBox("Chcete uložit spočítané výsledky do souboru?", 260, "MORV") == platform::answer::Yes)
+        if (platform::msgBox("Chcete uložit spočítané výsledky do souboru?", 260, "MORV") ==
+            platform::answer::Yes)
             cmdZapis_Click();
         if (platform::msgBox("Chcete opravdu ukončit činnost programu?", 4, "MORV") != platform::answer::Yes)
             return false;
@@ -31,7 +32,9 @@ bool frmHE::exitProgram() {
     return true;
 }
 
-void frmHE::cmdKon_Click() { exitProgram(); }
+void frmHE::cmdKon_Click() {
+    exitProgram();
+}
 
 void frmHE::closeEvent(QCloseEvent* event) {
     // A close after the exit has run (the program ending) asks nothing again.

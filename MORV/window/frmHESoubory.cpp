@@ -94,8 +94,9 @@ void frmHE::chooseResultsFile(const std::string& filter) {
     // The route goes with the name: a later dialog showing another filter does not change it.
     const std::vector<platform::FileFilter> filters = platform::parseFileFilter(filter);
     const int index = dialog.FilterIndex;
-    const std::string pattern =
-        index >= 1 && index <= static_cast<int>(filters.size()) ? filters[static_cast<size_t>(index - 1)].pattern : "";
+    const std::string pattern = index >= 1 && index <= static_cast<int>(filters.size())
+                                    ? filters[static_cast<size_t>(index - 1)].pattern
+                                    : "";
     m_state.SouborVysl = withFilterExtension(dialog.FileName, pattern);
     m_state.SouborVyslTrasa = static_cast<int16_t>(index);
     lblResFile->setText(QString::fromStdString(m_state.SouborVysl));
@@ -123,15 +124,14 @@ void frmHE::cmdZapis_Click() {
     cmdAnal->setText(QStringLiteral("Zápis výsledků"));
     platform::Progress& bar = progress();
     try {
-        if (st.SouborVysl.empty())
-            chooseResultsFile(writeFilter);
+        if (st.SouborVysl.empty()) chooseResultsFile(writeFilter);
         bar.setVisible(true);
         bar.setValue(5);
         const std::string text = exportText(st.Vysledky, &bar);
         const int16_t trasa = st.SouborVyslTrasa;
         if (trasa >= route::document)
-            platform::msgBox("Export do EXCEL/WORDu bude chvilku trvat!" + Crlf + "Sledujte ukazatel zápisu.", 64,
-                             Title);
+            platform::msgBox("Export do EXCEL/WORDu bude chvilku trvat!" + Crlf + "Sledujte ukazatel zápisu.",
+                             64, Title);
         if (trasa >= 1 && trasa <= route::lastText) {
             appendExportText(st.SouborVysl, text);
             bar.setValue(100);

@@ -19,8 +19,7 @@ constexpr double pointsPerCm = 72.0 / 2.54;
 
 void save(QTextDocument& document, const std::string& path) {
     QTextDocumentWriter writer(QString::fromStdString(path), QByteArrayLiteral("odf"));
-    if (!writer.write(&document))
-        platform::raise(platform::err::PathFileAccess, "MORV");
+    if (!writer.write(&document)) platform::raise(platform::err::PathFileAccess, "MORV");
 }
 
 } // namespace
@@ -48,7 +47,8 @@ void writeDocumentTable(const std::string& path, const std::string& text, platfo
     format.setCellPadding(0);
     format.setCellSpacing(0);
     QTextCursor cursor(&document);
-    QTextTable* table = cursor.insertTable(std::max<int>(1, static_cast<int>(lines.size())), tableColumns, format);
+    QTextTable* table =
+        cursor.insertTable(std::max<int>(1, static_cast<int>(lines.size())), tableColumns, format);
     for (size_t r = 0; r < lines.size(); ++r) {
         const QStringList fields = QString::fromStdString(lines[r]).split(QChar(u'\t'));
         for (int c = 0; c < fields.size() && c < tableColumns; ++c) {

@@ -16,7 +16,9 @@ const std::string Crlf = "\r\n";
 //! Longest last field of a workbook row [characters].
 constexpr size_t lastFieldLimit = 99;
 
-bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool continuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 //! The length in bytes of the character that starts at `pos`.
 size_t characterBytes(const std::string& text, size_t pos) {
@@ -51,13 +53,15 @@ std::vector<std::string> cutAt(const std::string& text, const std::string& separ
 } // namespace
 
 size_t characterCount(const std::string& text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !continuationByte(c); }));
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !continuationByte(c); }));
 }
 
 std::string exportText(const std::string& results, platform::Progress* bar) {
     const size_t n = characterCount(results);
     // A text of fewer than 15 characters would round its step down to 0.
-    const size_t k = std::max<size_t>(1, static_cast<size_t>(platform::toLong(static_cast<double>(n) / 10.0)));
+    const size_t k =
+        std::max<size_t>(1, static_cast<size_t>(platform::toLong(static_cast<double>(n) / 10.0)));
     std::string text;
     text.reserve(results.size());
     bool afterTab = false;
@@ -66,24 +70,22 @@ std::string exportText(const std::string& results, platform::Progress* bar) {
         const size_t bytes = characterBytes(results, pos);
         ++i;
         const bool tab = results[pos] == '\t';
-        if (!(tab && afterTab))
-            text.append(results, pos, bytes);
+        if (!(tab && afterTab)) text.append(results, pos, bytes);
         afterTab = tab;
         pos += bytes;
         if (bar && i >= 2 && i % k == 0)
-            bar->setValue(static_cast<int>(std::lround(static_cast<double>(i) / static_cast<double>(n) * 100.0 - 5.0)));
+            bar->setValue(
+                static_cast<int>(std::lround(static_cast<double>(i) / static_cast<double>(n) * 100.0 - 5.0)));
     }
     return text;
 }
 
 void appendExportText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out)
-        platform::raise(platform::err::PathFileAccess, "MORV");
+    if (!out) platform::raise(platform::err::PathFileAccess, "MORV");
     out << text << Crlf;
     out.close();
-    if (!out)
-        platform::raise(platform::err::PathFileAccess, "MORV");
+    if (!out) platform::raise(platform::err::PathFileAccess, "MORV");
 }
 
 std::vector<std::vector<std::string>> workbookRows(const std::string& text) {
@@ -105,21 +107,17 @@ std::vector<std::vector<std::string>> workbookRows(const std::string& text) {
 
 std::vector<std::string> documentLines(const std::string& text) {
     std::vector<std::string> lines = cutAt(text, Crlf);
-    if (lines.back().empty())
-        lines.pop_back();
+    if (lines.back().empty()) lines.pop_back();
     return lines;
 }
 
 std::string withFilterExtension(const std::string& fileName, const std::string& pattern) {
     const size_t slash = fileName.rfind('/');
     const std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-    if (name.empty() || name.find('.') != std::string::npos)
-        return fileName;
-    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0)
-        return fileName;
+    if (name.empty() || name.find('.') != std::string::npos) return fileName;
+    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0) return fileName;
     const std::string extension = pattern.substr(2);
-    if (extension.find_first_of("*?;. ") != std::string::npos)
-        return fileName;
+    if (extension.find_first_of("*?;. ") != std::string::npos) return fileName;
     return fileName + "." + extension;
 }
 

@@ -24,8 +24,7 @@ void failed(lxw_error error) {
 void writeWorkbook(const std::string& path, const std::string& text, platform::Progress& bar) {
     bar.setValue(5);
     lxw_workbook* book = workbook_new(path.c_str());
-    if (!book)
-        failed(LXW_ERROR_MEMORY_MALLOC_FAILED);
+    if (!book) failed(LXW_ERROR_MEMORY_MALLOC_FAILED);
     bar.setValue(15);
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     lxw_format* centred = workbook_add_format(book);
@@ -36,10 +35,8 @@ void writeWorkbook(const std::string& path, const std::string& text, platform::P
 
     // The format a cell carries: A1 bold, B1:D200 centred, any other none.
     auto formatOf = [&](lxw_row_t row, lxw_col_t col) -> lxw_format* {
-        if (row == 0 && col == 0)
-            return bold;
-        if (row < workbookCentredRows && col >= 1 && col <= 3)
-            return centred;
+        if (row == 0 && col == 0) return bold;
+        if (row < workbookCentredRows && col >= 1 && col <= 3) return centred;
         return nullptr;
     };
     // A cell left empty keeps its format, so blanks carry it first and values replace them.
@@ -54,8 +51,7 @@ void writeWorkbook(const std::string& path, const std::string& text, platform::P
         const auto row = static_cast<lxw_row_t>(j);
         for (size_t c = 0; c < rows[j].size(); ++c) {
             const std::string& field = rows[j][c];
-            if (field.empty())
-                continue;
+            if (field.empty()) continue;
             const auto col = static_cast<lxw_col_t>(c);
             double number = 0.0;
             // A cell the sheet cannot hold (a text over its length limit) is left out and the
@@ -76,8 +72,7 @@ void writeWorkbook(const std::string& path, const std::string& text, platform::P
     for (lxw_col_t col = 0; col < 4; ++col)
         worksheet_set_column(sheet, col, col, workbookColumnWidths[col], nullptr);
     const lxw_error saved = workbook_close(book);
-    if (saved != LXW_NO_ERROR)
-        failed(saved);
+    if (saved != LXW_NO_ERROR) failed(saved);
 }
 
 } // namespace morv

@@ -22,6 +22,7 @@ inline constexpr int workbookCentredRows = 200;
 //! columns A to D 38, 18, 14 and 12 wide, B1:D200 centred, A1 bold. The bar goes 5, 15, 30,
 //! 40, 60 and 80 as rows 50, 100 and 120 come, and 90 before the file is saved. A file that
 //! cannot be written raises 75; the file may then be left incomplete.
-MORVWINDOW_EXPORT void writeWorkbook(const std::string& path, const std::string& text, platform::Progress& bar);
+MORVWINDOW_EXPORT void writeWorkbook(const std::string& path, const std::string& text,
+                                     platform::Progress& bar);
 
 } // namespace morv

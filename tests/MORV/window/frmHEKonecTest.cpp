@@ -64,14 +64,16 @@ protected:
 struct ExitCase {
     const char* name;
     bool chkRes;
-    std::vector<int> answers;  //!< the boxes' answers in order
-    bool resultsFileSet;       //!< a results file chosen before (otherwise the write asks)
+    std::vector<int> answers; //!< the boxes' answers in order
+    bool resultsFileSet;      //!< a results file chosen before (otherwise the write asks)
     std::vector<std::string> boxes;
     bool written;
     bool ended;
 };
 
-std::ostream& operator<<(std::ostream& os, const ExitCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const ExitCase& c) {
+    return os << c.name;
+}
 
 class ExitPaths : public Exit, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -107,15 +109,21 @@ TEST_P(ExitPaths, AskWriteAndEndAsAnswered) {
 
 INSTANTIATE_TEST_SUITE_P(
     Konec, ExitPaths,
-    ::testing::Values(ExitCase{"UntickedEndsAtOnce", false, {}, true, {}, false, true},
-                      ExitCase{"NoAndNoKeepsRunning", true, {No, No}, true, {saveQuestion, endQuestion}, false, false},
-                      ExitCase{"NoAndYesEndsUnwritten", true, {No, Yes}, true, {saveQuestion, endQuestion}, false, true},
-                      ExitCase{"YesWritesThenEnds", true, {Yes, Yes}, true, {saveQuestion, endQuestion}, true, true},
-                      ExitCase{"YesWritesButNoKeepsRunning", true, {Yes, No}, true, {saveQuestion, endQuestion},
-                               true, false},
-                      // The write asks for a file; cancelled, it says so, and the exit goes on.
-                      ExitCase{"YesWithTheFileDialogCancelled", true, {Yes, Ok, Yes}, false,
-                               {saveQuestion, cancelMessage, endQuestion}, false, true}),
+    ::testing::Values(
+        ExitCase{"UntickedEndsAtOnce", false, {}, true, {}, false, true},
+        ExitCase{"NoAndNoKeepsRunning", true, {No, No}, true, {saveQuestion, endQuestion}, false, false},
+        ExitCase{"NoAndYesEndsUnwritten", true, {No, Yes}, true, {saveQuestion, endQuestion}, false, true},
+        ExitCase{"YesWritesThenEnds", true, {Yes, Yes}, true, {saveQuestion, endQuestion}, true, true},
+        ExitCase{
+            "YesWritesButNoKeepsRunning", true, {Yes, No}, true, {saveQuestion, endQuestion}, true, false},
+        // The write asks for a file; cancelled, it says so, and the exit goes on.
+        ExitCase{"YesWithTheFileDialogCancelled",
+                 true,
+                 {Yes, Ok, Yes},
+                 false,
+                 {saveQuestion, cancelMessage, endQuestion},
+                 false,
+                 true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Exit, CloseButtonAsksAsTheExitDoesAndKeepsTheWindowOnNo) {

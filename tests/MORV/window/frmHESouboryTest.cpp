@@ -40,10 +40,14 @@ std::string readBytes(const std::string& path) {
 }
 
 //! The report of the sample task, as the calculation appends it to the results.
-std::string sampleReport() { return readBytes(std::string(MORV_WINDOW_TEST_DATA) + "/methanol-condenser-report.txt"); }
+std::string sampleReport() {
+    return readBytes(std::string(MORV_WINDOW_TEST_DATA) + "/methanol-condenser-report.txt");
+}
 
 //! The export text as it must come out: every run of TABs one TAB, nothing else changed.
-std::string collapsedTabs(const std::string& text) { return std::regex_replace(text, std::regex("\t+"), "\t"); }
+std::string collapsedTabs(const std::string& text) {
+    return std::regex_replace(text, std::regex("\t+"), "\t");
+}
 
 //! The recording bar, also noting the analysis button's caption whenever the bar is shown.
 class WatchedBar : public platform::RecordingProgress {
@@ -51,8 +55,7 @@ public:
     QPushButton* button = nullptr;
     std::vector<QString> captions;
     void setVisible(bool visible) override {
-        if (visible)
-            captions.push_back(button->text());
+        if (visible) captions.push_back(button->text());
         RecordingProgress::setVisible(visible);
     }
 };
@@ -108,8 +111,9 @@ TEST_F(Files, BadTaskFileOpensTheDialogAgainUntilATaskLoads) {
     for (const auto& r : dialogs.requests()) {
         EXPECT_FALSE(r.save);
         EXPECT_EQ(r.filterIndex, 3);
-        EXPECT_EQ(filters(r.filters), (std::vector<std::string>{"Všechny soubory (*.*)|*.*", "Textové(*.txt)|*.txt",
-                                                                "Datové (*.dat)|*.dat"}));
+        EXPECT_EQ(filters(r.filters),
+                  (std::vector<std::string>{"Všechny soubory (*.*)|*.*", "Textové(*.txt)|*.txt",
+                                            "Datové (*.dat)|*.dat"}));
     }
     // The model's own messages for the wrong structure and the missing file, nothing else.
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{"Načítaný soubor má nesprávnou strukturu!",
@@ -151,8 +155,9 @@ TEST_F(Files, TextRouteAppendsTheExportTextOnEachWrite) {
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.fileName, "");
     EXPECT_EQ(filters(request.filters),
-              (std::vector<std::string>{"Textové(*.txt)|*.txt", "Výsledkové (*.res)|*.res", "Výstupní (*.out)|*.out",
-                                        "Export do WORDu (*.odt)|*.odt", "Export do EXCELu (*.xlsx)|*.xlsx"}));
+              (std::vector<std::string>{"Textové(*.txt)|*.txt", "Výsledkové (*.res)|*.res",
+                                        "Výstupní (*.out)|*.out", "Export do WORDu (*.odt)|*.odt",
+                                        "Export do EXCELu (*.xlsx)|*.xlsx"}));
     // A name chosen without an extension gets the chosen filter's.
     const std::string file = folder.file("vysledky.res");
     EXPECT_EQ(program().SouborVysl, file);
@@ -175,7 +180,8 @@ TEST_F(Files, TextRouteAppendsTheExportTextOnEachWrite) {
     EXPECT_EQ(values.front(), 5);
     EXPECT_EQ(values.back(), 100);
     EXPECT_FALSE(bar.isVisible());
-    EXPECT_EQ(bar.captions, (std::vector<QString>{QStringLiteral("Zápis výsledků"), QStringLiteral("Zápis výsledků")}));
+    EXPECT_EQ(bar.captions,
+              (std::vector<QString>{QStringLiteral("Zápis výsledků"), QStringLiteral("Zápis výsledků")}));
     EXPECT_EQ(control<QPushButton>("cmdAnal")->text(), QStringLiteral("&Analýza citlivosti"));
 }
 
@@ -211,14 +217,16 @@ enum class Kind { Text, Document, Table, Workbook };
 
 struct RouteCase {
     const char* name;
-    const char* button;   //!< the button whose dialog chooses the file
-    const char* typed;    //!< the name typed
+    const char* button; //!< the button whose dialog chooses the file
+    const char* typed;  //!< the name typed
     int filterIndex;
-    const char* written;  //!< the file written
+    const char* written; //!< the file written
     Kind kind;
 };
 
-std::ostream& operator<<(std::ostream& os, const RouteCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const RouteCase& c) {
+    return os << c.name;
+}
 
 class Routes : public Files, public ::testing::WithParamInterface<RouteCase> {};
 
@@ -228,10 +236,8 @@ TEST_P(Routes, FollowTheFilterTheFileWasChosenWith) {
     const RouteCase& c = GetParam();
     results(sampleReport());
     dialogs.choose(folder.file(c.typed), c.filterIndex);
-    if (std::string(c.button) == "cmdNFile")
-        click("cmdNFile");
-    if (c.kind != Kind::Text)
-        boxes.answer(platform::answer::Ok);
+    if (std::string(c.button) == "cmdNFile") click("cmdNFile");
+    if (c.kind != Kind::Text) boxes.answer(platform::answer::Ok);
     click("cmdZapis");
     const std::string file = folder.file(c.written);
     ASSERT_TRUE(QFile::exists(QString::fromStdString(file))) << file;
@@ -255,7 +261,8 @@ TEST_P(Routes, FollowTheFilterTheFileWasChosenWith) {
     }
     if (c.kind != Kind::Text) {
         ASSERT_EQ(boxes.boxes().size(), 1u);
-        EXPECT_EQ(boxes.boxes()[0].text, "Export do EXCEL/WORDu bude chvilku trvat!\r\nSledujte ukazatel zápisu.");
+        EXPECT_EQ(boxes.boxes()[0].text,
+                  "Export do EXCEL/WORDu bude chvilku trvat!\r\nSledujte ukazatel zápisu.");
         EXPECT_EQ(boxes.boxes()[0].style, 64);
         EXPECT_EQ(program().SouborVysl, ""); // the next write asks again
     }
@@ -264,13 +271,14 @@ TEST_P(Routes, FollowTheFilterTheFileWasChosenWith) {
 
 INSTANTIATE_TEST_SUITE_P(
     Export, Routes,
-    ::testing::Values(RouteCase{"TextFilterOne", "cmdNFile", "vysl", 1, "vysl.txt", Kind::Text},
-                      // The route follows the filter, not the name typed.
-                      RouteCase{"WorkbookNameWithTextFilter", "cmdNFile", "vysl.xlsx", 2, "vysl.xlsx", Kind::Text},
-                      RouteCase{"Document", "cmdNFile", "zprava", 4, "zprava.odt", Kind::Document},
-                      RouteCase{"Workbook", "cmdNFile", "tabulka", 5, "tabulka.xlsx", Kind::Workbook},
-                      RouteCase{"OutputFromTheWriteDialog", "cmdZapis", "vystup", 3, "vystup.out", Kind::Text},
-                      RouteCase{"TableFromTheWriteDialog", "cmdZapis", "tabulka", 6, "tabulka.odt", Kind::Table}),
+    ::testing::Values(
+        RouteCase{"TextFilterOne", "cmdNFile", "vysl", 1, "vysl.txt", Kind::Text},
+        // The route follows the filter, not the name typed.
+        RouteCase{"WorkbookNameWithTextFilter", "cmdNFile", "vysl.xlsx", 2, "vysl.xlsx", Kind::Text},
+        RouteCase{"Document", "cmdNFile", "zprava", 4, "zprava.odt", Kind::Document},
+        RouteCase{"Workbook", "cmdNFile", "tabulka", 5, "tabulka.xlsx", Kind::Workbook},
+        RouteCase{"OutputFromTheWriteDialog", "cmdZapis", "vystup", 3, "vystup.out", Kind::Text},
+        RouteCase{"TableFromTheWriteDialog", "cmdZapis", "tabulka", 6, "tabulka.odt", Kind::Table}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Files, WriteDialogOffersSixRoutes) {
@@ -281,8 +289,9 @@ TEST_F(Files, WriteDialogOffersSixRoutes) {
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].filterIndex, 2);
     EXPECT_EQ(filters(dialogs.requests()[0].filters),
-              (std::vector<std::string>{"Textové(*.txt)|*.txt", "Výsledkové (*.res)|*.res", "Výstupní (*.out)|*.out",
-                                        "Export do WORDu (*.odt)|*.odt", "Export do EXCELu97 (*.xlsx)|*.xlsx",
+              (std::vector<std::string>{"Textové(*.txt)|*.txt", "Výsledkové (*.res)|*.res",
+                                        "Výstupní (*.out)|*.out", "Export do WORDu (*.odt)|*.odt",
+                                        "Export do EXCELu97 (*.xlsx)|*.xlsx",
                                         "Plný export do WORDu97 (*.odt)|*.odt"}));
     // Cancelled: the message with its two blanks, nothing written, the bar and caption back.
     ASSERT_EQ(boxes.boxes().size(), 1u);
@@ -354,7 +363,8 @@ TEST_F(Files, WorkbookHoldsTheCellsWidthsCentringAndBoldHeading) {
         SCOPED_TRACE(std::string("decimal separator ") + separator);
         platform::DecimalSeparatorScope region(separator);
         results(workbookResults);
-        const std::string file = folder.file(std::string("vysledky") + (separator == '.' ? "-tecka" : "-carka"));
+        const std::string file =
+            folder.file(std::string("vysledky") + (separator == '.' ? "-tecka" : "-carka"));
         dialogs.choose(file, 5);
         boxes.answer(platform::answer::Ok);
         click("cmdZapis");
@@ -430,9 +440,9 @@ TEST_F(Files, DocumentTableHasFourColumnsOfTheGivenWidths) {
         std::vector<std::string> fields;
         for (size_t start = 0;;) {
             const size_t tab = lines[r].find('\t', start);
-            fields.push_back(lines[r].substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos)
-                break;
+            fields.push_back(
+                lines[r].substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+            if (tab == std::string::npos) break;
             start = tab + 1;
         }
         ASSERT_LE(fields.size(), 4u) << lines[r];
@@ -482,8 +492,7 @@ private:
 
 TEST_F(Files, ScreenshotWhileTheResultsAreWritten) {
     const QByteArray folderName = qgetenv("MORV_SCREENSHOTS");
-    if (folderName.isEmpty())
-        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    if (folderName.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
     QDir().mkpath(QString::fromLocal8Bit(folderName));
     window->resize(1000, 640);
     window->show();

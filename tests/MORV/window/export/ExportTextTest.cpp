@@ -22,7 +22,9 @@ struct TextCase {
     std::string expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const TextCase& c) {
+    return os << c.name;
+}
 
 class ExportTextCases : public ::testing::TestWithParam<TextCase> {};
 
@@ -41,16 +43,14 @@ TEST_P(ExportTextCases, CollapsesTabRunsAndKeepsEveryOtherCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ExportTextCases,
-    ::testing::Values(
-        TextCase{"Report", "VÝPOČET TRUBKOVÉHO KONDENZÁTORU\r\n\r\nPrůtok\t\t\t\t1.5\t2\r\n",
-                 "VÝPOČET TRUBKOVÉHO KONDENZÁTORU\r\n\r\nPrůtok\t1.5\t2\r\n"},
-        // After the results were cleared, an analysis table begins with a line end: the
-        // first character stays a carriage return.
-        TextCase{"BeginsWithALineEnd", "\r\nAnalýza\t\tx\r\n", "\r\nAnalýza\tx\r\n"},
-        TextCase{"BeginsWithATabRun", "\t\t\ta", "\ta"},
-        TextCase{"SingleTabsStay", "a\tb\tc", "a\tb\tc"},
-        TextCase{"OneCharacter", "č", "č"},
-        TextCase{"Empty", "", ""}),
+    ::testing::Values(TextCase{"Report", "VÝPOČET TRUBKOVÉHO KONDENZÁTORU\r\n\r\nPrůtok\t\t\t\t1.5\t2\r\n",
+                               "VÝPOČET TRUBKOVÉHO KONDENZÁTORU\r\n\r\nPrůtok\t1.5\t2\r\n"},
+                      // After the results were cleared, an analysis table begins with a line end: the
+                      // first character stays a carriage return.
+                      TextCase{"BeginsWithALineEnd", "\r\nAnalýza\t\tx\r\n", "\r\nAnalýza\tx\r\n"},
+                      TextCase{"BeginsWithATabRun", "\t\t\ta", "\ta"},
+                      TextCase{"SingleTabsStay", "a\tb\tc", "a\tb\tc"}, TextCase{"OneCharacter", "č", "č"},
+                      TextCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExportTextProgress, BarStepsEveryTenthOfTheCharacters) {

@@ -21,8 +21,7 @@ namespace morvtest {
 //! The entries of a zip file by name. Throws when the file is not a zip this reader knows.
 inline std::map<std::string, std::string> zipEntries(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot open " + path);
+    if (!in) throw std::runtime_error("cannot open " + path);
     std::ostringstream all;
     all << in.rdbuf();
     const std::string zip = all.str();
@@ -36,15 +35,13 @@ inline std::map<std::string, std::string> zipEntries(const std::string& path) {
     size_t end = zip.size() < 22 ? std::string::npos : zip.size() - 22;
     while (end != std::string::npos && u32(end) != 0x06054b50)
         end = end == 0 ? std::string::npos : end - 1;
-    if (end == std::string::npos)
-        throw std::runtime_error("no zip directory in " + path);
+    if (end == std::string::npos) throw std::runtime_error("no zip directory in " + path);
     const uint32_t count = u16(end + 10);
     size_t entry = u32(end + 16);
 
     std::map<std::string, std::string> entries;
     for (uint32_t e = 0; e < count; ++e) {
-        if (u32(entry) != 0x02014b50)
-            throw std::runtime_error("bad zip directory entry in " + path);
+        if (u32(entry) != 0x02014b50) throw std::runtime_error("bad zip directory entry in " + path);
         const uint32_t method = u16(entry + 10);
         const uint32_t packed = u32(entry + 20);
         const uint32_t size = u32(entry + 24);
@@ -61,20 +58,17 @@ inline std::map<std::string, std::string> zipEntries(const std::string& path) {
             entries[name] = raw;
             continue;
         }
-        if (method != 8)
-            throw std::runtime_error("unknown zip method in " + path);
+        if (method != 8) throw std::runtime_error("unknown zip method in " + path);
         std::string out(size, '\0');
         z_stream z{};
-        if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
-            throw std::runtime_error("zlib");
+        if (inflateInit2(&z, -MAX_WBITS) != Z_OK) throw std::runtime_error("zlib");
         z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(raw.data()));
         z.avail_in = static_cast<uInt>(raw.size());
         z.next_out = reinterpret_cast<Bytef*>(out.data());
         z.avail_out = static_cast<uInt>(out.size());
         const int rc = inflate(&z, Z_FINISH);
         inflateEnd(&z);
-        if (rc != Z_STREAM_END)
-            throw std::runtime_error("cannot inflate " + name);
+        if (rc != Z_STREAM_END) throw std::runtime_error("cannot inflate " + name);
         entries[name] = out;
     }
     return entries;
@@ -98,7 +92,7 @@ struct WorkbookContent {
     std::map<std::string, SheetCell> cells; //!< by reference ("A1")
     std::map<int, double> columnWidths;     //!< by column number from 1
     std::vector<CellFormat> formats;
-    std::vector<std::string> sheets;        //!< the sheet entries of the file
+    std::vector<std::string> sheets; //!< the sheet entries of the file
 
     const SheetCell* cell(const std::string& ref) const {
         auto it = cells.find(ref);
@@ -119,8 +113,7 @@ inline std::string attribute(const QXmlStreamReader& x, const char* name) {
 inline double fileNumber(const std::string& text) {
     bool ok = false;
     const double v = QString::fromStdString(text).toDouble(&ok);
-    if (!ok)
-        throw std::runtime_error("not a number: " + text);
+    if (!ok) throw std::runtime_error("not a number: " + text);
     return v;
 }
 
@@ -128,8 +121,7 @@ inline WorkbookContent readWorkbook(const std::string& path) {
     const auto entries = zipEntries(path);
     WorkbookContent w;
     for (const auto& [name, bytes] : entries)
-        if (name.rfind("xl/worksheets/", 0) == 0)
-            w.sheets.push_back(name);
+        if (name.rfind("xl/worksheets/", 0) == 0) w.sheets.push_back(name);
 
     std::vector<std::string> strings;
     if (auto it = entries.find("xl/sharedStrings.xml"); it != entries.end()) {
@@ -165,8 +157,7 @@ inline WorkbookContent readWorkbook(const std::string& path) {
     SheetCell current;
     while (!sheet.atEnd()) {
         const auto token = sheet.readNext();
-        if (token != QXmlStreamReader::StartElement)
-            continue;
+        if (token != QXmlStreamReader::StartElement) continue;
         if (sheet.name() == u"col") {
             const int first = std::stoi(attribute(sheet, "min"));
             const int last = std::stoi(attribute(sheet, "max"));
@@ -245,10 +236,8 @@ inline DocumentContent readDocument(const std::string& path) {
     int tableDepth = 0;
     while (!x.atEnd()) {
         const auto token = x.readNext();
-        if (token == QXmlStreamReader::EndElement && x.name() == u"table")
-            --tableDepth;
-        if (token != QXmlStreamReader::StartElement)
-            continue;
+        if (token == QXmlStreamReader::EndElement && x.name() == u"table") --tableDepth;
+        if (token != QXmlStreamReader::StartElement) continue;
         if (x.name() == u"table") {
             ++tableDepth;
             d.tables.emplace_back();
