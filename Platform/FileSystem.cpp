@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <dlfcn.h>
+#include <strings.h>
 #include <fcntl.h>
 #include <fstream>
 #include <optional>
@@ -115,6 +117,25 @@ std::string executableFolder() {
         return ".";
     buf[n] = '\0';
     return folderOf(buf);
+}
+
+std::string findInFolder(const std::string& folder, const std::string& name) {
+    const std::string exact = joinPath(folder, name);
+    if (fileExists(exact))
+        return exact;
+    std::vector<std::string> matches;
+    if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string candidate = entry->d_name;
+            if (::strcasecmp(candidate.c_str(), name.c_str()) == 0 && fileExists(joinPath(folder, candidate)))
+                matches.push_back(candidate);
+        }
+        ::closedir(dir);
+    }
+    if (matches.empty())
+        return {};
+    // The order of a folder's entries is the file system's: take the first name in byte order.
+    return joinPath(folder, *std::min_element(matches.begin(), matches.end()));
 }
 
 namespace {

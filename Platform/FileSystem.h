@@ -37,6 +37,11 @@ PLATFORM_EXPORT std::string folderOfCode(const void* address);
 //! The folder of the running executable.
 PLATFORM_EXPORT std::string executableFolder();
 
+//! The path of the file `name` in `folder`: the name as given when such a file is there,
+//! else the first file whose name matches it without regard to case (ASCII letters); ""
+//! when the folder holds neither.
+PLATFORM_EXPORT std::string findInFolder(const std::string& folder, const std::string& name);
+
 //! The ordered roots of whole-disk searches: the mounted local file systems, "/" first.
 //! Tests set their own.
 class PLATFORM_EXPORT SearchRoots {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -115,6 +116,27 @@ public:
     void cmdMetP_Click();
     void cmdTlum_Click();
     frmMetod& metod();
+
+    // ---- Composition entry (frmHESlozeni.cpp) ---------------------------------------------
+    //! Asks which stream's composition to enter ("Složení médií"), lets the property
+    //! library's windows choose its components and take its composition, copies the
+    //! fractions into the stream, and asks again until both streams have components; then
+    //! their properties at the mean temperatures are computed and shown. Refused, with the
+    //! basic tab shown, while the temperatures, pressures or flows are not entered.
+    void cmdSloz_Click();
+
+    // ---- Standard-exchanger catalogue (frmHENorm.cpp) -------------------------------------
+    //! Reads the catalogue into the grid `flxG2` (row k for record k) and shows its tab.
+    void cmdNorm_Click();
+    void Command1_Click();
+    //! Copies the code and the construction values of the exchanger in the grid's current
+    //! row into `txtKod` and `txtPark(0..21)` and shows the construction tab.
+    void flxG2_DblClick();
+    //! Enter in the grid picks as a double click does.
+    void flxG2_KeyPress(int KeyAscii);
+    //! The folders searched for the catalogue, in order; none set means the program's own
+    //! (beside the executable, then ../share/MORV).
+    void setProgramFolders(std::vector<std::string> folders);
 
     //! The window's title for a version.
     static QString title(int major, int minor, int revision);
@@ -234,12 +256,21 @@ private:
     void connectEntryHandlers();
     void connectFileHandlers();
     void connectExitHandlers();
+    void connectCatalogueHandlers();
     //! Shows the save dialog of the results file with a filter list and takes the name chosen
     //! (with the extension of its filter when it has none) and its filter index as the route.
     //! Cancel raises 32755.
     void chooseResultsFile(const std::string& filter);
     //! The exit: false when the user keeps the program running.
     bool exitProgram();
+    //! Transfers the window into the model and checks that the temperatures, pressures and
+    //! flows the properties need are there; false when they are not, or when a box does not
+    //! read as a number and the transfer stopped at it.
+    bool compositionCanBeEntered();
+    //! The loop of questions and library windows of the composition entry.
+    void enterCompositions();
+    //! The catalogue file in the program's folders; "" when none holds it.
+    std::string catalogueFile() const;
 
     ProgramState& m_state;
     std::unique_ptr<frmSplash> m_splash;
@@ -251,6 +282,8 @@ private:
     bool m_calculating = false;
     //! The exit has run: the program is ending.
     bool m_ended = false;
+    //! The folders searched for the catalogue; none: the program's own.
+    std::vector<std::string> m_programFolders;
 };
 
 } // namespace morv

@@ -74,6 +74,8 @@ void frmHE::connectEntryHandlers() {
     connect(cmdSmaz, &QPushButton::clicked, this, [this] { cmdSmaz_Click(); });
     connect(cmdMetP, &QPushButton::clicked, this, [this] { cmdMetP_Click(); });
     connect(cmdTlum, &QPushButton::clicked, this, [this] { cmdTlum_Click(); });
+    connect(cmdSloz, &QPushButton::clicked, this, [this] { cmdSloz_Click(); });
+    connectCatalogueHandlers();
     for (QLineEdit* b : {txtPtr, txtPpl, txtSl[18]})
         b->installEventFilter(this);
     txtPar[0]->setMouseTracking(true);

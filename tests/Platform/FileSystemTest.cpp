@@ -42,4 +42,18 @@ TEST(CodeLocation, FolderOfTheRunningExecutable) {
     EXPECT_TRUE(folderExists(folderOfCode(reinterpret_cast<const void*>(&folderOf))));
 }
 
+TEST(FindInFolder, ExactNameFirstThenWithoutRegardToCase) {
+    testsupport::TempDir dir;
+    EXPECT_EQ(findInFolder(dir.path(), "normmorv.dta"), "");
+    const std::string other = dir.write("NormMorv.DTA", "a");
+    EXPECT_EQ(findInFolder(dir.path(), "normmorv.dta"), other);
+    const std::string exact = dir.write("normmorv.dta", "b");
+    EXPECT_EQ(findInFolder(dir.path(), "normmorv.dta"), exact);
+    EXPECT_EQ(findInFolder(dir.path(), "NORMMORV.DTA"), other) << "of two case-blind matches the first in byte order";
+    // A folder of that name is no file, and a missing folder holds nothing.
+    dir.write("sub/Katalog/x", "");
+    EXPECT_EQ(findInFolder(dir.file("sub"), "katalog"), "");
+    EXPECT_EQ(findInFolder(dir.file("none"), "normmorv.dta"), "");
+}
+
 } // namespace
