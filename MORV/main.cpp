@@ -3,6 +3,7 @@
 
 #include "MORV/model/ProgramState.h"
 #include "MORV/window/frmHE.h"
+#include "Platform/ProgramEnd.h"
 #include "Platform/qt/QtFileDialog.h"
 #include "Platform/qt/QtMessageService.h"
 
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
 #ifdef MORV_KWELAR_WINDOWS
     kwelar::installSmesWindows();
 #endif
+
+    // The program ends by leaving the event loop, so the window and the application are
+    // released in order below.
+    platform::setProgramEndHook([](int code) { QCoreApplication::exit(code); });
 
     morv::frmHE window(morv::program());
     window.show();

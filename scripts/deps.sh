@@ -1,8 +1,9 @@
 # Installs the Debian packages the project needs that are missing (sourced by the scripts).
-# "locales" holds the definitions the build compiles the tests' decimal-comma locale from.
+# "locales" holds the definitions the build compiles the tests' decimal-comma locale from;
+# "zlib1g-dev" is what libxlsxwriter links with and what the tests read zip files with.
 morv_install_deps() {
     local wanted=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev libxlsxwriter-dev fonts-dejavu-core locales)
+                  libbenchmark-dev libxlsxwriter-dev zlib1g-dev fonts-dejavu-core locales)
     local missing=()
     local p
     for p in "${wanted[@]}"; do

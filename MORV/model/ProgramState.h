@@ -84,6 +84,9 @@ public:
     bool SplashZobrazen = false;
     //! Name of the results file; empty at start and after each export to a document.
     std::string SouborVysl;
+    //! The export route `SouborVysl` was chosen for: the filter index of the dialog that chose
+    //! it (1 to 3 text, 4 document, 5 workbook, 6 document table).
+    int16_t SouborVyslTrasa = 0;
     //! The results text: every report and analysis table since start or the last clearing.
     std::string Vysledky;
     //! Length of the results box's text before the latest report [characters].

@@ -87,6 +87,8 @@ frmHE::frmHE(ProgramState& state, QWidget* parent)
     for (QLineEdit* b : txtPark)
         b->installEventFilter(this);
     connectEntryHandlers();
+    connectFileHandlers();
+    connectExitHandlers();
     new platform::ActivationWatcher(*this, [this] { Form_Activate(); });
     Form_Load();
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -114,6 +115,19 @@ public:
     void cmdAnal_Click();
     //! The analysis's settings window, created on first use and kept hidden afterwards.
     frmAnal& anal();
+
+    // ---- Task file, results file and export (frmHESoubory.cpp); exit (frmHEKonec.cpp) -----
+    //! Loads a design task chosen in the open dialog, asking again while the file is missing
+    //! or malformed, and shows it.
+    void cmdNactiD_Click();
+    //! Chooses the results file and with it the export route.
+    void cmdNFile_Click();
+    //! Writes the results text to the results file by its route (the file chosen first when
+    //! there is none): appended as text, or as a document or a workbook.
+    void cmdZapis_Click();
+    //! Ends the program, with the results offered for writing and a confirmation first when
+    //! `chkRes` is ticked.
+    void cmdKon_Click();
 
     // ---- Method and damping (frmHEMetoda.cpp) ---------------------------------------------
     void cmdMetP_Click();
@@ -228,6 +242,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    //! The close button takes the way of `cmdKon`: a No to its confirmation keeps the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildHeader();
@@ -255,7 +271,15 @@ private:
     //! false when one refused it (message shown, text selected, focus kept).
     bool checkConstruction(int Index, double v);
     void connectEntryHandlers();
+    void connectFileHandlers();
+    void connectExitHandlers();
     void connectCatalogueHandlers();
+    //! Shows the save dialog of the results file with a filter list and takes the name chosen
+    //! (with the extension of its filter when it has none) and its filter index as the route.
+    //! Cancel raises 32755.
+    void chooseResultsFile(const std::string& filter);
+    //! The exit: false when the user keeps the program running.
+    bool exitProgram();
     //! Transfers the window into the model and checks that the temperatures, pressures and
     //! flows the properties need are there; false when they are not, or when a box does not
     //! read as a number and the transfer stopped at it.
@@ -273,6 +297,8 @@ private:
     //! A calculation is running: a second one started while pending messages are let
     //! through is refused.
     bool m_calculating = false;
+    //! The exit has run: the program is ending.
+    bool m_ended = false;
     //! The folders searched for the catalogue; none: the program's own.
     std::vector<std::string> m_programFolders;
 };
