@@ -113,13 +113,16 @@ struct StartCase {
     std::vector<float> Tc;
     const char* T;     // temperature of the first pass
     const char* Tnext; // the same plus 1 K
+    const char* dewT = nullptr;     // of the dew point when it differs
+    const char* dewTnext = nullptr;
 };
 void PrintTo(const StartCase& c, std::ostream* os) { testsupport::printFields(c, os); }
 
 class FirstPass : public BubbleDew, public ::testing::WithParamInterface<StartCase> {};
 
 // The first pass starts at 300 K lowered, component by component in slot order, to 0.95 Tc
-// of each component whose Tc it reaches (each test sees T as already lowered). Each pass
+// of each component whose Tc it reaches (each test sees T as already lowered); the dew point
+// only to 0.95 of the highest Tc, when it reaches that. Each pass
 // evaluates the vapour pressure twice per component: at T and at T + 1. Here
 // every block is of an unknown type (a box, the value 1e-8), so f' = 0 and the first pass
 // ends in a division by zero, which mode 0 reports silently: the result is empty.
@@ -133,16 +136,20 @@ TEST_P(FirstPass, StartsAt300KBelowEveryCriticalTemperature) {
     }
     load(numbers);
     s.MaxErrHlas(100);
-    std::vector<std::string> expected;
-    for (size_t k = 0; k < c.Tc.size(); ++k)
-        for (const char* T : {c.T, c.Tnext})
-            expected.push_back(std::to_string(k + 2) + " TENS " + T);
+    const auto expected = [&](const char* T, const char* Tnext) {
+        std::vector<std::string> calls;
+        for (size_t k = 0; k < c.Tc.size(); ++k)
+            for (const char* t : {T, Tnext})
+                calls.push_back(std::to_string(k + 2) + " TENS " + t);
+        return calls;
+    };
     Variant p(101325.0);
     for (const Member m : {&kwelar::Smes::TBV, &kwelar::Smes::TRB}) {
+        const bool dew = m == &kwelar::Smes::TRB && c.dewT;
         boxes->clear();
         boxes->allowUnscripted(true);
         EXPECT_TRUE((s.*m)(p, fractions({0.5, 0.5})).isEmpty());
-        EXPECT_EQ(correlationCalls(boxes.boxes()), expected);
+        EXPECT_EQ(correlationCalls(boxes.boxes()), expected(dew ? c.dewT : c.T, dew ? c.dewTnext : c.Tnext));
     }
 }
 
@@ -152,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StartCase{"AtTc", {300.0f}, "285.0", "286.0"},
                       StartCase{"Tc190K", {190.0f}, "180.5", "181.5"},
                       StartCase{"SecondSeesTheLoweredT", {290.0f, 280.0f}, "275.5", "276.5"},
-                      StartCase{"LowerTcFirst", {280.0f, 290.0f}, "266.0", "267.0"}),
+                      StartCase{"LowerTcFirst", {280.0f, 290.0f}, "266.0", "267.0", "275.5", "276.5"}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 struct StepCase {
@@ -190,6 +197,41 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"BubbleAbove", &kwelar::Smes::TBV, {20.0f, -5000.0f, 0.0f}, {"300.0", "450.0", "675.0"}},
         StepCase{"DewBelow", &kwelar::Smes::TRB, {14.526f, -300.0f, 0.0f}, {"300.0", "150.0", "75.0"}}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+
+// ---- Light components -------------------------------------------------------------------
+
+// A gas far above its critical temperature (126.2 K, vapour pressure 101325 Pa at 77 K) in
+// the vapour of n-hexane. Above its Tc, FFce takes its vapour pressure at 0.98 Tc.
+constexpr Antoine Inert{21.5f, -700.0f, 0.0f};
+constexpr float InertTc = 126.2f;
+
+class LightComponent : public BubbleDew, public ::testing::WithParamInterface<double> {};
+
+// The dew point of a vapour with a little of the gas lies a little below that of hexane
+// alone, where sum y_i p / P_i = 1 with the gas's vapour pressure held at its 0.98 Tc value.
+// The passes are not lowered below the gas's Tc, which would keep them away from the dew
+// point for good. With the fraction 0 the gas changes nothing for either member.
+TEST_P(LightComponent, TheDewPointIsSetByTheCondensingComponent) {
+    const double y = GetParam();
+    antoine(3, Hexane, 507.6f);
+    antoine(4, Inert, InertTc);
+    load({3, 4});
+    const double p = 101325.0;
+    const double Pinert = Inert.P(0.98 * double{InertTc});
+    const double dew = bisect([&](double T) { return (1.0 - y) * p / Hexane.P(T) + y * p / Pinert - 1.0; },
+                              200.0, 500.0);
+    Variant pv(p);
+    const Variant T = s.TRB(pv, fractions({1.0 - y, y}));
+    ASSERT_EQ(T.type(), VarType::Double);
+    EXPECT_NEAR(T.toDouble(), dew, 0.02);
+    EXPECT_LE(T.toDouble(), Hexane.T(p) + 0.02);
+    if (y == 0.0) {
+        EXPECT_NEAR(s.TBV(pv, fractions({1.0, 0.0})).toDouble(), Hexane.T(p), 0.02);
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(GasFractions, LightComponent, ::testing::Values(0.0, 0.05, 0.5, 0.99));
 
 // ---- Divergence -------------------------------------------------------------------------
 
