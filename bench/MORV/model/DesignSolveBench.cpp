@@ -4,6 +4,7 @@
 // (bench/MORV/tasks: methanol with 2 % of each further component).
 
 #include "BuiltDatabaseSupport.h"
+#include "ForwardingProperties.h"
 
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/ProgramState.h"
@@ -73,38 +74,24 @@ BENCHMARK(BM_DesignSolve)->Unit(benchmark::kMicrosecond);
 
 //! A stream's property source that counts the real-gas densities and the bubble and dew
 //! points asked of the source behind it.
-class CountingProperties final : public morv::StreamProperties {
+class CountingProperties final : public morvtest::ForwardingProperties {
 public:
-    explicit CountingProperties(morv::StreamProperties& source) : m_source(source) {}
+    explicit CountingProperties(morv::StreamProperties& source) : ForwardingProperties(source) {}
     int64_t densities = 0;
     int64_t boilingPoints = 0;
 
-    Variant Nsloz() override { return m_source.Nsloz(); }
-    Variant ROLW(const Variant& T, const VArray& r) override { return m_source.ROLW(T, r); }
-    Variant ETAL(const Variant& T, const VArray& r) override { return m_source.ETAL(T, r); }
-    Variant ALAL(const Variant& T, const VArray& r) override { return m_source.ALAL(T, r); }
-    Variant CPLW(const Variant& T, const VArray& r) override { return m_source.CPLW(T, r); }
-    Variant DHVW(const Variant& T, const VArray& r) override { return m_source.DHVW(T, r); }
-    Variant SIGMA(const Variant& T, const VArray& r) override { return m_source.SIGMA(T, r); }
-    Variant ObjRozL(const Variant& T, const VArray& r) override { return m_source.ObjRozL(T, r); }
-    Variant ETAG(const Variant& T, const VArray& r) override { return m_source.ETAG(T, r); }
     Variant RROGW(const Variant& T, const Variant& p, const VArray& r) override {
         ++densities;
-        return m_source.RROGW(T, p, r);
+        return ForwardingProperties::RROGW(T, p, r);
     }
-    Variant ALAG(const Variant& T, const VArray& r) override { return m_source.ALAG(T, r); }
-    Variant CPGW(const Variant& T, const VArray& r) override { return m_source.CPGW(T, r); }
     Variant TBV(const Variant& p, const VArray& r) override {
         ++boilingPoints;
-        return m_source.TBV(p, r);
+        return ForwardingProperties::TBV(p, r);
     }
     Variant TRB(const Variant& p, const VArray& r) override {
         ++boilingPoints;
-        return m_source.TRB(p, r);
+        return ForwardingProperties::TRB(p, r);
     }
-
-private:
-    morv::StreamProperties& m_source;
 };
 
 // The work of one design solve of the sample task, per solve: the correlation calls (FFce)

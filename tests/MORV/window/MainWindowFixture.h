@@ -5,8 +5,11 @@
 
 #include "BuiltDatabaseSupport.h"
 
+#include "MORV/model/TaskCommands.h"
+#include "MORV/window/Vypocet.h"
 #include "MORV/window/frmHE.h"
 #include "Platform/FileDialog.h"
+#include "Platform/Progress.h"
 #include "Platform/Regional.h"
 #include "Platform/qt/ModalHost.h"
 
@@ -79,6 +82,22 @@ private:
         return handler(d);
     }
     std::deque<std::function<int(QDialog&)>> m_modals;
+};
+
+//! The main window after its first activation with the sample task loaded and shown as the
+//! load command does, its progress bar recorded.
+class SampleTaskWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        activateFirstTime();
+        window->setProgress(&bar);
+        ASSERT_EQ(morv::loadTask(morv::program(), sampleTaskPath(sampleTask)), 0);
+        morv::ZobrazData(*window);
+        modalsShown.clear(); // the splash window
+    }
+
+    platform::RecordingProgress bar;
 };
 
 } // namespace morvtest

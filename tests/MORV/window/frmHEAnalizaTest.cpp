@@ -3,6 +3,7 @@
 // "Storno", and an error at a point.
 
 #include "MainWindowFixture.h"
+#include "ForwardingProperties.h"
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/StreamProperties.h"
@@ -31,20 +32,11 @@ using platform::VArray;
 
 namespace {
 
-const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
 const char* const refused = "Nejprve musí být proveden základní výpočet!";
 
 //! The sample task loaded and shown as the load command does, with the recording bar.
-class Analysis : public MainWindowTest {
+class Analysis : public morvtest::SampleTaskWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        activateFirstTime();
-        window->setProgress(&bar);
-        ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
-        morv::ZobrazData(*window);
-        modalsShown.clear(); // the splash window
-    }
     QString status() { return control<QLabel>("lblStav")->text(); }
     //! Marks the unknowns and presses the calculation button; expects a converged solve.
     void calculate(std::initializer_list<int> unknowns) {
@@ -79,7 +71,6 @@ protected:
     }
     void analyse() { QTest::mouseClick(control<QPushButton>("cmdAnal"), Qt::LeftButton); }
 
-    platform::RecordingProgress bar;
 };
 
 TEST_F(Analysis, RefusedWithoutACalculationToStartFrom) {
@@ -183,34 +174,18 @@ TEST_F(Analysis, StornoLeavesEverythingAsItWas) {
 
 //! The shell stream's own properties, except that its gas viscosity fails once the shell flow
 //! is above a limit, as the property library fails for data it cannot take.
-class FailingAbove final : public morv::StreamProperties {
+class FailingAbove final : public morvtest::ForwardingProperties {
 public:
     //! Asks the stream's mixture object, which serves it while it has no source of its own.
     FailingAbove(morv::Proud& stream, double limit)
-        : m_source(stream.properties()), m_stream(stream), m_limit(limit) {}
+        : ForwardingProperties(stream.properties()), m_stream(stream), m_limit(limit) {}
 
-    Variant Nsloz() override { return m_source.Nsloz(); }
-    Variant ROLW(const Variant& T, const VArray& r) override { return m_source.ROLW(T, r); }
-    Variant ETAL(const Variant& T, const VArray& r) override { return m_source.ETAL(T, r); }
-    Variant ALAL(const Variant& T, const VArray& r) override { return m_source.ALAL(T, r); }
-    Variant CPLW(const Variant& T, const VArray& r) override { return m_source.CPLW(T, r); }
-    Variant DHVW(const Variant& T, const VArray& r) override { return m_source.DHVW(T, r); }
-    Variant SIGMA(const Variant& T, const VArray& r) override { return m_source.SIGMA(T, r); }
-    Variant ObjRozL(const Variant& T, const VArray& r) override { return m_source.ObjRozL(T, r); }
     Variant ETAG(const Variant& T, const VArray& r) override {
         if (m_stream.m() > m_limit) platform::raise(kwelar::ChybaVypoctu, "KWELAR - ETAG");
-        return m_source.ETAG(T, r);
+        return ForwardingProperties::ETAG(T, r);
     }
-    Variant RROGW(const Variant& T, const Variant& p, const VArray& r) override {
-        return m_source.RROGW(T, p, r);
-    }
-    Variant ALAG(const Variant& T, const VArray& r) override { return m_source.ALAG(T, r); }
-    Variant CPGW(const Variant& T, const VArray& r) override { return m_source.CPGW(T, r); }
-    Variant TBV(const Variant& p, const VArray& r) override { return m_source.TBV(p, r); }
-    Variant TRB(const Variant& p, const VArray& r) override { return m_source.TRB(p, r); }
 
 private:
-    morv::StreamProperties& m_source;
     morv::Proud& m_stream;
     double m_limit;
 };

@@ -3,6 +3,7 @@
 // fractions copied into the streams, the reminder of the stream still missing, and the
 // properties shown once both streams have components.
 
+#include "LibraryWindowsScript.h"
 #include "MainWindowFixture.h"
 
 #include "KWELARdll/windows/SmesOknaQt.h"
@@ -29,50 +30,10 @@ const std::string question = "Bude se zadávat složení: \r\n0 - V TRUBKÁCH   
 const std::string precondition = "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na "
                                  "listu 'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.";
 
-//! Shows a modal window of the library as its own display would and lets the action act on it.
-int drive(QDialog& d, const std::function<void(QDialog&)>& action) {
-    d.show();
-    QApplication::setActiveWindow(&d);
-    QApplication::processEvents();
-    action(d);
-    EXPECT_FALSE(d.isVisible()) << d.objectName().toStdString() << " left open";
-    d.hide();
-    return d.result();
-}
-
-template <class T> T* child(QDialog& d, const QString& name) {
-    T* w = d.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-}
-
-//! The components typed by number into the choice window's boxes, each with Enter, then "OK".
-std::function<void(QDialog&)> components(std::vector<int16_t> numbers) {
-    return [numbers](QDialog& d) {
-        EXPECT_EQ(d.objectName(), QStringLiteral("F_Seznam"));
-        child<QRadioButton>(d, QStringLiteral("Option1"))->click();
-        for (size_t i = 0; i < numbers.size(); ++i) {
-            QLineEdit* box = child<QLineEdit>(d, QStringLiteral("T_Smes_%1").arg(i));
-            QTest::keyClicks(box, QString::number(numbers[i]));
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-        child<QPushButton>(d, QStringLiteral("C_OK"))->click();
-    };
-}
-
-//! The mass parts typed into the composition window, each with Enter, then "&Pokračovat".
-std::function<void(QDialog&)> composition(std::vector<QString> parts) {
-    return [parts](QDialog& d) {
-        EXPECT_EQ(d.objectName(), QStringLiteral("F_Sloz"));
-        for (size_t i = 0; i < parts.size(); ++i) {
-            QLineEdit* box = child<QLineEdit>(d, QStringLiteral("T_S_%1").arg(i));
-            box->clear();
-            QTest::keyClicks(box, parts[i]);
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-        child<QPushButton>(d, QStringLiteral("C_OK"))->click();
-    };
-}
+using morvtest::child;
+using morvtest::components;
+using morvtest::composition;
+using morvtest::drive;
 
 //! "&Zpět" in the composition window.
 void back(QDialog& d) { child<QPushButton>(d, QStringLiteral("C_Zpet"))->click(); }

@@ -27,24 +27,14 @@ using morvtest::MainWindowTest;
 
 namespace {
 
-const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
 
 //! The sample task loaded and shown as the load command does, with the recording bar.
-class Calculation : public MainWindowTest {
+class Calculation : public morvtest::SampleTaskWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        activateFirstTime();
-        window->setProgress(&bar);
-        ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
-        morv::ZobrazData(*window);
-    }
     QLineEdit* box(const QString& name) { return control<QLineEdit>(name); }
     QString status() { return control<QLabel>("lblStav")->text(); }
     //! Presses the calculation button with the mouse.
     void calculate() { QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton); }
-
-    platform::RecordingProgress bar;
 };
 
 } // namespace
