@@ -647,7 +647,7 @@ private:
     double mixedLiquidDensity(const platform::Variant& T, const platform::VArray& r);
     double pseudoCriticalTemperature(const Fractions& x, int16_t n);
     platform::Variant componentLiquidTemperature(const platform::Variant& T, int16_t i, const Fractions& x,
-                                                int16_t n);
+                                                 int16_t n);
     double mixedLiquidViscosity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidConductivity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidEntropy(const platform::Variant& T, const platform::VArray& r);

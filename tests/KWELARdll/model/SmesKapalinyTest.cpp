@@ -164,10 +164,8 @@ TEST_F(LiquidMixture, ViscosityAndSurfaceTensionTakeASupercriticalGasAtItsCorres
     const double etaMix =
         std::exp(x[0] * std::log(etal * double{Ml} / liquid(T)) + x[1] * std::log(etag * Mg / rhog)) *
         rhoMix / Mm;
-    const double sigMix =
-        std::pow((x[0] * std::pow(double{sigl}, 0.25) / liquid(T) + x[1] * std::pow(sigg, 0.25) / rhog) *
-                     rhoMix,
-                 4.0);
+    const double sigMix = std::pow(
+        (x[0] * std::pow(double{sigl}, 0.25) / liquid(T) + x[1] * std::pow(sigg, 0.25) / rhog) * rhoMix, 4.0);
 
     EXPECT_NEAR(s.ROLW(Variant(T), r).toDouble(), rhoMix, 1e-10 * rhoMix);
     EXPECT_NEAR(s.ETAL(Variant(T), r).toDouble(), etaMix, 1e-10 * etaMix);
