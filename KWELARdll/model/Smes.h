@@ -645,6 +645,9 @@ private:
 
     // Liquid mixture properties (SmesKapaliny.cpp): the mixing rules of the reported members.
     double mixedLiquidDensity(const platform::Variant& T, const platform::VArray& r);
+    double pseudoCriticalTemperature(const Fractions& x, int16_t n);
+    platform::Variant componentLiquidTemperature(const platform::Variant& T, int16_t i, const Fractions& x,
+                                                 int16_t n);
     double mixedLiquidViscosity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidConductivity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidEntropy(const platform::Variant& T, const platform::VArray& r);

@@ -49,14 +49,7 @@ Variant Smes::ROLW(const Variant& T, const VArray& r) {
 double Smes::mixedLiquidDensity(const Variant& T, const VArray& r) {
     Fractions x;
     const int16_t n = takeComposition(r, x);
-    double sumV = 0.0;
-    for (int16_t i = 1; i <= n; ++i)
-        sumV = sumV + Num(x[i]) * point(i, CriticalVolumePoint);
-    double Tcm = 0.0;
-    for (int16_t i = 1; i <= n; ++i) {
-        const double phi = Num(x[i]) * point(i, CriticalVolumePoint) / sumV;
-        Tcm = Tcm + Num(phi) * point(i, CriticalTemperaturePoint);
-    }
+    const double Tcm = pseudoCriticalTemperature(x, n);
     const double Tr = Num(T.toDouble()) / Tcm;
     double V = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
@@ -68,6 +61,34 @@ double Smes::mixedLiquidDensity(const Variant& T, const VArray& r) {
     }
     const double M = VSM(r).toDouble();
     return Num(M) / V;
+}
+
+// Tcm = sum phi_i Tc_i with the critical-volume fractions phi_i = x_i Vc_i / sum x_j Vc_j.
+double Smes::pseudoCriticalTemperature(const Fractions& x, int16_t n) {
+    double sumV = 0.0;
+    for (int16_t i = 1; i <= n; ++i)
+        sumV = sumV + Num(x[i]) * point(i, CriticalVolumePoint);
+    double Tcm = 0.0;
+    for (int16_t i = 1; i <= n; ++i) {
+        const double phi = Num(x[i]) * point(i, CriticalVolumePoint) / sumV;
+        Tcm = Tcm + Num(phi) * point(i, CriticalTemperaturePoint);
+    }
+    return Tcm;
+}
+
+// The temperature at which the viscosity and surface-tension rules take component i's own
+// liquid correlations: T itself for a component below its critical temperature. A component
+// at or above it (a permanent gas dissolved in the condensate) has no liquid state at T: its
+// density correlation is undefined there, and its viscosity and surface tension would come
+// from just below its critical point, where they vanish. It is taken in the corresponding
+// state instead, at the mixture's reduced temperature Tc_i T / Tcm, where the mixture's
+// density takes every component; the products eta_i V_i and sigma_i^(1/4) / rho_i that the
+// rules mix are then formed from one liquid state of the component.
+Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Fractions& x, int16_t n) {
+    const double t = T.toDouble();
+    if (point(i, CriticalTemperaturePoint) > t) return T;
+    const double Tr = Num(t) / pseudoCriticalTemperature(x, n);
+    return Variant(Num(Tr) * point(i, CriticalTemperaturePoint));
 }
 
 // ---- Viscosity --------------------------------------------------------------------------
@@ -84,7 +105,8 @@ Variant Smes::ETAL(const Variant& T, const VArray& r) {
 
 // eta = exp(sum x_i ln(eta_i M_i / rho_i)) / (M / rho): logarithmic mixing of eta_i V_i,
 // divided by the mixture's molar volume. A component at or below the threshold adds its
-// fraction times the logarithm of the last eta_i V_i formed (ln 1 = 0 before the first).
+// fraction times the logarithm of the last eta_i V_i formed (ln 1 = 0 before the first). A
+// component above its critical temperature has eta_i V_i at its corresponding temperature.
 double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
     Fractions x;
     const int16_t n = takeComposition(r, x);
@@ -92,9 +114,10 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
     double A = 1.0;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > MinMixingFraction) {
-            const double eta = FFce(T, i, LiquidViscosityCorrelation).toDouble();
+            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            const double eta = FFce(Ti, i, LiquidViscosityCorrelation).toDouble();
             const double etaM = Num(eta) * point(i, MolarMassPoint);
-            const double rho = FFce(T, i, LiquidDensityCorrelation).toDouble();
+            const double rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
             A = Num(etaM) / rho;
         }
         S = S + Num(x[i]) * chk::log(A);
@@ -270,7 +293,8 @@ Variant Smes::SIGMA(const Variant& T, const VArray& r) {
 }
 
 // sigma = (rho sum x_i sigma_i^(1/4) / rho_i)^4 (parachor rule in density form). A component
-// without a fraction adds nothing itself but its x_i (0) times the last quotient formed.
+// without a fraction adds nothing itself but its x_i (0) times the last quotient formed; one
+// above its critical temperature has sigma_i and rho_i at its corresponding temperature.
 double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
     Fractions x;
     const int16_t n = takeComposition(r, x);
@@ -279,8 +303,9 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
     double P = 0.0;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > 0.0) {
-            rho = FFce(T, i, LiquidDensityCorrelation).toDouble();
-            P = chk::pow(FFce(T, i, SurfaceTensionCorrelation).toDouble(), 0.25);
+            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
+            P = chk::pow(FFce(Ti, i, SurfaceTensionCorrelation).toDouble(), 0.25);
         }
         S = S + x[i] * (Num(P) / rho);
     }

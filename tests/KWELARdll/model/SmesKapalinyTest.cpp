@@ -127,6 +127,52 @@ TEST_F(LiquidMixture, DensityTakesEachComponentAtTheReducedTemperatureOfTheMixtu
     EXPECT_GT(std::fabs(expected - atT), 0.5);
 }
 
+// A condensate with a permanent gas dissolved in it, at a temperature far above the gas's
+// critical one (126.2 K), where its density correlation (1 - T/Tc)^0.249 has a negative base.
+// The viscosity and the surface tension take the gas's correlations where the mixture's
+// density takes it, at its corresponding temperature T Tc_g / Tcm; the liquid stays at T.
+// Nothing is raised in mode -1 and no box is shown.
+TEST_F(LiquidMixture, ViscosityAndSurfaceTensionTakeASupercriticalGasAtItsCorrespondingTemperature) {
+    const float Ml = 0.032f, Tcl = 500.0f, Vcl = 1.2e-4f, Mg = 0.028f, Tcg = 126.2f, Vcg = 9e-5f;
+    const float rho0 = 1000.0f, drho = -0.5f, etal = 5e-4f, sigl = 0.02f;
+    // The gas's viscosity and surface tension fall with temperature: taken at 0.98 Tc, as the
+    // correlations take a temperature above it, they would be about a third lower.
+    const float eta0 = 2e-4f, deta = -1e-6f, sig0 = 0.012f, dsig = -8e-5f;
+    const float A[] = {68.2f, 0.25137f, 126.27f, 0.249f};
+    latka(2).point(1, Ml).point(2, Tcl).point(4, Vcl).block(4, 1, {rho0, drho});
+    latka(3).point(1, Mg).point(2, Tcg).point(4, Vcg).block(4, 15, {A[0], A[1], A[2], A[3]});
+    constant(2, 5, etal);
+    db.substance(3).block(5, 1, {eta0, deta});
+    constant(2, 10, sigl);
+    db.substance(3).block(10, 1, {sig0, dsig});
+    load({2, 3});
+    s.ChyboveHlasky(-1);
+    const double T = 335.0, x[] = {0.95, 0.05};
+    const VArray r = fractions({0.95, 0.05});
+
+    const double phil = x[0] * Vcl / (x[0] * Vcl + x[1] * Vcg);
+    const double Tcm = phil * Tcl + (1.0 - phil) * Tcg;
+    auto liquid = [&](double t) { return rho0 + double{drho} * t; };
+    auto gas = [&](double t) {
+        return A[0] / std::pow(double{A[1]}, 1.0 + std::pow(1.0 - t / A[2], double{A[3]}));
+    };
+    const double Tg = T / Tcm * Tcg;
+    const double rhog = gas(Tg);
+    const double etag = eta0 + double{deta} * Tg, sigg = sig0 + double{dsig} * Tg;
+    const double Mm = x[0] * Ml + x[1] * Mg;
+    const double rhoMix = Mm / (x[0] * Ml / liquid(T / Tcm * Tcl) + x[1] * Mg / rhog);
+    const double etaMix =
+        std::exp(x[0] * std::log(etal * double{Ml} / liquid(T)) + x[1] * std::log(etag * Mg / rhog)) *
+        rhoMix / Mm;
+    const double sigMix = std::pow(
+        (x[0] * std::pow(double{sigl}, 0.25) / liquid(T) + x[1] * std::pow(sigg, 0.25) / rhog) * rhoMix, 4.0);
+
+    EXPECT_NEAR(s.ROLW(Variant(T), r).toDouble(), rhoMix, 1e-10 * rhoMix);
+    EXPECT_NEAR(s.ETAL(Variant(T), r).toDouble(), etaMix, 1e-10 * etaMix);
+    EXPECT_NEAR(s.SIGMA(Variant(T), r).toDouble(), sigMix, 1e-10 * sigMix);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
 // ln(eta V) sums x_i ln A over every component, where A is the last eta_i V_i formed: a
 // component at or below 1e-6 adds its fraction times the logarithm of the previous one's.
 TEST_F(LiquidMixture, ViscosityGivesAComponentBelowTheThresholdTheLastEtaV) {

@@ -441,6 +441,34 @@ TEST_F(SampleTaskSolve, InertsLowerTheShellCoefficientAndLengthenTheTubes) {
     EXPECT_NEAR(he().Q, cleanDuty, 1e-3 * cleanDuty);
 }
 
+// Methanol vapour with 5 mol % nitrogen in the shell: the liquid properties of the condensate
+// take the dissolved gas without a failure, so the solve converges without a box; the gas
+// lowers the dew point and with it the driving difference, so the same duty needs a larger
+// area.
+TEST_F(SampleTaskSolve, MethanolWithNitrogenInTheShellConverges) {
+    solve();
+    const double cleanArea = he().Plocha;
+    const double cleanDew = he().TrbP.toDouble();
+    SetUp();
+    kwelar::Smes& s = he().Pl().S();
+    s.ZapisNslozky(1, morvtest::methanol);
+    s.ZapisNslozky(2, morvtest::nitrogen);
+    s.ZapisNslozky(3, 0);
+    ASSERT_EQ(s.Inikwl().toInteger(), 2);
+    const double x[] = {0.95, 0.05}, M[] = {32.04, 28.01};
+    const double Mm = x[0] * M[0] + x[1] * M[1];
+    for (int16_t i = 1; i <= 2; ++i) {
+        he().Pl().Xm(i, x[i - 1]);
+        he().Pl().Xh(i, x[i - 1] * M[i - 1] / Mm);
+    }
+    solve();
+    EXPECT_LT(he().TrbP.toDouble(), cleanDew);
+    EXPECT_GT(he().Plocha, cleanArea);
+    const VArray FF = residualsAt(he());
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_LT(std::fabs(FF(i).toDouble()), 1e-3 * he().Q) << i;
+}
+
 // ---- Every choice of unknowns -----------------------------------------------------------------
 
 //! A sample task and three of its eight main quantities as the unknowns (IPOM indices).

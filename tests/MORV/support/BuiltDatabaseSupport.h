@@ -20,6 +20,7 @@ namespace morvtest {
 
 // Substance numbers of the database.
 inline constexpr int16_t water = 1;
+inline constexpr int16_t nitrogen = 3;
 inline constexpr int16_t methanol = 23;
 
 // The sample tasks shipped with the program.
