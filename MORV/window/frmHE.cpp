@@ -153,8 +153,12 @@ void frmHE::setUpCatalogueGrid() {
     flxG2->Clear();
     const QString heads[4] = {QStringLiteral("Kódové znač."), QStringLiteral("Prům.pláště"),
                               QStringLiteral("Prům.trubek"), QStringLiteral("Chodů")};
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < 4; ++c) {
         flxG2->TextMatrix(0, c, heads[c]);
+        // A heading wider than its column in this font widens the column, so none is cut off.
+        const int heading = flxG2->fontMetrics().horizontalAdvance(heads[c]) + 12;
+        if (flxG2->columnWidth(c) < heading) flxG2->setColumnWidth(c, heading);
+    }
     for (int i = 0; i < 21; ++i)
         flxG2->AddItem(QString());
     for (int c = 0; c < 4; ++c)
