@@ -20,8 +20,7 @@ public:
 
     //! Dimensions the array anew as lo..hi, every element default-valued.
     void redim(int32_t lo, int32_t hi) {
-        if (hi < lo)
-            raise(err::Subscript);
+        if (hi < lo) raise(err::Subscript);
         m_rank = 1;
         m_lo1 = lo;
         m_hi1 = hi;
@@ -30,8 +29,7 @@ public:
     }
     //! Dimensions the array anew as (lo1..hi1, lo2..hi2), every element default-valued.
     void redim(int32_t lo1, int32_t hi1, int32_t lo2, int32_t hi2) {
-        if (hi1 < lo1 || hi2 < lo2)
-            raise(err::Subscript);
+        if (hi1 < lo1 || hi2 < lo2) raise(err::Subscript);
         m_rank = 2;
         m_lo1 = lo1;
         m_hi1 = hi1;
@@ -47,8 +45,7 @@ public:
             redim(lo, hi);
             return;
         }
-        if (m_rank != 1 || hi < lo)
-            raise(err::Subscript);
+        if (m_rank != 1 || hi < lo) raise(err::Subscript);
         if (lo == m_lo1 && hi == m_hi1) return;
         std::vector<T> items(static_cast<size_t>(hi - lo + 1));
         for (int32_t i = std::max(lo, m_lo1); i <= std::min(hi, m_hi1); ++i)
@@ -84,8 +81,7 @@ public:
 
 private:
     void checkDim(int dim) const {
-        if (dim < 1 || dim > m_rank)
-            raise(err::Subscript);
+        if (dim < 1 || dim > m_rank) raise(err::Subscript);
     }
     size_t offset(int32_t i) const {
         if (m_rank != 1 || i < m_lo1 || i > m_hi1) [[unlikely]]

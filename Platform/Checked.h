@@ -25,9 +25,15 @@ inline double finite(double r) {
     return r;
 }
 
-inline double add(double a, double b) { return finite(a + b); }
-inline double sub(double a, double b) { return finite(a - b); }
-inline double mul(double a, double b) { return finite(a * b); }
+inline double add(double a, double b) {
+    return finite(a + b);
+}
+inline double sub(double a, double b) {
+    return finite(a - b);
+}
+inline double mul(double a, double b) {
+    return finite(a * b);
+}
 
 //! a / b: b = 0 raises 11, or 6 when a is 0 too.
 inline double div(double a, double b) {
@@ -51,7 +57,9 @@ inline double log(double x) {
 }
 
 //! e^x; overflow raises 6.
-inline double exp(double x) { return finite(std::exp(x)); }
+inline double exp(double x) {
+    return finite(std::exp(x));
+}
 
 //! a^b: a negative base with a fractional exponent, or 0 to a negative power, raises 5;
 //! overflow raises 6.
@@ -68,8 +76,7 @@ inline float single(double x) {
     if (!(std::fabs(x) <= static_cast<double>(FLT_MAX))) [[unlikely]] {
         // Values that round down into range still fit.
         const float f = static_cast<float>(x);
-        if (!std::isfinite(f))
-            raise(err::Overflow);
+        if (!std::isfinite(f)) raise(err::Overflow);
         return f;
     }
     return static_cast<float>(x);
@@ -110,10 +117,16 @@ private:
 template <class T>
 concept Operand = !std::same_as<std::remove_cvref_t<T>, Num> && std::is_convertible_v<const T&, double>;
 
-#define PLATFORM_CHK_OPERATOR(op, fn)                                                                  \
-    inline Num operator op(Num a, Num b) { return fn(a.value(), b.value()); }                         \
-    template <Operand T> Num operator op(Num a, const T& b) { return fn(a.value(), static_cast<double>(b)); } \
-    template <Operand T> Num operator op(const T& a, Num b) { return fn(static_cast<double>(a), b.value()); }
+#define PLATFORM_CHK_OPERATOR(op, fn)                                                                        \
+    inline Num operator op(Num a, Num b) {                                                                   \
+        return fn(a.value(), b.value());                                                                     \
+    }                                                                                                        \
+    template <Operand T> Num operator op(Num a, const T& b) {                                                \
+        return fn(a.value(), static_cast<double>(b));                                                        \
+    }                                                                                                        \
+    template <Operand T> Num operator op(const T& a, Num b) {                                                \
+        return fn(static_cast<double>(a), b.value());                                                        \
+    }
 PLATFORM_CHK_OPERATOR(+, add)
 PLATFORM_CHK_OPERATOR(-, sub)
 PLATFORM_CHK_OPERATOR(*, mul)
@@ -121,9 +134,17 @@ PLATFORM_CHK_OPERATOR(/, div)
 #undef PLATFORM_CHK_OPERATOR
 
 //! The functions above of a `Num`, as a `Num`, so that a chain goes on checked after them.
-inline Num sqrt(Num x) { return sqrt(x.value()); }
-inline Num log(Num x) { return log(x.value()); }
-inline Num exp(Num x) { return exp(x.value()); }
-inline Num pow(Num a, double b) { return pow(a.value(), b); }
+inline Num sqrt(Num x) {
+    return sqrt(x.value());
+}
+inline Num log(Num x) {
+    return log(x.value());
+}
+inline Num exp(Num x) {
+    return exp(x.value());
+}
+inline Num pow(Num a, double b) {
+    return pow(a.value(), b);
+}
 
 } // namespace platform::chk

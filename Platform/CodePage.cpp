@@ -91,44 +91,62 @@ void appendUtf8(std::string& out, char32_t cp) {
 }
 
 unsigned char upper1250(unsigned char b) {
-    if (b >= 'a' && b <= 'z')
-        return static_cast<unsigned char>(b - 0x20);
+    if (b >= 'a' && b <= 'z') return static_cast<unsigned char>(b - 0x20);
     switch (b) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9D: return 0x8D;
-    case 0x9E: return 0x8E;
-    case 0x9F: return 0x8F;
-    case 0xB3: return 0xA3;
-    case 0xB9: return 0xA5;
-    case 0xBA: return 0xAA;
-    case 0xBF: return 0xAF;
-    case 0xBE: return 0xBC;
-    default: break;
+    case 0x9A:
+        return 0x8A;
+    case 0x9C:
+        return 0x8C;
+    case 0x9D:
+        return 0x8D;
+    case 0x9E:
+        return 0x8E;
+    case 0x9F:
+        return 0x8F;
+    case 0xB3:
+        return 0xA3;
+    case 0xB9:
+        return 0xA5;
+    case 0xBA:
+        return 0xAA;
+    case 0xBF:
+        return 0xAF;
+    case 0xBE:
+        return 0xBC;
+    default:
+        break;
     }
-    if (b >= 0xE0 && b != 0xF7 && b != 0xFF)
-        return static_cast<unsigned char>(b - 0x20);
+    if (b >= 0xE0 && b != 0xF7 && b != 0xFF) return static_cast<unsigned char>(b - 0x20);
     return b;
 }
 
 unsigned char lower1250(unsigned char b) {
-    if (b >= 'A' && b <= 'Z')
-        return static_cast<unsigned char>(b + 0x20);
+    if (b >= 'A' && b <= 'Z') return static_cast<unsigned char>(b + 0x20);
     switch (b) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8D: return 0x9D;
-    case 0x8E: return 0x9E;
-    case 0x8F: return 0x9F;
-    case 0xA3: return 0xB3;
-    case 0xA5: return 0xB9;
-    case 0xAA: return 0xBA;
-    case 0xAF: return 0xBF;
-    case 0xBC: return 0xBE;
-    default: break;
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8D:
+        return 0x9D;
+    case 0x8E:
+        return 0x9E;
+    case 0x8F:
+        return 0x9F;
+    case 0xA3:
+        return 0xB3;
+    case 0xA5:
+        return 0xB9;
+    case 0xAA:
+        return 0xBA;
+    case 0xAF:
+        return 0xBF;
+    case 0xBC:
+        return 0xBE;
+    default:
+        break;
     }
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7)
-        return static_cast<unsigned char>(b + 0x20);
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<unsigned char>(b + 0x20);
     return b;
 }
 
@@ -182,8 +200,7 @@ bool fitsCp1250(std::string_view utf8) {
     const Table& t = table();
     for (size_t i = 0; i < utf8.size();) {
         const char32_t cp = nextChar(utf8, i);
-        if (cp >= 0x80 && !t.fromUnicode.count(cp))
-            return false;
+        if (cp >= 0x80 && !t.fromUnicode.count(cp)) return false;
     }
     return true;
 }
@@ -191,8 +208,7 @@ bool fitsCp1250(std::string_view utf8) {
 size_t charCount(std::string_view utf8) {
     size_t n = 0;
     for (char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     return n;
 }
 
@@ -208,8 +224,7 @@ std::string leftChars(std::string_view utf8, size_t n) {
 std::string padChars(std::string_view utf8, size_t n) {
     std::string s = leftChars(utf8, n);
     const size_t have = charCount(s);
-    if (have < n)
-        s.append(n - have, ' ');
+    if (have < n) s.append(n - have, ' ');
     return s;
 }
 
@@ -227,7 +242,11 @@ std::string trim(std::string_view s) {
     return trimRight(s.substr(b));
 }
 
-std::string upperCase(std::string_view utf8) { return mapCase(utf8, upper1250); }
-std::string lowerCase(std::string_view utf8) { return mapCase(utf8, lower1250); }
+std::string upperCase(std::string_view utf8) {
+    return mapCase(utf8, upper1250);
+}
+std::string lowerCase(std::string_view utf8) {
+    return mapCase(utf8, lower1250);
+}
 
 } // namespace platform

@@ -13,15 +13,13 @@ namespace platform {
 
 int16_t toInteger(double x) {
     const double r = std::nearbyint(x);
-    if (!(r >= -32768.0 && r <= 32767.0))
-        raise(err::Overflow);
+    if (!(r >= -32768.0 && r <= 32767.0)) raise(err::Overflow);
     return static_cast<int16_t>(r);
 }
 
 int32_t toLong(double x) {
     const double r = std::nearbyint(x);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
-        raise(err::Overflow);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) raise(err::Overflow);
     return static_cast<int32_t>(r);
 }
 
@@ -32,15 +30,12 @@ namespace {
 // `leadingZero` keeps the 0 before the separator of a magnitude below 1.
 std::string decimalText(double x, int digits, char sep, bool leadingZero) {
     // A value that is not finite has no decimal text: written as a number it would be lost.
-    if (!std::isfinite(x))
-        raise(err::Overflow);
-    if (x == 0.0)
-        return "0";
+    if (!std::isfinite(x)) raise(err::Overflow);
+    if (x == 0.0) return "0";
     // s: [-]d.ddddde[+-]xx
     std::string s = scientificText(x, digits - 1);
     const bool negative = s[0] == '-';
-    if (negative)
-        s.erase(0, 1);
+    if (negative) s.erase(0, 1);
     const size_t ePos = s.find('e');
     int exponent = std::atoi(s.c_str() + ePos + 1);
     std::string mantissa = s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
@@ -50,8 +45,7 @@ std::string decimalText(double x, int digits, char sep, bool leadingZero) {
     std::string out;
     if (exponent < -4 || exponent >= digits) {
         out = mantissa.substr(0, 1);
-        if (mantissa.size() > 1)
-            out += sep + mantissa.substr(1);
+        if (mantissa.size() > 1) out += sep + mantissa.substr(1);
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += e;
@@ -71,7 +65,9 @@ std::string decimalText(double x, int digits, char sep, bool leadingZero) {
     return negative ? "-" + out : out;
 }
 
-int digitsFor(bool single) { return single ? 7 : 15; }
+int digitsFor(bool single) {
+    return single ? 7 : 15;
+}
 
 } // namespace
 
@@ -92,8 +88,7 @@ std::string pointText(double x, bool single) {
         std::string t = decimalText(x, digits, '.', true);
         const double back = decimalValue(t);
         const bool same = single ? static_cast<float>(back) == static_cast<float>(x) : back == x;
-        if (same || digits == most)
-            return t;
+        if (same || digits == most) return t;
     }
 }
 
@@ -113,8 +108,7 @@ double val(std::string_view text) {
     bool digits = false, point = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
-            continue;
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
         if (c >= '0' && c <= '9') {
             num += c;
             digits = true;
@@ -125,38 +119,31 @@ double val(std::string_view text) {
             break;
         }
     }
-    if (!digits)
-        return 0.0;
+    if (!digits) return 0.0;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::string exp = "e";
         size_t j = i + 1;
         while (j < text.size() && text[j] == ' ')
             ++j;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+'))
-            exp += text[j++];
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exp += text[j++];
         bool expDigits = false;
         for (; j < text.size(); ++j) {
-            if (text[j] == ' ')
-                continue;
-            if (text[j] < '0' || text[j] > '9')
-                break;
+            if (text[j] == ' ') continue;
+            if (text[j] < '0' || text[j] > '9') break;
             exp += text[j];
             expDigits = true;
         }
-        if (expDigits)
-            num += exp;
+        if (expDigits) num += exp;
     }
     const double r = decimalValue(num);
-    if (!std::isfinite(r))
-        raise(err::Overflow);
+    if (!std::isfinite(r)) raise(err::Overflow);
     return r;
 }
 
 double valComma(std::string_view text) {
     std::string s(text);
     for (char& c : s)
-        if (c == ',')
-            c = '.';
+        if (c == ',') c = '.';
     return val(s);
 }
 
@@ -169,8 +156,7 @@ bool tryRegionalNumber(std::string_view text, double& out) {
         --e;
     std::string num;
     size_t i = b;
-    if (i < e && (text[i] == '-' || text[i] == '+'))
-        num += text[i++];
+    if (i < e && (text[i] == '-' || text[i] == '+')) num += text[i++];
     bool digits = false, point = false;
     for (; i < e; ++i) {
         const char c = text[i];
@@ -184,34 +170,28 @@ bool tryRegionalNumber(std::string_view text, double& out) {
             break;
         }
     }
-    if (!digits)
-        return false;
+    if (!digits) return false;
     if (i < e && (text[i] == 'E' || text[i] == 'e')) {
         num += 'e';
         ++i;
-        if (i < e && (text[i] == '-' || text[i] == '+'))
-            num += text[i++];
+        if (i < e && (text[i] == '-' || text[i] == '+')) num += text[i++];
         bool expDigits = false;
         for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i) {
             num += text[i];
             expDigits = true;
         }
-        if (!expDigits)
-            return false;
+        if (!expDigits) return false;
     }
-    if (i != e)
-        return false;
+    if (i != e) return false;
     const double r = decimalValue(num);
-    if (!std::isfinite(r))
-        return false;
+    if (!std::isfinite(r)) return false;
     out = r;
     return true;
 }
 
 double regionalNumber(std::string_view text) {
     double r;
-    if (!tryRegionalNumber(text, r))
-        raise(err::TypeMismatch);
+    if (!tryRegionalNumber(text, r)) raise(err::TypeMismatch);
     return r;
 }
 

@@ -8,7 +8,9 @@ namespace platform {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Whether the unsigned decimal number [first, last), which lies outside the double range, lies
 // beyond it on the large side: its first significant digit stands at a decimal order above 0
@@ -50,12 +52,10 @@ double decimalValue(std::string_view text) {
         ++first;
     }
     // One sign at most: from_chars would take a "-" after the "+" as its own.
-    if (first == last || *first == '-' || *first == '+')
-        return 0.0;
+    if (first == last || *first == '-' || *first == '+') return 0.0;
     double value = 0.0;
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::invalid_argument)
-        return 0.0;
+    if (ec == std::errc::invalid_argument) return 0.0;
     if (ec == std::errc::result_out_of_range)
         value = beyondLargest(first, end) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;

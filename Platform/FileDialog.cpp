@@ -13,8 +13,12 @@ FileDialogBackend*& installed() {
 
 FileDialogBackend::~FileDialogBackend() = default;
 
-FileDialogBackend* fileDialogBackend() { return installed(); }
-void setFileDialogBackend(FileDialogBackend* backend) { installed() = backend; }
+FileDialogBackend* fileDialogBackend() {
+    return installed();
+}
+void setFileDialogBackend(FileDialogBackend* backend) {
+    installed() = backend;
+}
 
 std::vector<FileFilter> parseFileFilter(const std::string& filter) {
     std::vector<std::string> parts;
@@ -23,13 +27,11 @@ std::vector<FileFilter> parseFileFilter(const std::string& filter) {
         const size_t bar = filter.find('|', start);
         const size_t end = bar == std::string::npos ? filter.size() : bar;
         parts.push_back(filter.substr(start, end - start));
-        if (bar == std::string::npos)
-            break;
+        if (bar == std::string::npos) break;
         start = bar + 1;
     }
     std::vector<FileFilter> filters;
-    if (filter.empty())
-        return filters;
+    if (filter.empty()) return filters;
     for (size_t i = 0; i < parts.size(); i += 2)
         filters.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string("*.*")});
     return filters;
@@ -40,8 +42,7 @@ bool FileDialog::show(bool save) {
     FileDialogBackend* backend = fileDialogBackend();
     const FileDialogAnswer answer = backend ? backend->show(request) : FileDialogAnswer{};
     if (!answer.accepted) {
-        if (CancelError)
-            raise(err::Cancelled, "CommonDialog", "Cancel was selected.");
+        if (CancelError) raise(err::Cancelled, "CommonDialog", "Cancel was selected.");
         return false;
     }
     FileName = answer.fileName;
@@ -63,6 +64,8 @@ FileDialogAnswer ScriptedFileDialogs::show(const FileDialogRequest& request) {
 FileDialogBackendScope::FileDialogBackendScope(FileDialogBackend& backend) : m_previous(fileDialogBackend()) {
     setFileDialogBackend(&backend);
 }
-FileDialogBackendScope::~FileDialogBackendScope() { setFileDialogBackend(m_previous); }
+FileDialogBackendScope::~FileDialogBackendScope() {
+    setFileDialogBackend(m_previous);
+}
 
 } // namespace platform

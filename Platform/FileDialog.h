@@ -24,16 +24,16 @@ PLATFORM_EXPORT std::vector<FileFilter> parseFileFilter(const std::string& filte
 
 //! What one showing of the dialog asks and what the user chose.
 struct FileDialogRequest {
-    bool save = false;           //!< a save dialog (otherwise an open dialog)
-    std::string title;           //!< the dialog's title ("" for the default)
+    bool save = false; //!< a save dialog (otherwise an open dialog)
+    std::string title; //!< the dialog's title ("" for the default)
     std::vector<FileFilter> filters;
-    int filterIndex = 1;         //!< the preselected filter, from 1
-    std::string fileName;        //!< the preselected file name
+    int filterIndex = 1;  //!< the preselected filter, from 1
+    std::string fileName; //!< the preselected file name
 };
 struct FileDialogAnswer {
     bool accepted = false;
-    std::string fileName;        //!< the full name chosen
-    int filterIndex = 1;         //!< the filter chosen, from 1
+    std::string fileName; //!< the full name chosen
+    int filterIndex = 1;  //!< the filter chosen, from 1
 };
 
 class PLATFORM_EXPORT FileDialogBackend {
@@ -50,11 +50,11 @@ PLATFORM_EXPORT void setFileDialogBackend(FileDialogBackend* backend);
 //! The dialog object of one owner.
 class PLATFORM_EXPORT FileDialog {
 public:
-    std::string Filter;        //!< "caption|pattern|..."
-    int FilterIndex = 1;       //!< preselected, then the one the user chose
-    std::string FileName;      //!< preselected, then the one the user chose
+    std::string Filter;   //!< "caption|pattern|..."
+    int FilterIndex = 1;  //!< preselected, then the one the user chose
+    std::string FileName; //!< preselected, then the one the user chose
     std::string DialogTitle;
-    bool CancelError = false;  //!< Cancel raises run-time error 32755
+    bool CancelError = false; //!< Cancel raises run-time error 32755
 
     //! Shows the open dialog. On OK FileName and FilterIndex take the user's choice and the
     //! result is true; on Cancel nothing changes and the result is false, or error 32755 is

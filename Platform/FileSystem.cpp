@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <dirent.h>
 #include <dlfcn.h>
-#include <strings.h>
 #include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,27 +19,24 @@ namespace platform {
 
 int32_t missingFileError(const std::string& path) {
     const std::string folder = folderOf(path);
-    if (!folder.empty() && !folderExists(folder))
-        return err::PathNotFound;
+    if (!folder.empty() && !folderExists(folder)) return err::PathNotFound;
     return err::FileNotFound;
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool folderExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string readWholeFile(const std::string& path) {
-    if (folderExists(path))
-        raise(err::PathFileAccess, path);
+    if (folderExists(path)) raise(err::PathFileAccess, path);
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        raise(missingFileError(path), path);
+    if (!in) raise(missingFileError(path), path);
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();
@@ -47,14 +44,12 @@ std::string readWholeFile(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, const std::string& content) {
     const std::string folder = folderOf(path);
-    if (!folder.empty() && !folderExists(folder))
-        raise(err::PathNotFound, path);
+    if (!folder.empty() && !folderExists(folder)) raise(err::PathNotFound, path);
     std::string tmpl = joinPath(folder.empty() ? "." : folder, "." + fileNameOf(path) + ".XXXXXX");
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        raise(err::PathFileAccess, path);
+    if (fd < 0) raise(err::PathFileAccess, path);
     const std::string tmp(name.data());
     bool ok = true;
     size_t done = 0;
@@ -82,8 +77,7 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
 
 std::string folderOf(const std::string& path) {
     const size_t p = path.find_last_of('/');
-    if (p == std::string::npos)
-        return {};
+    if (p == std::string::npos) return {};
     return p == 0 ? "/" : path.substr(0, p);
 }
 
@@ -93,36 +87,30 @@ std::string fileNameOf(const std::string& path) {
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
 }
 
 std::string folderOfCode(const void* address) {
     Dl_info info{};
-    if (::dladdr(address, &info) == 0 || !info.dli_fname)
-        return executableFolder();
+    if (::dladdr(address, &info) == 0 || !info.dli_fname) return executableFolder();
     char resolved[4096];
-    if (::realpath(info.dli_fname, resolved))
-        return folderOf(resolved);
+    if (::realpath(info.dli_fname, resolved)) return folderOf(resolved);
     return folderOf(info.dli_fname);
 }
 
 std::string executableFolder() {
     char buf[4096];
     const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0)
-        return ".";
+    if (n <= 0) return ".";
     buf[n] = '\0';
     return folderOf(buf);
 }
 
 std::string findInFolder(const std::string& folder, const std::string& name) {
     const std::string exact = joinPath(folder, name);
-    if (fileExists(exact))
-        return exact;
+    if (fileExists(exact)) return exact;
     std::vector<std::string> matches;
     if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
@@ -132,8 +120,7 @@ std::string findInFolder(const std::string& folder, const std::string& name) {
         }
         ::closedir(dir);
     }
-    if (matches.empty())
-        return {};
+    if (matches.empty()) return {};
     // The order of a folder's entries is the file system's: take the first name in byte order.
     return joinPath(folder, *std::min_element(matches.begin(), matches.end()));
 }
@@ -147,14 +134,13 @@ std::optional<std::vector<std::string>>& overriddenRoots() {
 
 // Local file systems from /proc/self/mounts, "/" first, each once.
 std::vector<std::string> mountedRoots() {
-    static const char* const local[] = {"ext2", "ext3", "ext4", "xfs", "btrfs", "vfat", "exfat", "ntfs",
-                                        "ntfs3", "f2fs", "jfs", "reiserfs", "zfs", "overlay"};
+    static const char* const local[] = {"ext2", "ext3",  "ext4", "xfs", "btrfs",    "vfat", "exfat",
+                                        "ntfs", "ntfs3", "f2fs", "jfs", "reiserfs", "zfs",  "overlay"};
     std::vector<std::string> roots{"/"};
     std::ifstream in("/proc/self/mounts");
     std::string dev, dir, type, rest;
     while (in >> dev >> dir >> type && std::getline(in, rest)) {
-        if (std::find(std::begin(local), std::end(local), type) == std::end(local))
-            continue;
+        if (std::find(std::begin(local), std::end(local), type) == std::end(local)) continue;
         if (SearchRoots::isSkipped(dir) || std::find(roots.begin(), roots.end(), dir) != roots.end())
             continue;
         roots.push_back(dir);
@@ -165,19 +151,21 @@ std::vector<std::string> mountedRoots() {
 } // namespace
 
 std::vector<std::string> SearchRoots::roots() {
-    if (overriddenRoots())
-        return *overriddenRoots();
+    if (overriddenRoots()) return *overriddenRoots();
     return mountedRoots();
 }
 
-void SearchRoots::setRoots(std::vector<std::string> roots) { overriddenRoots() = std::move(roots); }
-void SearchRoots::reset() { overriddenRoots().reset(); }
+void SearchRoots::setRoots(std::vector<std::string> roots) {
+    overriddenRoots() = std::move(roots);
+}
+void SearchRoots::reset() {
+    overriddenRoots().reset();
+}
 
 bool SearchRoots::isSkipped(const std::string& folder) {
     for (const char* s : {"/proc", "/sys", "/dev", "/run"}) {
         const std::string p(s);
-        if (folder == p || folder.rfind(p + "/", 0) == 0)
-            return true;
+        if (folder == p || folder.rfind(p + "/", 0) == 0) return true;
     }
     return false;
 }

@@ -20,8 +20,7 @@ struct Decimal {
 
 Decimal decimalOf(double x) {
     Decimal d;
-    if (x == 0.0)
-        return d;
+    if (x == 0.0) return d;
     char buf[40] = {};
     scientificText(std::fabs(x), 14).copy(buf, sizeof buf - 1);
     d.zero = false;
@@ -34,10 +33,8 @@ Decimal decimalOf(double x) {
 // first digit lengthens the result by one digit ("999" -> "1000"); keep <= 0 gives "" or "1".
 std::string roundDigits(const Decimal& d, int keep, bool& carried) {
     carried = false;
-    if (d.zero)
-        return std::string(keep > 0 ? static_cast<size_t>(keep) : 0, '0');
-    if (keep < 0)
-        return {};
+    if (d.zero) return std::string(keep > 0 ? static_cast<size_t>(keep) : 0, '0');
+    if (keep < 0) return {};
     std::string r = d.digits.substr(0, static_cast<size_t>(std::min(keep, 15)));
     if (keep < 15 && d.digits[static_cast<size_t>(keep)] >= '5') {
         int i = keep - 1;
@@ -54,8 +51,7 @@ std::string roundDigits(const Decimal& d, int keep, bool& carried) {
             carried = true;
         }
     }
-    if (keep > 15)
-        r.append(static_cast<size_t>(keep - 15), '0');
+    if (keep > 15) r.append(static_cast<size_t>(keep - 15), '0');
     return r;
 }
 
@@ -87,8 +83,7 @@ Pattern parse(std::string_view p) {
         pat.scientific = true;
         pat.expAlwaysSigned = p[expPos + 1] == '+';
         for (char c : p.substr(expPos + 2))
-            if (c == '0')
-                ++pat.expZeros;
+            if (c == '0') ++pat.expZeros;
     }
     const size_t first = mant.find_first_of("0#.");
     const size_t last = mant.find_last_of("0#.");
@@ -118,11 +113,11 @@ std::string layout(const Pattern& pat, std::string intPart, std::string fracPart
     intPart.erase(0, nz);
     if (static_cast<int>(intPart.size()) < pat.integer.zeros)
         intPart.insert(0, static_cast<size_t>(pat.integer.zeros) - intPart.size(), '0');
-    while (static_cast<int>(fracPart.size()) > pat.fraction.zeros && !fracPart.empty() && fracPart.back() == '0')
+    while (static_cast<int>(fracPart.size()) > pat.fraction.zeros && !fracPart.empty() &&
+           fracPart.back() == '0')
         fracPart.pop_back();
     std::string out = intPart;
-    if (pat.point)
-        out += Regional::decimalSeparator() + fracPart;
+    if (pat.point) out += Regional::decimalSeparator() + fracPart;
     return out;
 }
 
@@ -130,8 +125,7 @@ std::string layout(const Pattern& pat, std::string intPart, std::string fracPart
 
 std::string format(double x, std::string_view pattern) {
     // A value that is not finite has no digits to format.
-    if (!std::isfinite(x))
-        raise(err::Overflow);
+    if (!std::isfinite(x)) raise(err::Overflow);
     const Pattern pat = parse(pattern);
     const Decimal d = decimalOf(x);
     const int fracDigits = pat.fraction.count();
@@ -161,8 +155,7 @@ std::string format(double x, std::string_view pattern) {
         } else {
             r = roundDigits(d, intDigits + fracDigits, carried);
             exponent = d.exponent - (intDigits - 1) + (carried ? 1 : 0);
-            if (carried)
-                r.pop_back();
+            if (carried) r.pop_back();
         }
         std::string intPart = r.substr(0, static_cast<size_t>(intDigits));
         std::string fracPart = r.substr(static_cast<size_t>(intDigits));

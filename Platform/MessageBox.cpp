@@ -25,7 +25,9 @@ MessageService& messageService() {
     return s ? *s : headless();
 }
 
-void setMessageService(MessageService* service) { installed() = service; }
+void setMessageService(MessageService* service) {
+    installed() = service;
+}
 
 int msgBox(const std::string& text, int style, const std::string& title) {
     return messageService().msgBox(text, style, title);
@@ -37,12 +39,17 @@ std::string inputBox(const std::string& prompt, const std::string& title, const 
 
 int cautiousAnswer(int style) {
     switch (style & 7) {
-    case 1: return answer::Ok;
-    case 2: return answer::Abort;
+    case 1:
+        return answer::Ok;
+    case 2:
+        return answer::Abort;
     case 3:
-    case 4: return answer::No;
-    case 5: return answer::Cancel;
-    default: return answer::Ok;
+    case 4:
+        return answer::No;
+    case 5:
+        return answer::Cancel;
+    default:
+        return answer::Ok;
     }
 }
 
@@ -61,8 +68,7 @@ int ScriptedMessageService::msgBox(const std::string& text, int style, const std
     Box box{text, style, title, false};
     m_boxes.push_back(box);
     if (m_answers.empty()) {
-        if (!m_allowAll)
-            m_unexpected.push_back(box);
+        if (!m_allowAll) m_unexpected.push_back(box);
         return cautiousAnswer(style);
     }
     const int a = m_answers.front();
@@ -94,6 +100,8 @@ MessageServiceScope::MessageServiceScope(MessageService& service) : m_previous(i
     setMessageService(&service);
 }
 
-MessageServiceScope::~MessageServiceScope() { setMessageService(m_previous); }
+MessageServiceScope::~MessageServiceScope() {
+    setMessageService(m_previous);
+}
 
 } // namespace platform

@@ -31,7 +31,8 @@ public:
     //! Shows a message box and returns the button pressed.
     virtual int msgBox(const std::string& text, int style, const std::string& title) = 0;
     //! Shows an input box; returns the text typed, "" on Cancel.
-    virtual std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def) = 0;
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& def) = 0;
 };
 
 //! Shows a message box through the installed service.
@@ -51,7 +52,8 @@ PLATFORM_EXPORT void setMessageService(MessageService* service);
 class PLATFORM_EXPORT HeadlessMessageService : public MessageService {
 public:
     int msgBox(const std::string& text, int style, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& def) override;
 };
 
 //! The answer a headless user gives to a box of this style.
@@ -70,7 +72,8 @@ public:
     };
 
     int msgBox(const std::string& text, int style, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& def) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& def) override;
 
     //! Queues the answer of the next message box.
     void answer(int button) { m_answers.push_back(button); }

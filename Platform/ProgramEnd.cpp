@@ -18,6 +18,8 @@ void endProgram(int code) {
         std::exit(code);
 }
 
-void setProgramEndHook(std::function<void(int)> h) { hook() = std::move(h); }
+void setProgramEndHook(std::function<void(int)> h) {
+    hook() = std::move(h);
+}
 
 } // namespace platform

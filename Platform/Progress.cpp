@@ -17,8 +17,7 @@ void RecordingProgress::setVisible(bool visible) {
 std::vector<int> RecordingProgress::values() const {
     std::vector<int> v;
     for (const Step& s : m_steps)
-        if (s.value >= 0)
-            v.push_back(s.value);
+        if (s.value >= 0) v.push_back(s.value);
     return v;
 }
 

@@ -25,29 +25,36 @@ void load(Settings& s) {
     s.datePattern = "%d.%m.%Y";
     if (locale_t loc = newlocale(LC_NUMERIC_MASK | LC_TIME_MASK, "", static_cast<locale_t>(nullptr))) {
         const char* radix = nl_langinfo_l(RADIXCHAR, loc);
-        if (radix && (radix[0] == ',' || radix[0] == '.'))
-            s.separator = radix[0];
+        if (radix && (radix[0] == ',' || radix[0] == '.')) s.separator = radix[0];
         const char* date = nl_langinfo_l(D_FMT, loc);
-        if (date && *date)
-            s.datePattern = date;
+        if (date && *date) s.datePattern = date;
         freelocale(loc);
     }
 }
 
 Settings& loaded() {
     Settings& s = settings();
-    if (!s.loaded)
-        load(s);
+    if (!s.loaded) load(s);
     return s;
 }
 
 } // namespace
 
-char Regional::decimalSeparator() { return loaded().separator; }
-void Regional::setDecimalSeparator(char sep) { loaded().separator = sep; }
-std::string Regional::shortDatePattern() { return loaded().datePattern; }
-void Regional::setShortDatePattern(const std::string& pattern) { loaded().datePattern = pattern; }
-void Regional::resetFromLocale() { load(settings()); }
+char Regional::decimalSeparator() {
+    return loaded().separator;
+}
+void Regional::setDecimalSeparator(char sep) {
+    loaded().separator = sep;
+}
+std::string Regional::shortDatePattern() {
+    return loaded().datePattern;
+}
+void Regional::setShortDatePattern(const std::string& pattern) {
+    loaded().datePattern = pattern;
+}
+void Regional::resetFromLocale() {
+    load(settings());
+}
 
 std::string Regional::shortDate(std::time_t t) {
     std::tm tm{};
@@ -58,19 +65,27 @@ std::string Regional::shortDate(std::time_t t) {
 }
 
 namespace {
-std::time_t systemClock() { return std::time(nullptr); }
+std::time_t systemClock() {
+    return std::time(nullptr);
+}
 Regional::Clock& installedClock() {
     static Regional::Clock clock = &systemClock;
     return clock;
 }
 } // namespace
 
-std::string Regional::today() { return shortDate(installedClock()()); }
-void Regional::setClock(Clock clock) { installedClock() = clock ? clock : &systemClock; }
+std::string Regional::today() {
+    return shortDate(installedClock()());
+}
+void Regional::setClock(Clock clock) {
+    installedClock() = clock ? clock : &systemClock;
+}
 
 DecimalSeparatorScope::DecimalSeparatorScope(char sep) : m_old(Regional::decimalSeparator()) {
     Regional::setDecimalSeparator(sep);
 }
-DecimalSeparatorScope::~DecimalSeparatorScope() { Regional::setDecimalSeparator(m_old); }
+DecimalSeparatorScope::~DecimalSeparatorScope() {
+    Regional::setDecimalSeparator(m_old);
+}
 
 } // namespace platform

@@ -52,6 +52,7 @@ private:
 //! Raises run-time error `number` with its standard description.
 [[noreturn]] PLATFORM_EXPORT void raise(int32_t number, const std::string& source = {});
 //! Raises run-time error `number` with its own description.
-[[noreturn]] PLATFORM_EXPORT void raise(int32_t number, const std::string& source, const std::string& description);
+[[noreturn]] PLATFORM_EXPORT void raise(int32_t number, const std::string& source,
+                                        const std::string& description);
 
 } // namespace platform

@@ -27,22 +27,25 @@ int rankOf(const Variant& v) {
     switch (v.type()) {
     case VarType::Empty:
     case VarType::Integer:
-    case VarType::Boolean: return 1;
-    case VarType::Long: return 2;
-    case VarType::Single: return 3;
-    case VarType::Double: return 4;
+    case VarType::Boolean:
+        return 1;
+    case VarType::Long:
+        return 2;
+    case VarType::Single:
+        return 3;
+    case VarType::Double:
+        return 4;
     case VarType::String:
-        if (v.isNumberLike())
-            return 4;
+        if (v.isNumberLike()) return 4;
         raise(err::TypeMismatch);
-    default: raise(err::TypeMismatch);
+    default:
+        raise(err::TypeMismatch);
     }
 }
 
 // The kind of a + - * result: the wider kind, a 32-bit integer with a single giving double.
 int resultRank(int ra, int rb) {
-    if ((ra == 2 && rb == 3) || (ra == 3 && rb == 2))
-        return 4;
+    if ((ra == 2 && rb == 3) || (ra == 3 && rb == 2)) return 4;
     return ra > rb ? ra : rb;
 }
 
@@ -60,8 +63,7 @@ Variant floatResult(double r, int rank) {
     r = chk::finite(r);
     if (rank == 3) {
         const float f = static_cast<float>(r);
-        if (std::isfinite(f))
-            return Variant(f);
+        if (std::isfinite(f)) return Variant(f);
     }
     return Variant(r);
 }
@@ -71,8 +73,10 @@ int64_t integerOf(const Variant& v) {
     case VarType::Integer:
     case VarType::Long:
     case VarType::Boolean:
-    case VarType::Empty: return static_cast<int64_t>(v.toDouble());
-    default: raise(err::TypeMismatch);
+    case VarType::Empty:
+        return static_cast<int64_t>(v.toDouble());
+    default:
+        raise(err::TypeMismatch);
     }
 }
 
@@ -94,89 +98,108 @@ Variant arith(const Variant& a, const Variant& b, Op op) {
 } // namespace
 
 bool Variant::isNumberLike() const {
-    if (isNumeric())
-        return true;
+    if (isNumeric()) return true;
     double d;
     return type() == VarType::String && tryRegionalNumber(std::get<std::string>(m_v), d);
 }
 
 double Variant::otherToDouble() const {
     switch (type()) {
-    case VarType::Empty: return 0.0;
-    case VarType::Integer: return std::get<int16_t>(m_v);
-    case VarType::Long: return std::get<int32_t>(m_v);
-    case VarType::Single: return std::get<float>(m_v);
-    case VarType::Double: return std::get<double>(m_v);
-    case VarType::Boolean: return std::get<bool>(m_v) ? -1.0 : 0.0;
-    case VarType::String: return regionalNumber(std::get<std::string>(m_v));
-    default: raise(err::TypeMismatch);
+    case VarType::Empty:
+        return 0.0;
+    case VarType::Integer:
+        return std::get<int16_t>(m_v);
+    case VarType::Long:
+        return std::get<int32_t>(m_v);
+    case VarType::Single:
+        return std::get<float>(m_v);
+    case VarType::Double:
+        return std::get<double>(m_v);
+    case VarType::Boolean:
+        return std::get<bool>(m_v) ? -1.0 : 0.0;
+    case VarType::String:
+        return regionalNumber(std::get<std::string>(m_v));
+    default:
+        raise(err::TypeMismatch);
     }
 }
 
-int16_t Variant::toInteger() const { return platform::toInteger(toDouble()); }
-int32_t Variant::toLong() const { return platform::toLong(toDouble()); }
-float Variant::toSingle() const { return chk::single(toDouble()); }
+int16_t Variant::toInteger() const {
+    return platform::toInteger(toDouble());
+}
+int32_t Variant::toLong() const {
+    return platform::toLong(toDouble());
+}
+float Variant::toSingle() const {
+    return chk::single(toDouble());
+}
 
 bool Variant::toBool() const {
-    if (type() == VarType::Boolean)
-        return std::get<bool>(m_v);
+    if (type() == VarType::Boolean) return std::get<bool>(m_v);
     if (type() == VarType::String) {
         const std::string& s = std::get<std::string>(m_v);
-        if (s == "True" || s == "true" || s == "TRUE")
-            return true;
-        if (s == "False" || s == "false" || s == "FALSE")
-            return false;
+        if (s == "True" || s == "true" || s == "TRUE") return true;
+        if (s == "False" || s == "false" || s == "FALSE") return false;
     }
     return toDouble() != 0.0;
 }
 
 std::string Variant::toString() const {
     switch (type()) {
-    case VarType::Empty: return {};
-    case VarType::Integer: return std::to_string(std::get<int16_t>(m_v));
-    case VarType::Long: return std::to_string(std::get<int32_t>(m_v));
-    case VarType::Single: return generalText(std::get<float>(m_v), true);
-    case VarType::Double: return generalText(std::get<double>(m_v), false);
-    case VarType::Boolean: return std::get<bool>(m_v) ? "True" : "False";
-    case VarType::String: return std::get<std::string>(m_v);
-    default: raise(err::TypeMismatch);
+    case VarType::Empty:
+        return {};
+    case VarType::Integer:
+        return std::to_string(std::get<int16_t>(m_v));
+    case VarType::Long:
+        return std::to_string(std::get<int32_t>(m_v));
+    case VarType::Single:
+        return generalText(std::get<float>(m_v), true);
+    case VarType::Double:
+        return generalText(std::get<double>(m_v), false);
+    case VarType::Boolean:
+        return std::get<bool>(m_v) ? "True" : "False";
+    case VarType::String:
+        return std::get<std::string>(m_v);
+    default:
+        raise(err::TypeMismatch);
     }
 }
 
 const std::string& Variant::str() const {
-    if (type() != VarType::String)
-        raise(err::TypeMismatch);
+    if (type() != VarType::String) raise(err::TypeMismatch);
     return std::get<std::string>(m_v);
 }
 
 const ObjectRef& Variant::object() const {
-    if (type() != VarType::Object)
-        raise(err::TypeMismatch);
+    if (type() != VarType::Object) raise(err::TypeMismatch);
     return std::get<ObjectRef>(m_v);
 }
 
 VArray& Variant::array() {
-    if (type() != VarType::Array)
-        raise(err::TypeMismatch);
+    if (type() != VarType::Array) raise(err::TypeMismatch);
     return *std::get<ArrayBox>(m_v).p;
 }
 
 const VArray& Variant::array() const {
-    if (type() != VarType::Array)
-        raise(err::TypeMismatch);
+    if (type() != VarType::Array) raise(err::TypeMismatch);
     return *std::get<ArrayBox>(m_v).p;
 }
 
-Variant Variant::operator-() const { return Variant(int16_t{0}) - *this; }
+Variant Variant::operator-() const {
+    return Variant(int16_t{0}) - *this;
+}
 
 Variant Variant::add(const Variant& a, const Variant& b) {
-    if (a.type() == VarType::String && b.type() == VarType::String)
-        return Variant(a.str() + b.str());
+    if (a.type() == VarType::String && b.type() == VarType::String) return Variant(a.str() + b.str());
     return arith(a, b, Op::Add);
 }
 
-Variant Variant::subtract(const Variant& a, const Variant& b) { return arith(a, b, Op::Sub); }
-Variant Variant::multiply(const Variant& a, const Variant& b) { return arith(a, b, Op::Mul); }
+Variant Variant::subtract(const Variant& a, const Variant& b) {
+    return arith(a, b, Op::Sub);
+}
+Variant Variant::multiply(const Variant& a, const Variant& b) {
+    return arith(a, b, Op::Mul);
+}
 
 Variant Variant::divide(const Variant& a, const Variant& b) {
     const int ra = rankOf(a), rb = rankOf(b);
@@ -191,10 +214,8 @@ int Variant::compareOther(const Variant& a, const Variant& b) {
         const int c = a.str().compare(b.str());
         return c < 0 ? -1 : c > 0 ? 1 : 0;
     }
-    if (a.type() == VarType::String && b.isEmpty())
-        return a.str().empty() ? 0 : 1;
-    if (b.type() == VarType::String && a.isEmpty())
-        return b.str().empty() ? 0 : -1;
+    if (a.type() == VarType::String && b.isEmpty()) return a.str().empty() ? 0 : 1;
+    if (b.type() == VarType::String && a.isEmpty()) return b.str().empty() ? 0 : -1;
     rankOf(a);
     rankOf(b);
     const double x = a.toDouble(), y = b.toDouble();
@@ -202,39 +223,48 @@ int Variant::compareOther(const Variant& a, const Variant& b) {
 }
 
 bool Variant::identical(const Variant& o) const {
-    if (type() != o.type())
-        return false;
-    if (type() == VarType::Array)
-        return *std::get<ArrayBox>(m_v).p == *std::get<ArrayBox>(o.m_v).p;
-    if (type() == VarType::Object)
-        return object() == o.object();
-    if (type() == VarType::String)
-        return str() == o.str();
+    if (type() != o.type()) return false;
+    if (type() == VarType::Array) return *std::get<ArrayBox>(m_v).p == *std::get<ArrayBox>(o.m_v).p;
+    if (type() == VarType::Object) return object() == o.object();
+    if (type() == VarType::String) return str() == o.str();
     return isEmpty() || toDouble() == o.toDouble();
 }
 
 Variant Abs(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return Variant(int16_t{0});
-    case VarType::Integer: return integerResult(std::llabs(integerOf(v)), 1);
-    case VarType::Long: return integerResult(std::llabs(integerOf(v)), 2);
-    case VarType::Boolean: return Variant(static_cast<int16_t>(v.toBool() ? 1 : 0));
-    case VarType::Single: return Variant(std::fabs(static_cast<float>(v.toDouble())));
-    default: return Variant(std::fabs(v.toDouble()));
+    case VarType::Empty:
+        return Variant(int16_t{0});
+    case VarType::Integer:
+        return integerResult(std::llabs(integerOf(v)), 1);
+    case VarType::Long:
+        return integerResult(std::llabs(integerOf(v)), 2);
+    case VarType::Boolean:
+        return Variant(static_cast<int16_t>(v.toBool() ? 1 : 0));
+    case VarType::Single:
+        return Variant(std::fabs(static_cast<float>(v.toDouble())));
+    default:
+        return Variant(std::fabs(v.toDouble()));
     }
 }
 
 Variant Int(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return Variant(int16_t{0});
+    case VarType::Empty:
+        return Variant(int16_t{0});
     case VarType::Integer:
-    case VarType::Long: return v;
-    case VarType::Boolean: return Variant(static_cast<int16_t>(v.toBool() ? -1 : 0));
-    case VarType::Single: return Variant(std::floor(static_cast<float>(v.toDouble())));
-    default: return Variant(std::floor(v.toDouble()));
+    case VarType::Long:
+        return v;
+    case VarType::Boolean:
+        return Variant(static_cast<int16_t>(v.toBool() ? -1 : 0));
+    case VarType::Single:
+        return Variant(std::floor(static_cast<float>(v.toDouble())));
+    default:
+        return Variant(std::floor(v.toDouble()));
     }
 }
 
-std::string concat(const Variant& a, const Variant& b) { return a.toString() + b.toString(); }
+std::string concat(const Variant& a, const Variant& b) {
+    return a.toString() + b.toString();
+}
 
 } // namespace platform

@@ -80,9 +80,9 @@ public:
     //! The general-number text of the value (regional separator), "" for empty.
     std::string toString() const;
 
-    const std::string& str() const;      //!< the held text; 13 for another kind
-    const ObjectRef& object() const;     //!< the held object; 13 for another kind
-    VArray& array();                     //!< the held array; 13 for another kind
+    const std::string& str() const;  //!< the held text; 13 for another kind
+    const ObjectRef& object() const; //!< the held object; 13 for another kind
+    VArray& array();                 //!< the held array; 13 for another kind
     const VArray& array() const;
 
     Variant operator-() const;
@@ -142,15 +142,22 @@ public:
     bool sameBits(const Variant& o) const noexcept {
         if (m_v.index() != o.m_v.index()) return false;
         switch (type()) {
-        case VarType::Empty: return true;
-        case VarType::Integer: return *std::get_if<int16_t>(&m_v) == *std::get_if<int16_t>(&o.m_v);
-        case VarType::Long: return *std::get_if<int32_t>(&m_v) == *std::get_if<int32_t>(&o.m_v);
-        case VarType::Single: return bitsOf(*std::get_if<float>(&m_v)) == bitsOf(*std::get_if<float>(&o.m_v));
+        case VarType::Empty:
+            return true;
+        case VarType::Integer:
+            return *std::get_if<int16_t>(&m_v) == *std::get_if<int16_t>(&o.m_v);
+        case VarType::Long:
+            return *std::get_if<int32_t>(&m_v) == *std::get_if<int32_t>(&o.m_v);
+        case VarType::Single:
+            return bitsOf(*std::get_if<float>(&m_v)) == bitsOf(*std::get_if<float>(&o.m_v));
         case VarType::Double:
             return bitsOf(*std::get_if<double>(&m_v)) == bitsOf(*std::get_if<double>(&o.m_v));
-        case VarType::Boolean: return *std::get_if<bool>(&m_v) == *std::get_if<bool>(&o.m_v);
-        case VarType::String: return *std::get_if<std::string>(&m_v) == *std::get_if<std::string>(&o.m_v);
-        default: return false;
+        case VarType::Boolean:
+            return *std::get_if<bool>(&m_v) == *std::get_if<bool>(&o.m_v);
+        case VarType::String:
+            return *std::get_if<std::string>(&m_v) == *std::get_if<std::string>(&o.m_v);
+        default:
+            return false;
         }
     }
 
@@ -160,12 +167,18 @@ private:
     //! The double of a numeric kind (the caller has checked isNumeric).
     double numberValue() const noexcept {
         switch (type()) {
-        case VarType::Integer: return *std::get_if<int16_t>(&m_v);
-        case VarType::Long: return *std::get_if<int32_t>(&m_v);
-        case VarType::Single: return *std::get_if<float>(&m_v);
-        case VarType::Double: return *std::get_if<double>(&m_v);
-        case VarType::Boolean: return *std::get_if<bool>(&m_v) ? -1.0 : 0.0;
-        default: return 0.0;
+        case VarType::Integer:
+            return *std::get_if<int16_t>(&m_v);
+        case VarType::Long:
+            return *std::get_if<int32_t>(&m_v);
+        case VarType::Single:
+            return *std::get_if<float>(&m_v);
+        case VarType::Double:
+            return *std::get_if<double>(&m_v);
+        case VarType::Boolean:
+            return *std::get_if<bool>(&m_v) ? -1.0 : 0.0;
+        default:
+            return 0.0;
         }
     }
     //! True when a and b are numeric kinds and at least one of them is a double: then x and y

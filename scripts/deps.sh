@@ -3,7 +3,7 @@
 # "zlib1g-dev" is what libxlsxwriter links with and what the tests read zip files with.
 morv_install_deps() {
     local wanted=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev libxlsxwriter-dev zlib1g-dev fonts-dejavu-core locales)
+                  libbenchmark-dev libxlsxwriter-dev clang-format zlib1g-dev fonts-dejavu-core locales)
     local missing=()
     local p
     for p in "${wanted[@]}"; do

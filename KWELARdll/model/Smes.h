@@ -558,7 +558,7 @@ protected:
     bool m_VolbaPotvrzena = false;           //!< the last choice of components was confirmed
     //! Path of the substance-list file whose failed write has been told ("" = none told).
     std::optional<std::string> m_SeznamNezapsan;
-    std::unique_ptr<SmesOkna> m_okna;        //!< the object's windows (none without a factory)
+    std::unique_ptr<SmesOkna> m_okna; //!< the object's windows (none without a factory)
 
     // Results of the last evaluation of the equation of state; empty until the first one and
     // while a failed one has left them so.

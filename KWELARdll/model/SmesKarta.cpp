@@ -56,11 +56,11 @@ void Smes::PseudShow(platform::VArray& X) {
     const std::string name = m_SNazev.empty() ? std::string("nepojmenovaná") : m_SNazev;
     PSEUD(X, "");
     const char* crlf = "\r\n";
-    platform::msgBox(std::string("Pseudokritické veličiny směsi ") + crlf + name + crlf + "TKRITsm(K) = " +
-                         platform::format(m_TKRITsm.toDouble(), "0.0") + crlf + "PKRITsm(MPa) = " +
-                         platform::format(m_PKRITsm.toDouble() / 1000000.0, "0.000") + crlf + "VKRITsm(m3/mol) = " +
-                         platform::format(m_VKRITsm.toDouble(), "0.000E+00") + crlf + "ZKRITsm(-) = " +
-                         platform::format(m_ZKRITsm.toDouble(), "0.0000") + crlf,
+    platform::msgBox(std::string("Pseudokritické veličiny směsi ") + crlf + name + crlf +
+                         "TKRITsm(K) = " + platform::format(m_TKRITsm.toDouble(), "0.0") + crlf +
+                         "PKRITsm(MPa) = " + platform::format(m_PKRITsm.toDouble() / 1000000.0, "0.000") +
+                         crlf + "VKRITsm(m3/mol) = " + platform::format(m_VKRITsm.toDouble(), "0.000E+00") +
+                         crlf + "ZKRITsm(-) = " + platform::format(m_ZKRITsm.toDouble(), "0.0000") + crlf,
                      64, "KWELAR");
 }
 

@@ -53,7 +53,8 @@ public:
     };
     //! Replaces the lines of `L_Seznam` and the texts; the first line is selected when there
     //! is one. The number boxes keep their contents.
-    virtual void fillComponentChoice(const std::vector<std::string>& lines, const ComponentChoiceTexts& texts);
+    virtual void fillComponentChoice(const std::vector<std::string>& lines,
+                                     const ComponentChoiceTexts& texts);
     //! Shows the choice modally; returns when a confirmation has hidden it or the user has
     //! closed it.
     virtual void showComponentChoice();

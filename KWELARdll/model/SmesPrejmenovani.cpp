@@ -19,8 +19,9 @@ void Smes::mZmena_ZavriZ(int16_t i, const std::string& text) {
         Nazev(i, text);
         if (m_okna) m_okna->renameCompositionRow(i, text);
     }
-    if (platform::msgBox("Chcete dočasně změnit vlastnosti této látky?" + std::string(crlf) + m_Slozka(i).Nazev, 36,
-                         "KWELAR") == platform::answer::Yes)
+    if (platform::msgBox("Chcete dočasně změnit vlastnosti této látky?" + std::string(crlf) +
+                             m_Slozka(i).Nazev,
+                         36, "KWELAR") == platform::answer::Yes)
         ZmenaDocas(i);
     if (m_okna) m_okna->hideRename();
 }

@@ -184,8 +184,8 @@ void Smes::writeSubstanceListFile() {
         if (m_SeznamNezapsan == path) return;
         m_SeznamNezapsan = path;
         if (showsResultMessages())
-            platform::msgBox("Seznam látek nelze zapsat do souboru " + (path.empty() ? m_AdrKWELAR : path) + Crlf +
-                                 "Chyba č. " + std::to_string(e.number()) + " : " + e.description(),
+            platform::msgBox("Seznam látek nelze zapsat do souboru " + (path.empty() ? m_AdrKWELAR : path) +
+                                 Crlf + "Chyba č. " + std::to_string(e.number()) + " : " + e.description(),
                              48, "KWELAR");
     }
 }
@@ -237,8 +237,8 @@ void Smes::SeznamShow(int16_t typp) {
         shown.push_back(m_SeznamLatek(k).toString());
 
     if (mode < 2) {
-        const std::string order =
-            platform::inputBox(std::string("0 - podle abecedy") + Crlf + "1 - podle čísel (chvíli trvá ...)", "", "0");
+        const std::string order = platform::inputBox(
+            std::string("0 - podle abecedy") + Crlf + "1 - podle čísel (chvíli trvá ...)", "", "0");
         // The lines begin with their numbers, so the sort by the first characters gives
         // the order of the numbers.
         if (order == "1")

@@ -63,8 +63,8 @@ Variant Smes::ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xh
             }
             if (missing) {
                 if (m_okna) m_okna->hideComposition();
-                platform::msgBox(std::string("Některá ze složek není v bázi (0), opravte neznámou složku,") + "\r" +
-                                     "event. náhradní složku!",
+                platform::msgBox(std::string("Některá ze složek není v bázi (0), opravte neznámou složku,") +
+                                     "\r" + "event. náhradní složku!",
                                  16, "KWELAR");
                 ZadejSmes();
                 // A choice left without confirmation ends the entry as "Zpět" does.
@@ -97,13 +97,15 @@ Variant Smes::ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xh
                     w[i] = quotient(quotient(w[i], point(i, 1)), s);
             }
 
-            const std::vector<std::string> typed = Comp >= 0 ? m_okna->compositionTexts() : std::vector<std::string>{};
+            const std::vector<std::string> typed =
+                Comp >= 0 ? m_okna->compositionTexts() : std::vector<std::string>{};
             double s = 0.0;
             for (int16_t i = 1; i <= K; ++i) {
                 if (Comp == -3) {
                     w[i] = Xmol(i).toDouble();
                 } else if (Comp >= 0) {
-                    w[i] = Hodnota(static_cast<size_t>(i) <= typed.size() ? typed[static_cast<size_t>(i - 1)] : "")
+                    w[i] = Hodnota(static_cast<size_t>(i) <= typed.size() ? typed[static_cast<size_t>(i - 1)]
+                                                                          : "")
                                .toDouble();
                     if (w[i] < 0.0)
                         platform::raise(NegativeFractionError, "ZadejSloz",
@@ -148,7 +150,8 @@ Variant Smes::ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xh
             return Variant(int16_t{0});
         }
     } catch (const RunTimeError& e) {
-        platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48, "KWELAR - ZadejSloz");
+        platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48,
+                         "KWELAR - ZadejSloz");
         return Variant(int16_t{-2});
     }
 }

@@ -20,7 +20,8 @@ std::string libraryVersion() {
 }
 
 void reportChoiceError(const RunTimeError& e) {
-    platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48, "KWELAR - Zadej směs");
+    platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48,
+                     "KWELAR - Zadej směs");
 }
 
 } // namespace
@@ -37,7 +38,8 @@ void Smes::ZadejSmes() {
             for (int32_t k = 1; k <= m_PocLatek; ++k)
                 lines.push_back(m_SeznamLatek(k).toString());
             SmesOkna::ComponentChoiceTexts texts;
-            texts.caption = " SEZNAM LÁTEK - definice složek směsi" + std::string(58, ' ') + "dll V." + libraryVersion();
+            texts.caption =
+                " SEZNAM LÁTEK - definice složek směsi" + std::string(58, ' ') + "dll V." + libraryVersion();
             texts.nadpis1 = "SEZNAM LÁTEK DATABÁZE  K W E L A R";
             texts.nadpis2 = "Počet látek je " + platform::format(m_PocLatek, "#0");
             texts.datafile = m_AdrKWELAR;

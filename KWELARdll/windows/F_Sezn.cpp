@@ -23,10 +23,11 @@ F_Sezn::F_Sezn(QWidget* parent) : QDialog(parent) {
     m_Nadpis_2->setObjectName(QStringLiteral("Nadpis_2"));
 
     // The column heading, spaced for the proportional font of the window.
-    m_Titulek = new QLabel(QStringLiteral("  Č.      Název látky") + QString(24, QLatin1Char(' ')) +
-                               QStringLiteral("Synonymum") + QString(26, QLatin1Char(' ')) + QStringLiteral("Vzorec") +
-                               QString(15, QLatin1Char(' ')) + QStringLiteral("CAS No."),
-                           this);
+    m_Titulek =
+        new QLabel(QStringLiteral("  Č.      Název látky") + QString(24, QLatin1Char(' ')) +
+                       QStringLiteral("Synonymum") + QString(26, QLatin1Char(' ')) +
+                       QStringLiteral("Vzorec") + QString(15, QLatin1Char(' ')) + QStringLiteral("CAS No."),
+                   this);
     m_Titulek->setObjectName(QStringLiteral("Titulek"));
 
     m_L_Sezn = new QListWidget(this);
@@ -34,7 +35,8 @@ F_Sezn::F_Sezn(QWidget* parent) : QDialog(parent) {
     m_L_Sezn->setFont(listFont());
     m_L_Sezn->installEventFilter(this);
     const QFontMetrics metrics(listFont());
-    m_L_Sezn->setMinimumSize(metrics.horizontalAdvance(QString(74, QLatin1Char('M'))) + 30, metrics.height() * 24);
+    m_L_Sezn->setMinimumSize(metrics.horizontalAdvance(QString(74, QLatin1Char('M'))) + 30,
+                             metrics.height() * 24);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_Nadpis_1);
@@ -44,7 +46,8 @@ F_Sezn::F_Sezn(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_L_Sezn, 1);
 }
 
-void F_Sezn::fill(const std::vector<std::string>& lines, const std::string& nadpis1, const std::string& nadpis2) {
+void F_Sezn::fill(const std::vector<std::string>& lines, const std::string& nadpis1,
+                  const std::string& nadpis2) {
     m_L_Sezn->clear();
     for (const std::string& line : lines)
         m_L_Sezn->addItem(qText(line));

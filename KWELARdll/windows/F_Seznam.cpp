@@ -91,7 +91,8 @@ F_Seznam::F_Seznam(QWidget* parent) : QDialog(parent) {
     m_L_Seznam->setFont(listFont());
     m_L_Seznam->installEventFilter(this);
     const QFontMetrics metrics(listFont());
-    m_L_Seznam->setMinimumSize(metrics.horizontalAdvance(QString(74, QLatin1Char('M'))) + 30, metrics.height() * 22);
+    m_L_Seznam->setMinimumSize(metrics.horizontalAdvance(QString(74, QLatin1Char('M'))) + 30,
+                               metrics.height() * 22);
     connect(m_L_Seznam, &QListWidget::itemDoubleClicked, this, [this] { takeSelectedLine(false); });
 
     auto* left = new QVBoxLayout;
@@ -118,8 +119,8 @@ F_Seznam::F_Seznam(QWidget* parent) : QDialog(parent) {
     layout->addLayout(right, 1);
 }
 
-void F_Seznam::fill(const std::vector<std::string>& lines, const std::string& caption, const std::string& nadpis1,
-                    const std::string& nadpis2, const std::string& datafile) {
+void F_Seznam::fill(const std::vector<std::string>& lines, const std::string& caption,
+                    const std::string& nadpis1, const std::string& nadpis2, const std::string& datafile) {
     m_L_Seznam->clear();
     for (const std::string& line : lines)
         m_L_Seznam->addItem(qText(line));
@@ -257,7 +258,8 @@ void F_Seznam::Zpet_Click() {
 
 void F_Seznam::C_OK_Click() {
     if (m_PocetZadanych == 0) {
-        platform::msgBox("Nezadána žádná látka nebo po zadání čísla látky nebyl stisknut Enter!", 48, "KWELAR");
+        platform::msgBox("Nezadána žádná látka nebo po zadání čísla látky nebyl stisknut Enter!", 48,
+                         "KWELAR");
         m_T_Smes[0]->setFocus();
         return;
     }

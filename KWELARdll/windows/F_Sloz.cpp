@@ -87,12 +87,14 @@ F_Sloz::F_Sloz(QWidget* parent) : QDialog(parent) {
     };
     auto* side = new QVBoxLayout;
     side->addWidget(frame);
-    side->addWidget(hint("Navod", "Složení můžete vkládat jako mol. nebo hmotový zlomek nebo jako poměrové díly. "
-                                  "Bude normalizováno. "));
+    side->addWidget(hint("Navod",
+                         "Složení můžete vkládat jako mol. nebo hmotový zlomek nebo jako poměrové díly. "
+                         "Bude normalizováno. "));
     side->addWidget(hint("Navod1", "Kliknutím levého tlačítka  myši   na poli  názvu složky zobrazíte bodové "
                                    "vlastnosti této složky."));
-    side->addWidget(hint("Navod2", "Kliknutím pravého tlačítka myši na poli názvu složky vyvoláte dialog dočasné  "
-                                   "změny  jejího  názvu  a následně i dočasné změny datových hodnot."));
+    side->addWidget(hint("Navod2",
+                         "Kliknutím pravého tlačítka myši na poli názvu složky vyvoláte dialog dočasné  "
+                         "změny  jejího  názvu  a následně i dočasné změny datových hodnot."));
     side->addStretch(1);
     side->addWidget(m_C_OK);
     side->addWidget(m_C_Zpet);

@@ -30,9 +30,10 @@ F_Zmenaz::F_Zmenaz(QWidget* parent) : QDialog(parent) {
     m_T_Nov->setObjectName(QStringLiteral("T_Nov"));
     m_T_Nov->setFont(listFont());
     m_T_Nov->installEventFilter(this);
-    auto* hint = new QLabel(QStringLiteral("Změna platí jen po dobu řešení dané úlohy ! Pokud chcete měnit  data látky  "
-                                           "i  beze změny názvu,  stiskněte Enter"),
-                            this);
+    auto* hint = new QLabel(
+        QStringLiteral("Změna platí jen po dobu řešení dané úlohy ! Pokud chcete měnit  data látky  "
+                       "i  beze změny názvu,  stiskněte Enter"),
+        this);
     hint->setObjectName(QStringLiteral("Label1"));
     hint->setWordWrap(true);
     QFont bold = hint->font();

@@ -16,8 +16,7 @@ namespace {
 
 //! Runs an owner's handler from a window's event: a run-time error is reported in a box,
 //! since nothing above the event could catch it.
-template <class Handler>
-void guarded(Handler&& handler) {
+template <class Handler> void guarded(Handler&& handler) {
     try {
         handler();
     } catch (const platform::RunTimeError& e) {
@@ -30,14 +29,18 @@ void guarded(Handler&& handler) {
 SmesOknaQt::SmesOknaQt(Smes& owner)
     : m_owner(owner), m_mSeznam(std::make_unique<F_Sezn>()), m_mSloz(std::make_unique<F_Sloz>()),
       m_mLatka(std::make_unique<frmLatka>()), m_mZmena(std::make_unique<F_Zmenaz>()) {
-    QObject::connect(m_mSeznam.get(), &F_Sezn::Zavrit, [this] { guarded([this] { m_owner.mSeznam_Zavrit(); }); });
+    QObject::connect(m_mSeznam.get(), &F_Sezn::Zavrit,
+                     [this] { guarded([this] { m_owner.mSeznam_Zavrit(); }); });
     createComponentChoice();
     F_Sloz* sloz = m_mSloz.get();
     QObject::connect(sloz, &F_Sloz::ZavriSloz, [this] { guarded([this] { m_owner.mSloz_ZavriSloz(); }); });
     QObject::connect(sloz, &F_Sloz::ZpetSloz, [this] { guarded([this] { m_owner.mSloz_ZpetSloz(); }); });
-    QObject::connect(sloz, &F_Sloz::ZobrazL, [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazL(i); }); });
-    QObject::connect(sloz, &F_Sloz::ZobrazZ, [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazZ(i); }); });
-    QObject::connect(m_mLatka.get(), &frmLatka::ZavriL, [this] { guarded([this] { m_owner.mLatka_ZavriL(); }); });
+    QObject::connect(sloz, &F_Sloz::ZobrazL,
+                     [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazL(i); }); });
+    QObject::connect(sloz, &F_Sloz::ZobrazZ,
+                     [this](int16_t i) { guarded([&] { m_owner.mSloz_ZobrazZ(i); }); });
+    QObject::connect(m_mLatka.get(), &frmLatka::ZavriL,
+                     [this] { guarded([this] { m_owner.mLatka_ZavriL(); }); });
     QObject::connect(m_mZmena.get(), &F_Zmenaz::ZavriZ, [this](int16_t i, const std::string& text) {
         guarded([&] { m_owner.mZmena_ZavriZ(i, text); });
     });
@@ -69,7 +72,8 @@ void SmesOknaQt::hideSubstanceList() {
     m_mSeznam->done(QDialog::Accepted);
 }
 
-void SmesOknaQt::fillComponentChoice(const std::vector<std::string>& lines, const ComponentChoiceTexts& texts) {
+void SmesOknaQt::fillComponentChoice(const std::vector<std::string>& lines,
+                                     const ComponentChoiceTexts& texts) {
     m_mZadSmes->fill(lines, texts.caption, texts.nadpis1, texts.nadpis2, texts.datafile);
 }
 

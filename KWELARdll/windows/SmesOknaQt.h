@@ -30,7 +30,8 @@ public:
     void showSubstanceList() override;
     void hideSubstanceList() override;
 
-    void fillComponentChoice(const std::vector<std::string>& lines, const ComponentChoiceTexts& texts) override;
+    void fillComponentChoice(const std::vector<std::string>& lines,
+                             const ComponentChoiceTexts& texts) override;
     void showComponentChoice() override;
     void hideComponentChoice() override;
 

@@ -38,7 +38,7 @@ frmLatka::frmLatka(QWidget* parent) : QDialog(parent) {
     grid->addWidget(cardLabel(this, "Lvzor"), row++, 1, 1, 3);
     // Heading and value pairs, in two columns of pairs.
     const char* pairs[][3] = {
-        {"Nadpcis", "Číslo:", "Lcislo"},        {"Nadpmv", "Mol.hm.(kg/mol):", "LMV"},
+        {"Nadpcis", "Číslo:", "Lcislo"},         {"Nadpmv", "Mol.hm.(kg/mol):", "LMV"},
         {"NadpTkr", "Tkrit (K, C):", "LTk"},     {nullptr, nullptr, "LTkC"},
         {"Nadppk", "Pkrit (MPa):", "LPk"},       {"NadpVk", "Vkrit (ml/mol):", "LVk"},
         {"Nadpaf", "Acentric.f.:", "Laf"},       {"Nadpg", "Gyr.pol. (nm):", "Lgyr"},

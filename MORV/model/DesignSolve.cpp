@@ -8,9 +8,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 namespace {
 
@@ -25,8 +25,7 @@ Variant newton(ProgramState& state, const SolveControl& control, Variant& ID) {
 } // namespace
 
 double wallConductance(const TARMST& m) {
-    const double wall =
-        Num(m.Dtrubo) / m.Vodw / 2.0 * chk::log(Num(m.Dtrubo) / m.Dtrubi);
+    const double wall = Num(m.Dtrubo) / m.Vodw / 2.0 * chk::log(Num(m.Dtrubo) / m.Dtrubi);
     return 1.0 / (Num(m.Zneco) + wall + Num(m.Dtrubo) / m.Dtrubi * m.Zneci);
 }
 
@@ -36,8 +35,8 @@ void startCoefficients(TARMST& m) {
     m.Alfao0 = k::startAlfao;
     m.Alfai = m.Alfai0;
     m.Alfao = m.Alfao0;
-    const float resistance =
-        chk::single(1.0 / Num(m.Alfakon.toDouble()) + 1.0 / Num(m.Alfao.toDouble()) + Num(m.Dtrubo) / m.Dtrubi / m.Alfai.toDouble());
+    const float resistance = chk::single(1.0 / Num(m.Alfakon.toDouble()) + 1.0 / Num(m.Alfao.toDouble()) +
+                                         Num(m.Dtrubo) / m.Dtrubi / m.Alfai.toDouble());
     m.Kprostup = 1.0 / Num(resistance);
 }
 
@@ -88,8 +87,7 @@ void fieldsFromVector(TARMST& m) {
     m.Ttrubo = m.xx(5);
     m.Tplasto = m.xx(6);
     m.Q = Num(m.xx(7).toDouble()) * k::dutyScale;
-    m.Plocha =
-        Num(m.xx(8).toDouble()) * m.Ntrub * k::pi * m.Dtrubo;
+    m.Plocha = Num(m.xx(8).toDouble()) * m.Ntrub * k::pi * m.Dtrubo;
 }
 
 DesignSolveResult designSolve(ProgramState& state, DesignSolveKind kind,

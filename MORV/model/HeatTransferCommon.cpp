@@ -8,8 +8,8 @@
 namespace morv::heat {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
+using platform::chk::Num;
 
 platform::VArray composition(Proud& stream) {
     platform::VArray r;
@@ -64,8 +64,7 @@ double outerWallTemperature(const TARMST& he) {
     const double Tsi = he.Tsi.toDouble();
     const double Tso = he.Tso.toDouble();
     const double resistance = 1.0 / Num(he.Alfao.toDouble()) + he.Zneco;
-    const double flux =
-        Num(he.PlTyp) * he.Kprostup * resistance;
+    const double flux = Num(he.PlTyp) * he.Kprostup * resistance;
     return Tso + Num(flux) * std::fabs(Num(Tsi) - Tso);
 }
 

@@ -21,8 +21,7 @@ std::vector<std::string> programFolders() {
 std::string findCatalogue(const std::vector<std::string>& folders) {
     for (const std::string& folder : folders) {
         std::string path = platform::findInFolder(folder, catalogueFileName);
-        if (!path.empty())
-            return path;
+        if (!path.empty()) return path;
     }
     return {};
 }

@@ -8,9 +8,9 @@
 namespace morv::detail {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 VArray composition(const Proud& stream) {
     VArray r(0, k::lastFraction);

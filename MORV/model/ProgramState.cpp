@@ -6,8 +6,7 @@ namespace morv {
 
 ProgramState::ProgramState()
     : Rezidua(0, k::lastResidual), TlumKonst(k::basicDamping), VektorX(0, k::lastVariable),
-      VektorZ(0, k::lastAuxiliary), Nezname(0, k::lastPosition),
-      AnalX(k::maxAnalysisPoints + 1, 0.0) {
+      VektorZ(0, k::lastAuxiliary), Nezname(0, k::lastPosition), AnalX(k::maxAnalysisPoints + 1, 0.0) {
     AnalY.fill(std::vector<double>(k::maxAnalysisPoints + 1, 0.0));
 }
 

@@ -7,8 +7,8 @@
 namespace morv::detail {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
+using platform::chk::Num;
 
 void singlePhaseResiduals(TARMST& m, const TrialValues& x, platform::VArray& FF, double dutyFactor) {
     // The area as an unknown is solved through the tube length [m].
@@ -38,8 +38,7 @@ void singlePhaseResiduals(TARMST& m, const TrialValues& x, platform::VArray& FF,
     FF(1) = Variant(Num(WTr) * tubeRise - duty);
     FF(2) = Variant(Num(m.WPl.toDouble()) * shellRise - duty);
     // The duty the effectiveness of the tube stream gives for the difference of the inlets.
-    const double rate =
-        Num(m.Pterm) * WTr * std::fabs(Num(x[4]) - x[3]);
+    const double rate = Num(m.Pterm) * WTr * std::fabs(Num(x[4]) - x[3]);
     FF(3) = Variant(Num(rate) - duty);
 }
 

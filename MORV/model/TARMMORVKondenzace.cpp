@@ -10,9 +10,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 namespace {
 
@@ -98,9 +98,9 @@ double horizontalTubeNusselt(const TARMMORV& c, const TARMST& he) {
     const double Re = c.Reko;
     const double common = chk::pow(Num(c.Prko), 0.4) * chk::pow(Num(c.Hustko) / rhoV, 0.4);
     if (Y < Re && Re < X)
-        return 0.0138 * chk::pow(Num(X), 0.7) * chk::pow(Num(Re), 0.1) * common * chk::pow(Num(nuV) / nuL, 0.12) / D;
-    if (Re > X)
-        return 0.0138 * chk::pow(Num(Re), 0.8) * common * chk::pow(Num(nuV) / nuL, 0.1) / D;
+        return 0.0138 * chk::pow(Num(X), 0.7) * chk::pow(Num(Re), 0.1) * common *
+               chk::pow(Num(nuV) / nuL, 0.12) / D;
+    if (Re > X) return 0.0138 * chk::pow(Num(Re), 0.8) * common * chk::pow(Num(nuV) / nuL, 0.1) / D;
     return 1946.0 * Num(d) / c.Vodko;
 }
 
@@ -115,7 +115,8 @@ double vapourVelocityFactor(TARMMORV& c, TARMST& he, StreamProperties& props, co
     const double massVelocity = Num(v) * rhoV;
     if (!(400.0 < massVelocity && massVelocity < 6000.0)) return 1.0;
     const double expansion = props.ObjRozL(heat::kelvin(he.Tplaststr.toDouble()), r).toDouble();
-    const double Gr = Num(expansion) * k::g * cube(he.Dtrubo) * (Num(c.Hustko) * c.Hustko) / (Num(c.Viskko) * c.Viskko) * dT;
+    const double Gr = Num(expansion) * k::g * cube(he.Dtrubo) * (Num(c.Hustko) * c.Hustko) /
+                      (Num(c.Viskko) * c.Viskko) * dT;
     const double group = Num(Gr) * c.Prko * c.K32;
     if (!(group > 0.0)) return 1.0;
     const double froude = Num(v) * v / k::g / (Num(he.Dplast) / 0.9);
@@ -247,8 +248,7 @@ void TARMMORV::PrestupPlast() {
                 h.NuP = loadingNusselt(*this, h.Dtrubo, 0.955, Gamma);
             } else if (MetodaP == 2) {
                 if (dT < 0.0) dT = 3.0;
-                const double group =
-                    Num(filmGroup(*this)) * dHvkor / Viskko / h.Dtrubo / dT;
+                const double group = Num(filmGroup(*this)) * dHvkor / Viskko / h.Dtrubo / dT;
                 h.NuP = Num(h.Dtrubo) / Vodko * 0.725 * chk::pow(Num(group), 0.25);
             } else {
                 h.NuP = archimedesNusselt(0.724, Num(Ar) * Prko * K32, Prko, Prw);

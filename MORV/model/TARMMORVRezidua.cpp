@@ -8,9 +8,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 namespace {
 
@@ -39,8 +39,7 @@ double balanceResidual(const StreamBalance& s, double cpCondensate, double duty)
     if (s.typ == 1) return s.W * (Num(s.tOut) - s.tIn) - duty;
     const double vapour = s.m * (s.dH + s.cp * (Num(s.tIn) - s.tDew));
     double residual = Num(vapour) - duty;
-    if (s.tOut < s.tDew)
-        residual = residual + Num(s.m) * cpCondensate * (Num(s.tDew) - s.tOut);
+    if (s.tOut < s.tDew) residual = residual + Num(s.m) * cpCondensate * (Num(s.tDew) - s.tOut);
     return residual;
 }
 

@@ -11,9 +11,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 Variant TARMMORV::Min(VArray& x) const {
     return detail::smallest(x);
@@ -50,8 +50,7 @@ void TARMMORV::TlakZtrPlast(Variant* Tlz) {
     const VArray r = detail::composition(e.Pl());
     const double baffles = e.Nprep.toDouble();
     double total = Num(e.dPpl.toDouble()) - e.dPplvys.toDouble();
-    const double bundle =
-        Num(baffles) * e.dPus.toDouble() + (Num(baffles) + 1.0) * e.dPplsv.toDouble();
+    const double bundle = Num(baffles) * e.dPus.toDouble() + (Num(baffles) + 1.0) * e.dPplsv.toDouble();
     total = total - 0.5 * Num(bundle);
     e.dPpl = Variant(total);
     e.dPus = Variant(e.dPus.toDouble() / 2.0);

@@ -8,8 +8,8 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
+using platform::chk::Num;
 
 namespace {
 

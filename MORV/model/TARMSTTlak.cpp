@@ -12,9 +12,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 Variant TARMST::Min(VArray& x) const {
     return detail::smallest(x);
@@ -105,7 +105,8 @@ void TARMST::TlakZtrPlast(Variant* Tlz) {
         if (Uspor == 1) {
             // In-line bundle, evaluated at Re of 10000 at least.
             const double re = std::fmax(rep, k::inlineReynoldsFloor);
-            f = (0.176 + 0.32 * Num(a) / chk::pow(Num(b) - 1.0, 0.43 + 1.13 / Num(a))) / chk::pow(Num(re), 0.15);
+            f = (0.176 + 0.32 * Num(a) / chk::pow(Num(b) - 1.0, 0.43 + 1.13 / Num(a))) /
+                chk::pow(Num(re), 0.15);
         } else {
             f = (0.92 + 0.44 / chk::pow(Num(b) - 1.0, 1.08)) / chk::pow(Num(rep), 0.15);
         }
@@ -151,8 +152,7 @@ void TARMST::TlakZtrPlast(Variant* Tlz) {
     detail::shellNozzle(Pl().m(), HrdloPlo, outlet, {vplvys, Replvys, fplvys, dPplvys});
 
     // One segment more than there are baffles, one window per baffle, both nozzles.
-    const double bundle =
-        (Num(baffles) + 1.0) * dPplsv.toDouble() + Num(baffles) * dPus.toDouble();
+    const double bundle = (Num(baffles) + 1.0) * dPplsv.toDouble() + Num(baffles) * dPus.toDouble();
     dPpl = Variant(Num(bundle) + dPplvst.toDouble() + dPplvys.toDouble());
     if (Tlz) *Tlz = dPpl;
 }

@@ -10,8 +10,8 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
+using platform::chk::Num;
 
 Variant TARMST::HLTR(const Variant& Re, const Variant& d, const Variant& EPS) const {
     const double re = Re.toDouble();
@@ -38,10 +38,8 @@ Variant TARMST::HLTU1(const Variant& Re, const Variant& d, const Variant& EPS) c
     for (int pass = 1; pass <= k::colebrookPasses; ++pass) {
         const double s = chk::sqrt(lambda);
         const double roughness = Num(eps) / 3.71 / dd;
-        const double f =
-            1.0 / Num(s) + 0.8686 * chk::log(roughness + 2.51 / Num(re) / s);
-        const double denominator =
-            Num(re) * eps / 3.71 / dd + 2.51 / Num(s);
+        const double f = 1.0 / Num(s) + 0.8686 * chk::log(roughness + 2.51 / Num(re) / s);
+        const double denominator = Num(re) * eps / 3.71 / dd + 2.51 / Num(s);
         const double fPrime = -(1.0 / Num(lambda)) * (1.0 + 2.18 / Num(denominator));
         double s1 = s - Num(f) / fPrime;
         if (s1 <= 0.0) {

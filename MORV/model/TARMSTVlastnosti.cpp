@@ -9,9 +9,9 @@
 namespace morv {
 
 namespace chk = platform::chk;
-using platform::chk::Num;
 using platform::Variant;
 using platform::VArray;
+using platform::chk::Num;
 
 namespace {
 
@@ -140,8 +140,7 @@ void TARMST::FyzVlast(const Variant* ProX) {
     if (Rkap < 0.0f) Rkap = k::balanceFloor;
 
     ReT = Num(vtrubstr.toDouble()) * Dtrubi * HustTr.toDouble() / ViskTr.toDouble();
-    const double reP =
-        Num(Dtrubo) * vplaststr.toDouble() * HustPl.toDouble() / ViskPl.toDouble();
+    const double reP = Num(Dtrubo) * vplaststr.toDouble() * HustPl.toDouble() / ViskPl.toDouble();
     ReP = rowDoesNotFit ? -reP : reP;
     dL = chk::single(Num(Dtrubi) / L);
 }

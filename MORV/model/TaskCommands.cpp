@@ -9,14 +9,12 @@ void streamTypesFromTemperatures(TARMST& m) {
     m.TrTyp = tube > 0.0f ? 1 : -1;
     const float shell = m.Tplasto - m.Tplasti;
     m.PlTyp = shell > 0.0f ? 1 : -1;
-    if (m.PlTyp == -1)
-        m.IPOM(8, 1);
+    if (m.PlTyp == -1) m.IPOM(8, 1);
 }
 
 int16_t loadTask(ProgramState& state, const std::string& path) {
     state.Vymenik().NactiData(path);
-    if (state.ChybaNacteni < 0)
-        return state.ChybaNacteni;
+    if (state.ChybaNacteni < 0) return state.ChybaNacteni;
     streamTypesFromTemperatures(state.Vymenik());
     state.Kondenzator().he(state.VymenikRef());
     state.Kondenzator().FyzVlast();

@@ -9,7 +9,9 @@ namespace {
 
 const std::string Crlf = "\r\n";
 
-std::string tabs(int16_t n) { return std::string(n > 0 ? static_cast<size_t>(n) : 0u, '\t'); }
+std::string tabs(int16_t n) {
+    return std::string(n > 0 ? static_cast<size_t>(n) : 0u, '\t');
+}
 
 //! The number a box shows, read with the regional settings into single precision.
 platform::Variant boxNumber(const std::string& text) {
@@ -20,13 +22,13 @@ platform::Variant boxNumber(const std::string& text) {
 //! text as it stands.
 std::string codeText(const std::string& code) {
     double x = 0.0;
-    if (platform::tryRegionalNumber(code, x))
-        return platform::format(x, "#000");
+    if (platform::tryRegionalNumber(code, x)) return platform::format(x, "#000");
     return code;
 }
 
 // Tab counts of the lines built from the window's label arrays.
-constexpr int16_t constructionTabs[23] = {4, 3, 1, 4, 3, 3, 3, 3, 3, 2, 1, 2, 2, 3, 2, 3, 2, 3, 2, 3, 3, 2, 3};
+constexpr int16_t constructionTabs[23] = {4, 3, 1, 4, 3, 3, 3, 3, 3, 2, 1, 2,
+                                          2, 3, 2, 3, 2, 3, 2, 3, 3, 2, 3};
 constexpr int16_t propertyTabs[7] = {3, 3, 2, 3, 3, 2, 3};
 constexpr int16_t heatTransferTabs[21] = {2, 2, 2, 3, 2, 2, 2, 3, 2, 2, 3, 3, 3, 3, 3, 3, 3, 2, 3, 3, 4};
 constexpr int16_t tubeDropTabs[15] = {3, 3, 3, 2, 2, 2, 3, 3, 2, 2, 3, 3, 2, 2, 2};
@@ -34,14 +36,14 @@ constexpr int16_t shellDropTabs[15] = {2, 3, 2, 2, 2, 2, 3, 3, 2, 2, 3, 3, 2, 2,
 
 } // namespace
 
-void PridejRadek(ProgramState& state, std::string& target, const std::string& label, const platform::Variant& value,
-                 int16_t n) {
+void PridejRadek(ProgramState& state, std::string& target, const std::string& label,
+                 const platform::Variant& value, int16_t n) {
     target += label + tabs(n);
     target += state.Prevodnik().RoundX(value).toString() + Crlf;
 }
 
-void PridejRadek2(ProgramState& state, std::string& target, const std::string& label, const platform::Variant& value1,
-                  const platform::Variant& value2, int16_t n) {
+void PridejRadek2(ProgramState& state, std::string& target, const std::string& label,
+                  const platform::Variant& value1, const platform::Variant& value2, int16_t n) {
     target += label + tabs(n);
     target += state.Prevodnik().RoundX(value1).toString() + "\t";
     target += state.Prevodnik().RoundX(value2).toString() + Crlf;
@@ -53,15 +55,15 @@ void VypisVysledky(ProgramState& st, const ReportBoxes& b) {
     TARMMORV& k = st.Kondenzator();
     tovi::Tovi& t = st.Prevodnik();
     auto R = [&](const platform::Variant& x) { return t.RoundX(x).toString(); };
-    auto line2 = [&](const std::string& label, int16_t n1, const std::string& a, int16_t n2, const std::string& c) {
-        v += label + tabs(n1) + a + tabs(n2) + c + Crlf;
-    };
+    auto line2 = [&](const std::string& label, int16_t n1, const std::string& a, int16_t n2,
+                     const std::string& c) { v += label + tabs(n1) + a + tabs(n2) + c + Crlf; };
     using platform::Variant;
 
     v += "VÝPOČET TRUBKOVÉHO KONDENZÁTORU" + Crlf + Crlf;
-    v += "Název:    " + m.Nazev + tabs(2) + "KodZn.:  " + codeText(m.Kod) + tabs(2) + "Č.aparátu: " +
-         std::to_string(static_cast<int16_t>(m.Numb)) + Crlf;
-    v += Crlf + "Základní parametry (zákl. jednotky SI):" + Crlf + tabs(4) + "Trubky" + tabs(2) + "Plášť" + Crlf;
+    v += "Název:    " + m.Nazev + tabs(2) + "KodZn.:  " + codeText(m.Kod) + tabs(2) +
+         "Č.aparátu: " + std::to_string(static_cast<int16_t>(m.Numb)) + Crlf;
+    v += Crlf + "Základní parametry (zákl. jednotky SI):" + Crlf + tabs(4) + "Trubky" + tabs(2) + "Plášť" +
+         Crlf;
     line2("Skupenství", 3, m.TrubKap ? "kapalné" : "plynné", 2, m.PlastKap ? "kapalné" : "plynné");
     line2("Hmotový průtok (kg/s)", 2, R(m.Tr().m()), 2, R(m.Pl().m()));
     line2("Hmotový průtok (kg/h)", 2, R(m.Tr().m() * 3600.0), 2, R(m.Pl().m() * 3600.0));

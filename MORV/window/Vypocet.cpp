@@ -3,12 +3,12 @@
 #include "MORV/model/MorvConstants.h"
 #include "MORV/model/TaskCommands.h"
 #include "MORV/window/frmHE.h"
-#include "Platform/qt/QtProgress.h"
 #include "Platform/Checked.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 #include "Platform/qt/FlexGrid.h"
+#include "Platform/qt/QtProgress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +31,11 @@ const QString Warm = QStringLiteral("teplý zm.skup.");
 //! The construction fields in the order of the boxes txtPark(0..21).
 using ConstructionField = std::variant<Single TARMST::*, Int16 TARMST::*>;
 const ConstructionField constructionFields[22] = {
-    &TARMST::Dplast,   &TARMST::Dtrubo,   &TARMST::Dtrubi,   &TARMST::L,        &TARMST::Ntrub,   &TARMST::Chod,
-    &TARMST::sT,       &TARMST::sL,       &TARMST::dPrep,    &TARMST::hPrep,    &TARMST::NstredT, &TARMST::NstredL,
-    &TARMST::Uspor,    &TARMST::HrdloPli, &TARMST::HrdloPlo, &TARMST::HrdloTri, &TARMST::HrdloTro,
-    &TARMST::Drsnost,  &TARMST::Zneci,    &TARMST::Zneco,    &TARMST::indProti, &TARMST::Vodw};
+    &TARMST::Dplast,   &TARMST::Dtrubo,   &TARMST::Dtrubi,  &TARMST::L,        &TARMST::Ntrub,
+    &TARMST::Chod,     &TARMST::sT,       &TARMST::sL,      &TARMST::dPrep,    &TARMST::hPrep,
+    &TARMST::NstredT,  &TARMST::NstredL,  &TARMST::Uspor,   &TARMST::HrdloPli, &TARMST::HrdloPlo,
+    &TARMST::HrdloTri, &TARMST::HrdloTro, &TARMST::Drsnost, &TARMST::Zneci,    &TARMST::Zneco,
+    &TARMST::indProti, &TARMST::Vodw};
 
 //! The number a box shows, read with the regional settings into single precision.
 float boxNumber(const QWidget& box) {
@@ -42,10 +43,14 @@ float boxNumber(const QWidget& box) {
     return platform::chk::single(platform::regionalNumber(edit ? edit->text().toStdString() : std::string()));
 }
 
-void setText(QLineEdit& box, const platform::Variant& text) { box.setText(QString::fromStdString(text.toString())); }
+void setText(QLineEdit& box, const platform::Variant& text) {
+    box.setText(QString::fromStdString(text.toString()));
+}
 
 //! The display text of a model value.
-platform::Variant R(frmHE& w, const platform::Variant& x) { return w.state().Prevodnik().RoundX(x); }
+platform::Variant R(frmHE& w, const platform::Variant& x) {
+    return w.state().Prevodnik().RoundX(x);
+}
 
 //! The display text read back and divided by k, as a general number: a duty in kW, a
 //! pressure in MPa.
@@ -103,8 +108,7 @@ void PrevezmiZadani(frmHE& w) {
     m.Natok = w.cmbChar->currentText() == Horizontal ? 0.0 : 1.0;
     m.IPOM(8, 0);
     streamTypes(w, m);
-    if (m.TrTyp * m.PlTyp > 0)
-        platform::msgBox("Chybně zadané teploty proudů!", 16, "MORV");
+    if (m.TrTyp * m.PlTyp > 0) platform::msgBox("Chybně zadané teploty proudů!", 16, "MORV");
 }
 
 void ZobrazData(frmHE& w) {
@@ -113,7 +117,8 @@ void ZobrazData(frmHE& w) {
     TARMMORV& k = st.Kondenzator();
     using platform::Variant;
 
-    m.Plocha = static_cast<double>(m.Ntrub) * k::pi * static_cast<double>(m.Dtrubo) * static_cast<double>(m.L);
+    m.Plocha =
+        static_cast<double>(m.Ntrub) * k::pi * static_cast<double>(m.Dtrubo) * static_cast<double>(m.L);
 
     w.txtZnac->setText(QString::fromStdString(m.Nazev));
     w.txtKod->setText(QString::fromStdString(m.Kod));
@@ -178,37 +183,41 @@ void ZobrazData(frmHE& w) {
         for (auto [grid, stream] : {std::pair{w.flxG, &m.Tr()}, std::pair{w.flxG1, &m.Pl()}}) {
             const bool shown = i <= stream->S().Nsloz().toInteger();
             grid->TextMatrix(i, 0, shown ? QString::fromStdString(stream->S().Nazev(i)) : QString());
-            grid->TextMatrix(i, 1, shown ? QString::fromStdString(platform::format(stream->Xh(i), "0.00000")) : QString());
-            grid->TextMatrix(i, 2, shown ? QString::fromStdString(platform::format(stream->Xm(i), "0.00000")) : QString());
+            grid->TextMatrix(
+                i, 1, shown ? QString::fromStdString(platform::format(stream->Xh(i), "0.00000")) : QString());
+            grid->TextMatrix(
+                i, 2, shown ? QString::fromStdString(platform::format(stream->Xm(i), "0.00000")) : QString());
         }
     }
 
     const double tubeTop = m.TrubKap ? 1.5 : 10.0, shellTop = m.PlastKap ? 1.5 : 10.0;
     KontrolaMezi(std::vector<QLineEdit*>(w.txtTr.begin(), w.txtTr.end()),
                  {Variant(), 0.02, 0.02, 1500.0, 0.02, 1500.0, 0.3},
-                 {Variant(), tubeTop, shellTop, 1000000.0, 120.0, 1000000.0, 1.0}, {6, 8, 9, 10, 11, 12, 17}, 6);
+                 {Variant(), tubeTop, shellTop, 1000000.0, 120.0, 1000000.0, 1.0}, {6, 8, 9, 10, 11, 12, 17},
+                 6);
 }
 
 void ZobrazTlakZtrTrubky(frmHE& w) {
     TARMST& m = w.state().Vymenik();
-    const platform::Variant* fields[15] = {&m.vtrubstr, &m.ReT,     &m.ftr,    &m.Gtr,     &m.dPtru,
-                                           &m.dPkom,    &m.vtrvst,  &m.Retrvst, &m.Gtrvst, &m.dPtrvst,
-                                           &m.vtrvys,   &m.Retrvys, &m.Gtrvys, &m.dPtrvys, &m.dPtr};
+    const platform::Variant* fields[15] = {&m.vtrubstr, &m.ReT,     &m.ftr,     &m.Gtr,     &m.dPtru,
+                                           &m.dPkom,    &m.vtrvst,  &m.Retrvst, &m.Gtrvst,  &m.dPtrvst,
+                                           &m.vtrvys,   &m.Retrvys, &m.Gtrvys,  &m.dPtrvys, &m.dPtr};
     for (size_t i = 0; i < 15; ++i)
         setText(*w.txtDp[i], R(w, *fields[i]));
 }
 
 void ZobrazTlakZtrPlast(frmHE& w) {
     TARMST& m = w.state().Vymenik();
-    const platform::Variant* fields[15] = {&m.vplaststr, &m.ReP,     &m.fpl,    &m.dPplsv,  &m.vus,
-                                           &m.dPus,      &m.vplvst,  &m.Replvst, &m.fplvst, &m.dPplvst,
-                                           &m.vplvys,    &m.Replvys, &m.fplvys, &m.dPplvys, &m.dPpl};
+    const platform::Variant* fields[15] = {&m.vplaststr, &m.ReP,     &m.fpl,     &m.dPplsv,  &m.vus,
+                                           &m.dPus,      &m.vplvst,  &m.Replvst, &m.fplvst,  &m.dPplvst,
+                                           &m.vplvys,    &m.Replvys, &m.fplvys,  &m.dPplvys, &m.dPpl};
     for (size_t i = 0; i < 15; ++i)
         setText(*w.txtDp[15 + i], R(w, *fields[i]));
 }
 
 void KontrolaMezi(const std::vector<QLineEdit*>& boxes, const std::vector<platform::Variant>& lower,
-                  const std::vector<platform::Variant>& upper, const std::vector<int16_t>& indices, int16_t count) {
+                  const std::vector<platform::Variant>& upper, const std::vector<int16_t>& indices,
+                  int16_t count) {
     const int16_t n = count > 0 ? count : indices.at(0);
     for (int16_t i = 1; i <= n; ++i) {
         const auto k = static_cast<size_t>(i);
@@ -216,8 +225,7 @@ void KontrolaMezi(const std::vector<QLineEdit*>& boxes, const std::vector<platfo
             static_cast<size_t>(indices[k]) >= boxes.size())
             platform::raise(platform::err::Subscript);
         QLineEdit& b = *boxes[static_cast<size_t>(indices[k])];
-        if (b.text().isEmpty())
-            return;
+        if (b.text().isEmpty()) return;
         const double x = boxNumber(b);
         const bool outside = x < lower[k].toDouble() || x > upper[k].toDouble();
         setTextColour(b, outside ? colour::outOfRange : colour::inRange);

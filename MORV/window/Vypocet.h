@@ -47,9 +47,10 @@ MORVWINDOW_EXPORT void ZobrazTlakZtrPlast(frmHE& w);
 //! lower(i)..upper(i) (bounds inside, the box read as the single-precision number it shows),
 //! black the others; stops at the first empty box. n is `count` when positive, otherwise
 //! indices(0). A box that does not read as a number raises 13.
-MORVWINDOW_EXPORT void KontrolaMezi(const std::vector<QLineEdit*>& boxes, const std::vector<platform::Variant>& lower,
-                                    const std::vector<platform::Variant>& upper, const std::vector<int16_t>& indices,
-                                    int16_t count = 0);
+MORVWINDOW_EXPORT void KontrolaMezi(const std::vector<QLineEdit*>& boxes,
+                                    const std::vector<platform::Variant>& lower,
+                                    const std::vector<platform::Variant>& upper,
+                                    const std::vector<int16_t>& indices, int16_t count = 0);
 
 //! The velocity colouring of the pressure-drop tab after both sides are shown: seven boxes,
 //! 0.02 to 10 m/s, 1.5 m/s on a side whose medium is liquid.

@@ -39,7 +39,9 @@ void eachStep(std::initializer_list<std::function<void()>> steps) {
     }
 }
 
-QString fraction(double x) { return QString::fromStdString(platform::format(x, "0.00000")); }
+QString fraction(double x) {
+    return QString::fromStdString(platform::format(x, "0.00000"));
+}
 
 } // namespace
 
@@ -96,13 +98,15 @@ frmHE::frmHE(ProgramState& state, QWidget* parent)
 frmHE::~frmHE() = default;
 
 frmSplash& frmHE::splash() {
-    if (!m_splash)
-        m_splash = std::make_unique<frmSplash>(this);
+    if (!m_splash) m_splash = std::make_unique<frmSplash>(this);
     return *m_splash;
 }
 
 QString frmHE::title(int major, int minor, int revision) {
-    return QStringLiteral(" Výpočet trubkového kondenzátoru       V %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return QStringLiteral(" Výpočet trubkového kondenzátoru       V %1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
 }
 
 void frmHE::Form_Load() {
@@ -201,8 +205,11 @@ void frmHE::SSTab1_Click() {
         txtPar[7]->setToolTip(QStringLiteral("Délka trubek (m) ") + txtPark[3]->text());
         break;
     }
-    case 1: txtPark[0]->setFocus(); break;
-    default: break;
+    case 1:
+        txtPark[0]->setFocus();
+        break;
+    default:
+        break;
     }
 }
 
@@ -215,7 +222,9 @@ void frmHE::SSTab1_KeyDown(int KeyCode) {
         SSTab1->setCurrentIndex(tab <= 0 ? last : tab - 1);
 }
 
-void frmHE::cmbChar_Click() { txtPark[0]->setFocus(); }
+void frmHE::cmbChar_Click() {
+    txtPark[0]->setFocus();
+}
 
 bool frmHE::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -225,15 +234,12 @@ bool frmHE::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            box->selectAll();
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->selectAll();
     } else if (event->type() == QEvent::MouseMove) {
         for (size_t i = 0; i < txtPar.size(); ++i)
-            if (watched == txtPar[i])
-                txtPar_MouseMove(static_cast<int>(i));
+            if (watched == txtPar[i]) txtPar_MouseMove(static_cast<int>(i));
         for (size_t i = 0; i < txtPark.size(); ++i)
-            if (watched == txtPark[i])
-                txtPark_MouseMove(static_cast<int>(i));
+            if (watched == txtPark[i]) txtPark_MouseMove(static_cast<int>(i));
     }
     return QWidget::eventFilter(watched, event);
 }

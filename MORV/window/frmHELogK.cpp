@@ -3,11 +3,11 @@
 
 #include "MORV/window/frmHE.h"
 #include "MORV/window/sketch/frmTrubkov.h"
-#include "Platform/qt/QtProgress.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 #include "Platform/qt/ModalHost.h"
+#include "Platform/qt/QtProgress.h"
 
 #include <QLineEdit>
 
@@ -20,8 +20,7 @@ namespace {
 //! The number a box shows in single precision; none when it shows no number.
 std::optional<double> number(const QLineEdit& box) {
     double v = 0.0;
-    if (!platform::tryRegionalNumber(box.text().toStdString(), v))
-        return std::nullopt;
+    if (!platform::tryRegionalNumber(box.text().toStdString(), v)) return std::nullopt;
     return static_cast<double>(static_cast<float>(v));
 }
 
@@ -48,12 +47,9 @@ void frmHE::cmdLogK_Click() {
         return pitch > 0.0 ? std::string("\r\n") + words + platform::format((shell - pitch) / pitch, "#0")
                            : std::string();
     };
-    if (L && *L < 8.0 * *d)
-        report("Nereálná délka trubky!");
-    if ((sT && *sT < 1.04 * *d) || (sL && *sL < 1.04 * *d))
-        report("Rozteč trubek menší než průměr trubky!");
-    if (b && L && *b > *L)
-        report("Rozteč přepážek větší než délka trubek!");
+    if (L && *L < 8.0 * *d) report("Nereálná délka trubky!");
+    if ((sT && *sT < 1.04 * *d) || (sL && *sL < 1.04 * *d)) report("Rozteč trubek menší než průměr trubky!");
+    if (b && L && *b > *L) report("Rozteč přepážek větší než délka trubek!");
     if (nT && *nT * *d > 0.98 * *D)
         report("Počet trubek vedle sebe převyšuje průměr pláště!" +
                proposal("Odpovídal by počet trubek ", m_state.Vymenik().sT));

@@ -21,15 +21,20 @@ constexpr int catalogueTab = 5;
 constexpr int constructionTab = 1;
 
 void reportMissingCatalogue() {
-    platform::msgBox("Nenalezen soubor NormMorv.dta se standardními výměníky!\r\nZkontrolujte adresář aplikace.", 16,
-                     "MORV");
+    platform::msgBox(
+        "Nenalezen soubor NormMorv.dta se standardními výměníky!\r\nZkontrolujte adresář aplikace.", 16,
+        "MORV");
 }
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
-void frmHE::setProgramFolders(std::vector<std::string> folders) { m_programFolders = std::move(folders); }
+void frmHE::setProgramFolders(std::vector<std::string> folders) {
+    m_programFolders = std::move(folders);
+}
 
 std::string frmHE::catalogueFile() const {
     return findCatalogue(m_programFolders.empty() ? programFolders() : m_programFolders);
@@ -44,8 +49,7 @@ void frmHE::connectCatalogueHandlers() {
 
 void frmHE::cmdNorm_Click() {
     const std::string path = catalogueFile();
-    if (path.empty())
-        return reportMissingCatalogue();
+    if (path.empty()) return reportMissingCatalogue();
     try {
         platform::ItemReader in(path);
         // Row r shows record r; the grid grows by a row for a record beyond its last row.
@@ -59,45 +63,43 @@ void frmHE::cmdNorm_Click() {
     } catch (const platform::RunTimeError& e) {
         // A record cut short or an item that is no number ends the reading: the rows read so
         // far stay and the tab stays as it was.
-        if (e.number() == platform::err::FileNotFound)
-            reportMissingCatalogue();
+        if (e.number() == platform::err::FileNotFound) reportMissingCatalogue();
         return;
     }
     SSTab1->setCurrentIndex(catalogueTab);
 }
 
-void frmHE::Command1_Click() { cmdNorm_Click(); }
+void frmHE::Command1_Click() {
+    cmdNorm_Click();
+}
 
 void frmHE::flxG2_DblClick() {
     const int s = flxG2->Row();
     const std::string path = catalogueFile();
-    if (path.empty())
-        return reportMissingCatalogue();
+    if (path.empty()) return reportMissingCatalogue();
     try {
         platform::ItemReader in(path);
         // The whole file is read, so a catalogue that breaks off after the record picked
         // fails as one that breaks off before it.
         for (int i = 1; !in.atEnd(); ++i) {
             const CatalogueRecord record = readCatalogueRecord(in);
-            if (i != s)
-                continue;
+            if (i != s) continue;
             txtKod->setText(text(record.Kod));
             for (size_t k = 0; k < catalogueValues; ++k)
-                txtPark[k]->setText(text(m_state.Prevodnik().RoundX(platform::Variant(record.konstrukce[k])).toString()));
+                txtPark[k]->setText(
+                    text(m_state.Prevodnik().RoundX(platform::Variant(record.konstrukce[k])).toString()));
             // The layout choice stays as the user set it: the catalogue's flow arrangement
             // (co-current or counter-current) is no layout of the exchanger.
         }
     } catch (const platform::RunTimeError& e) {
-        if (e.number() == platform::err::FileNotFound)
-            reportMissingCatalogue();
+        if (e.number() == platform::err::FileNotFound) reportMissingCatalogue();
         return;
     }
     SSTab1->setCurrentIndex(constructionTab);
 }
 
 void frmHE::flxG2_KeyPress(int KeyAscii) {
-    if (KeyAscii == platform::key::Enter)
-        flxG2_DblClick();
+    if (KeyAscii == platform::key::Enter) flxG2_DblClick();
 }
 
 } // namespace morv

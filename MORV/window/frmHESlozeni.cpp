@@ -42,19 +42,18 @@ bool frmHE::compositionCanBeEntered() {
         return false;
     }
     TARMST& m = m_state.Vymenik();
-    if (m.Tr().P() < 1e-6 || m.Pl().P() < 1e-5 || m.Tr().m() < 1e-5 || m.Pl().m() < 1e-5)
-        return false;
+    if (m.Tr().P() < 1e-6 || m.Pl().P() < 1e-5 || m.Tr().m() < 1e-5 || m.Pl().m() < 1e-5) return false;
     for (int i = 2; i <= 5; ++i)
-        if (txtPar[static_cast<size_t>(i)]->text().isEmpty())
-            return false;
+        if (txtPar[static_cast<size_t>(i)]->text().isEmpty()) return false;
     return true;
 }
 
 void frmHE::cmdSloz_Click() {
     if (!compositionCanBeEntered()) {
-        platform::msgBox("Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na listu "
-                         "'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.",
-                         64, Title);
+        platform::msgBox(
+            "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na listu "
+            "'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.",
+            64, Title);
         SSTab1->setCurrentIndex(0);
         return;
     }
@@ -69,10 +68,10 @@ void frmHE::enterCompositions() {
     TARMST& m = m_state.Vymenik();
     int16_t suggested = 0;
     for (;;) {
-        const std::string answer = platform::inputBox("Bude se zadávat složení: \r\n0 - V TRUBKÁCH     1 - V PLÁŠTI",
-                                                      "Složení médií", std::to_string(suggested));
-        if (answer.empty())
-            return;
+        const std::string answer =
+            platform::inputBox("Bude se zadávat složení: \r\n0 - V TRUBKÁCH     1 - V PLÁŠTI",
+                               "Složení médií", std::to_string(suggested));
+        if (answer.empty()) return;
         const std::optional<int16_t> k = streamNumber(answer);
         if (k == 0)
             m_state.AktProud = m.TrRef();
@@ -80,8 +79,7 @@ void frmHE::enterCompositions() {
             m_state.AktProud = m.PlRef();
         // Another number keeps the stream of an earlier entry; before the first there is
         // none to work on, and the question comes again.
-        if (!m_state.AktProud)
-            continue;
+        if (!m_state.AktProud) continue;
 
         Proud& stream = *m_state.AktProud;
         kwelar::Smes& s = stream.S();
@@ -91,8 +89,7 @@ void frmHE::enterCompositions() {
         int16_t K = k.value_or(-1);
         platform::VArray Xmol(0, 21);
         platform::VArray Xhmot(0, 21);
-        if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0)
-            continue;
+        if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0) continue;
         const int16_t n = s.Nsloz().toInteger();
         for (int16_t i = 1; i <= n; ++i) {
             stream.Xm(i, Xmol(i).toDouble());
@@ -101,7 +98,8 @@ void frmHE::enterCompositions() {
 
         const bool tubeMissing = m.Tr().S().Nsloz().toInteger() <= 0;
         if (tubeMissing || m.Pl().S().Nsloz().toInteger() <= 0) {
-            platform::msgBox(std::string("Je třeba ještě zadat") + (tubeMissing ? " trubkový " : " plášťový ") + "proud!",
+            platform::msgBox(std::string("Je třeba ještě zadat") +
+                                 (tubeMissing ? " trubkový " : " plášťový ") + "proud!",
                              64, Title);
             suggested = tubeMissing ? 0 : 1;
             ZobrazData(*this);

@@ -29,7 +29,9 @@ template <class W> W* named(W* w, const QString& name) {
     return w;
 }
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i); }
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
+}
 
 QLineEdit* box(const QString& name, int width = 90) {
     auto* b = named(new QLineEdit, name);
@@ -45,8 +47,7 @@ QLineEdit* resultBox(const QString& name) {
 
 QLabel* label(const QString& text, const QString& name = {}) {
     auto* l = new QLabel(text);
-    if (!name.isEmpty())
-        l->setObjectName(name);
+    if (!name.isEmpty()) l->setObjectName(name);
     return l;
 }
 
@@ -126,8 +127,9 @@ QWidget* frmHE::buildBasicTab() {
                     QStringLiteral("chkVysl"));
     chkZap = named(new QCheckBox(QStringLiteral("Zapsat vložená výchozí data před výpočtem do souboru")),
                    QStringLiteral("chkZap"));
-    chkRes = named(new QCheckBox(QStringLiteral("Výsledky nakonec zapsat do souboru (pokud existuje, přidat)")),
-                   QStringLiteral("chkRes"));
+    chkRes =
+        named(new QCheckBox(QStringLiteral("Výsledky nakonec zapsat do souboru (pokud existuje, přidat)")),
+              QStringLiteral("chkRes"));
     optZadk = named(new QRadioButton(QStringLiteral("Zadání dat z klávesnice")), QStringLiteral("optZadk"));
     optZads = named(new QRadioButton(QStringLiteral("Zadání dat ze souboru")), QStringLiteral("optZads"));
     for (QWidget* w : std::initializer_list<QWidget*>{chkVysl, chkZap, chkRes, optZadk, optZads})
@@ -138,13 +140,15 @@ QWidget* frmHE::buildBasicTab() {
     pbAn->setRange(0, 100);
     pbAn->hide();
 
-    lblHelp = label(QStringLiteral("Tři z parametrů výměníku, které chcete dopočítat zaklikněte ve čtverečku za "
-                                   "polem a dosaďte odhadnutou hodnotu."),
-                    QStringLiteral("lblHelp"));
-    lblHelp1 = label(QStringLiteral("Údaje možno vkládat s rozměrem odděleným od čísla mezerou (např. 120 kg/h  "
-                                    "nebo  2.5 at ).  U teplot jednotky neuvádějte.\nHorizontální pohyb po listech "
-                                    "myší nebo pomocí PgUp, PgDn."),
-                     QStringLiteral("lblHelp1"));
+    lblHelp =
+        label(QStringLiteral("Tři z parametrů výměníku, které chcete dopočítat zaklikněte ve čtverečku za "
+                             "polem a dosaďte odhadnutou hodnotu."),
+              QStringLiteral("lblHelp"));
+    lblHelp1 =
+        label(QStringLiteral("Údaje možno vkládat s rozměrem odděleným od čísla mezerou (např. 120 kg/h  "
+                             "nebo  2.5 at ).  U teplot jednotky neuvádějte.\nHorizontální pohyb po listech "
+                             "myší nebo pomocí PgUp, PgDn."),
+              QStringLiteral("lblHelp1"));
     lblHelp->setWordWrap(true);
     lblHelp1->setWordWrap(true);
 
@@ -168,15 +172,29 @@ QWidget* frmHE::buildBasicTab() {
 }
 
 QWidget* frmHE::buildConstructionTab() {
-    static const char* const captions[23] = {
-        "Průměr pláště", "Průměr trubky vnější", "Průměr trubky vnitřní nebo sílu stěny záporně", "Délka trubek",
-        "Počet trubek ve svazku", "Počet chodů v trubkách", "Rozteč trubek napříč proudu",
-        "Rozteč trubek podél proudu", "Rozteč mezi přepážkami", "Relativní výška přepážky (např.0.65)",
-        "Počet trub.středové řady kolmo na proud", "Počet řad trubek ve směru proudu",
-        "Uspořádání: 0-střídavé; 1-za sebou", "Průměr vstupního hrdla pláště", "Průměr výstupního hrdla pláště",
-        "Průměr vstupního hrdla trubky", "Průměr výstupního hrdla trubky", "Abs.drsnost pro tlak.ztrátu",
-        "Faktor znečištění uvnitř trubek", "Faktor znečištění vně trubek", "Index protiproudnosti",
-        "Tepel.vodivost stěny trubky (W/m/K)", "Mezerovitost svazku"};
+    static const char* const captions[23] = {"Průměr pláště",
+                                             "Průměr trubky vnější",
+                                             "Průměr trubky vnitřní nebo sílu stěny záporně",
+                                             "Délka trubek",
+                                             "Počet trubek ve svazku",
+                                             "Počet chodů v trubkách",
+                                             "Rozteč trubek napříč proudu",
+                                             "Rozteč trubek podél proudu",
+                                             "Rozteč mezi přepážkami",
+                                             "Relativní výška přepážky (např.0.65)",
+                                             "Počet trub.středové řady kolmo na proud",
+                                             "Počet řad trubek ve směru proudu",
+                                             "Uspořádání: 0-střídavé; 1-za sebou",
+                                             "Průměr vstupního hrdla pláště",
+                                             "Průměr výstupního hrdla pláště",
+                                             "Průměr vstupního hrdla trubky",
+                                             "Průměr výstupního hrdla trubky",
+                                             "Abs.drsnost pro tlak.ztrátu",
+                                             "Faktor znečištění uvnitř trubek",
+                                             "Faktor znečištění vně trubek",
+                                             "Index protiproudnosti",
+                                             "Tepel.vodivost stěny trubky (W/m/K)",
+                                             "Mezerovitost svazku"};
     auto* page = new QWidget;
     auto* g = new QGridLayout;
     for (int i = 0; i < 23; ++i) {
@@ -197,9 +215,10 @@ QWidget* frmHE::buildConstructionTab() {
     cmdNorm = button(QStringLiteral("cmdNorm"), QStringLiteral("Výběr n&ormovaného výměníku"));
     cmdLogK = button(QStringLiteral("cmdLogK"), QStringLiteral("Lo&gická kontrola dat"));
     cmdTrubk = button(QStringLiteral("cmdTrubk"), QStringLiteral("Nástin &trubkovnice"));
-    lblHelp2 = label(QStringLiteral("Všechny údaje jsou v metrech a SI !\nÚdaje možno vkládat s rozměrem odděleným od "
-                                    "čísla mezerou (např. 120 cm nebo 2.5 mm)"),
-                     QStringLiteral("lblHelp2"));
+    lblHelp2 = label(
+        QStringLiteral("Všechny údaje jsou v metrech a SI !\nÚdaje možno vkládat s rozměrem odděleným od "
+                       "čísla mezerou (např. 120 cm nebo 2.5 mm)"),
+        QStringLiteral("lblHelp2"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdNorm);
     buttons->addWidget(cmdLogK);
@@ -214,15 +233,27 @@ QWidget* frmHE::buildConstructionTab() {
 }
 
 QWidget* frmHE::buildHeatTransferTab() {
-    static const char* const captions[21] = {
-        "Celkový koef.prostupu tepla (W/m2/K)", "Koef. přestupu uvnitř trubek (W/m2/K)",
-        "Koef. přestupu ve svazku (W/m2/K)", "Střední teplotní log. spád (K)", "Stř. teplota media v trubce (°C)",
-        "Stř. teplota vnitřní stěny trubky (°C)", "Stř. teplota vnější stěny trubky (°C)",
-        "Stř. teplota media v plášti (°C)", "Stř. rychlost media v trubkách (m/s)",
-        "Stř. rychlost media v plášti (m/s)", "Reynoldsovo č. v trubkách", "Prandtlovo číslo v trubkách",
-        "Reynoldsovo č. v plášti", "Prandtlovo č. v plášti", "Nuseltovo č. v trubkách", "Nuseltovo č. v plášti ",
-        "Reynoldsovo č. kondenzátu", "Termická \"účinnost\" výměníku P", "Archimedovo č. kondenzátu",
-        "Střední teplotní rozdíl (K)", "Parametr k.S/W1"};
+    static const char* const captions[21] = {"Celkový koef.prostupu tepla (W/m2/K)",
+                                             "Koef. přestupu uvnitř trubek (W/m2/K)",
+                                             "Koef. přestupu ve svazku (W/m2/K)",
+                                             "Střední teplotní log. spád (K)",
+                                             "Stř. teplota media v trubce (°C)",
+                                             "Stř. teplota vnitřní stěny trubky (°C)",
+                                             "Stř. teplota vnější stěny trubky (°C)",
+                                             "Stř. teplota media v plášti (°C)",
+                                             "Stř. rychlost media v trubkách (m/s)",
+                                             "Stř. rychlost media v plášti (m/s)",
+                                             "Reynoldsovo č. v trubkách",
+                                             "Prandtlovo číslo v trubkách",
+                                             "Reynoldsovo č. v plášti",
+                                             "Prandtlovo č. v plášti",
+                                             "Nuseltovo č. v trubkách",
+                                             "Nuseltovo č. v plášti ",
+                                             "Reynoldsovo č. kondenzátu",
+                                             "Termická \"účinnost\" výměníku P",
+                                             "Archimedovo č. kondenzátu",
+                                             "Střední teplotní rozdíl (K)",
+                                             "Parametr k.S/W1"};
     auto* page = new QWidget;
     auto* g = new QGridLayout;
     for (int i = 0; i < 21; ++i) {
@@ -234,8 +265,9 @@ QWidget* frmHE::buildHeatTransferTab() {
         g->addWidget(txtTr[k], row, col + 1);
     }
     g->setColumnMinimumWidth(2, 24);
-    lblRed = label(QStringLiteral("Červeně zobrazené výsledky jsou mimo obvyklý rozsah      a vyžadují vaši pozornost!"),
-                   QStringLiteral("lblRed"));
+    lblRed = label(
+        QStringLiteral("Červeně zobrazené výsledky jsou mimo obvyklý rozsah      a vyžadují vaši pozornost!"),
+        QStringLiteral("lblRed"));
     lblRed->setStyleSheet(QStringLiteral("color: red"));
     lblFix = label(QString(), QStringLiteral("lblFix"));
     cmdMetP = button(QStringLiteral("cmdMetP"), QStringLiteral("Metoda výpočtu"));
@@ -255,8 +287,8 @@ QWidget* frmHE::buildHeatTransferTab() {
 
 QWidget* frmHE::buildCompositionTab() {
     static const char* const captions[7] = {
-        "Střední hustota (kg/m3)",   "Střední viskozita (Pa.s)",          "Střední tepelná vodivost (W/m/K)",
-        "Teplota bodu varu (°C)",    "Teplota rosného bodu (°C)",         "Střední tepelná kapacita (J/kg/K)",
+        "Střední hustota (kg/m3)",     "Střední viskozita (Pa.s)",  "Střední tepelná vodivost (W/m/K)",
+        "Teplota bodu varu (°C)",      "Teplota rosného bodu (°C)", "Střední tepelná kapacita (J/kg/K)",
         "Střední výparné teplo (J/kg)"};
     auto* page = new QWidget;
     flxG = named(new platform::FlexGrid, QStringLiteral("flxG"));
@@ -309,19 +341,36 @@ QWidget* frmHE::buildCompositionTab() {
 }
 
 QWidget* frmHE::buildPressureDropTab() {
-    static const char* const captions[30] = {
-        "Stř.rychlost v trubkách (m/s)", "Reynoldsovo č. v trubkách", "Součinitel odporu v trubkách",
-        "Souč.místních odporů v trubkách", "Tlaková ztráta v trubkách (Pa)", "Tlak. ztráta obratem v komoře (Pa)",
-        "Rychlost ve vstup.hrdle (m/s)", "Re ve vstupním hrdle", "Souč.místních odporů vstup. hrdlo",
-        "Tlak. ztráta ve vstupním hrdle (Pa)", "Rychlost ve výstup.hrdle (m/s)", "Re ve výstupním hrdle",
-        "Souč.místních odporů výstup. hrdo", "Tlak. ztráta ve výstupním hrdle (Pa)",
-        "Celk.tlak. ztr. v trubk. prostoru (Pa)", "Stř. max. rychlost ve svazku (m/s)", "Reynoldsovo č. ve svazku",
-        "Součinitel odporu segmentu svazku", "Tlaková ztráta segmentu svazku (Pa)",
-        "Stř. rychlost v úseči přepážek (m/s)", "Tlaková ztráta v úseči přepážek (Pa)",
-        "Rychlost ve vstup. hrdle (m/s)", "Re ve vstupním hrdle", "Souč.místních odporů vstup. hrdlo",
-        "Tlak. ztráta ve vstupním hrdle (Pa)", "Rychlost ve výstup.hrdle (m/s)", "Re ve výstupním hrdle",
-        "Souč.místních odporů výstup. hrdo", "Tlak. ztráta ve výstupním hrdle (Pa)",
-        "Celk.tlak. ztr. v plášt. prostoru (Pa)"};
+    static const char* const captions[30] = {"Stř.rychlost v trubkách (m/s)",
+                                             "Reynoldsovo č. v trubkách",
+                                             "Součinitel odporu v trubkách",
+                                             "Souč.místních odporů v trubkách",
+                                             "Tlaková ztráta v trubkách (Pa)",
+                                             "Tlak. ztráta obratem v komoře (Pa)",
+                                             "Rychlost ve vstup.hrdle (m/s)",
+                                             "Re ve vstupním hrdle",
+                                             "Souč.místních odporů vstup. hrdlo",
+                                             "Tlak. ztráta ve vstupním hrdle (Pa)",
+                                             "Rychlost ve výstup.hrdle (m/s)",
+                                             "Re ve výstupním hrdle",
+                                             "Souč.místních odporů výstup. hrdo",
+                                             "Tlak. ztráta ve výstupním hrdle (Pa)",
+                                             "Celk.tlak. ztr. v trubk. prostoru (Pa)",
+                                             "Stř. max. rychlost ve svazku (m/s)",
+                                             "Reynoldsovo č. ve svazku",
+                                             "Součinitel odporu segmentu svazku",
+                                             "Tlaková ztráta segmentu svazku (Pa)",
+                                             "Stř. rychlost v úseči přepážek (m/s)",
+                                             "Tlaková ztráta v úseči přepážek (Pa)",
+                                             "Rychlost ve vstup. hrdle (m/s)",
+                                             "Re ve vstupním hrdle",
+                                             "Souč.místních odporů vstup. hrdlo",
+                                             "Tlak. ztráta ve vstupním hrdle (Pa)",
+                                             "Rychlost ve výstup.hrdle (m/s)",
+                                             "Re ve výstupním hrdle",
+                                             "Souč.místních odporů výstup. hrdo",
+                                             "Tlak. ztráta ve výstupním hrdle (Pa)",
+                                             "Celk.tlak. ztr. v plášt. prostoru (Pa)"};
     auto* page = new QWidget;
     auto* g = new QGridLayout(page);
     for (int i = 0; i < 30; ++i) {
@@ -343,13 +392,15 @@ QWidget* frmHE::buildCatalogueTab() {
     flxG2 = named(new platform::FlexGrid, QStringLiteral("flxG2"));
     flxG2->Cols(4);
     flxG2->Rows(2);
-    auto* help1 = label(QStringLiteral("Všechny rozměry mm\nVyberte požadovaný výměník dvojklikem nebo najetím "
-                                       "kursoru a stiskem Enter."),
-                        QStringLiteral("lblNorm_0"));
+    auto* help1 =
+        label(QStringLiteral("Všechny rozměry mm\nVyberte požadovaný výměník dvojklikem nebo najetím "
+                             "kursoru a stiskem Enter."),
+              QStringLiteral("lblNorm_0"));
     help1->setWordWrap(true);
-    auto* help2 = label(QStringLiteral("Kódové značení:\nD D D C d d\nDDD je prům.pláště\nC  počet chodů (tr.)\ndd    "
-                                       "průměr trubek"),
-                        QStringLiteral("lblNorm_1"));
+    auto* help2 =
+        label(QStringLiteral("Kódové značení:\nD D D C d d\nDDD je prům.pláště\nC  počet chodů (tr.)\ndd    "
+                             "průměr trubek"),
+              QStringLiteral("lblNorm_1"));
     Command1 = button(QStringLiteral("Command1"), QStringLiteral("Načíst n&ormované výměníky"));
     auto* side = new QVBoxLayout;
     side->addWidget(help1);

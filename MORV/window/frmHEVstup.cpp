@@ -4,12 +4,12 @@
 
 #include "MORV/window/Vypocet.h"
 #include "MORV/window/frmHE.h"
-#include "Platform/qt/QtProgress.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
 #include "Platform/qt/Keys.h"
+#include "Platform/qt/QtProgress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +27,7 @@ const char* const Title = "MORV";
 //! The number a box shows (regional settings, single precision); false when it shows none.
 bool boxValue(const QLineEdit& box, double& x) {
     double v = 0.0;
-    if (!platform::tryRegionalNumber(box.text().toStdString(), v))
-        return false;
+    if (!platform::tryRegionalNumber(box.text().toStdString(), v)) return false;
     x = static_cast<float>(v);
     return true;
 }
@@ -42,8 +41,7 @@ void refuse(QLineEdit& box, const std::string& text) {
 //! The proposal line of a count that does not fit the shell: "\r\n" + words + (D - s) / s,
 //! left out when the pitch is not a positive number.
 std::string proposal(const char* words, double D, double s) {
-    if (!(s > 0.0))
-        return {};
+    if (!(s > 0.0)) return {};
     return std::string("\r\n") + words + platform::format((D - s) / s, "#0");
 }
 
@@ -92,15 +90,22 @@ void frmHE::chkPar_Click(int Index) {
     txtPar[i]->setFocus();
 }
 
-void frmHE::chkPar_MouseDown() { lblStav->setText(QStringLiteral("Nespočteno")); }
+void frmHE::chkPar_MouseDown() {
+    lblStav->setText(QStringLiteral("Nespočteno"));
+}
 
-void frmHE::optZadk_Click() { cmdNactiD->setEnabled(!optZadk->isChecked()); }
+void frmHE::optZadk_Click() {
+    cmdNactiD->setEnabled(!optZadk->isChecked());
+}
 
-void frmHE::optZads_Click() { cmdNactiD->setEnabled(optZads->isChecked()); }
+void frmHE::optZads_Click() {
+    cmdNactiD->setEnabled(optZads->isChecked());
+}
 
 bool frmHE::confirmEntry(QLineEdit& box, const char* unitBefore, double& value) {
     m_state.VstupText = box.text().toStdString();
-    if (unitBefore && !m_state.VstupText.empty() && static_cast<unsigned char>(m_state.VstupText.back()) > '9')
+    if (unitBefore && !m_state.VstupText.empty() &&
+        static_cast<unsigned char>(m_state.VstupText.back()) > '9')
         m_state.VstupText = unitBefore + m_state.VstupText;
     std::string buffer = m_state.VstupText;
     try {
@@ -124,13 +129,11 @@ bool frmHE::confirmEntry(QLineEdit& box, const char* unitBefore, double& value) 
 }
 
 void frmHE::txtPar_KeyPress(int Index, int KeyAscii) {
-    if (KeyAscii != platform::key::Enter)
-        return;
+    if (KeyAscii != platform::key::Enter) return;
     lblStav->setText(QStringLiteral("Nespočteno"));
     QLineEdit& box = *txtPar[static_cast<size_t>(Index)];
     double v = 0.0;
-    if (!box.text().isEmpty() && !confirmEntry(box, Index == 6 ? "kW " : nullptr, v))
-        return;
+    if (!box.text().isEmpty() && !confirmEntry(box, Index == 6 ? "kW " : nullptr, v)) return;
     (Index < 7 ? txtPar[static_cast<size_t>(Index + 1)] : txtPtr)->setFocus();
 }
 
@@ -166,11 +169,11 @@ bool frmHE::checkConstruction(int Index, double v) {
     case 8:
         if (boxValue(*txtPark[3], L)) {
             if (v > L) {
-                refuse(box, "Zadáváte rozteč větší než délka trubek!\r\nPočet přepážek musíte zadat záporně!");
+                refuse(box,
+                       "Zadáváte rozteč větší než délka trubek!\r\nPočet přepážek musíte zadat záporně!");
                 return false;
             }
-            if (v < 0.0)
-                box.setText(QString::fromStdString(m_state.Prevodnik().RoundX(L / -v).toString()));
+            if (v < 0.0) box.setText(QString::fromStdString(m_state.Prevodnik().RoundX(L / -v).toString()));
         }
         return true;
     case 10:
@@ -181,24 +184,24 @@ bool frmHE::checkConstruction(int Index, double v) {
             const bool havePitch = boxValue(*txtPark[across ? 6 : 7], pitch);
             refuse(box, std::string(across ? "Počet trubek vedle sebe převyšuje průměr pláště!"
                                            : "Počet řad trubek za sebou převyšuje průměr pláště!") +
-                            (havePitch ? proposal(across ? "Odpovídal by počet trubek " : "Odpovídal by počet řad ", D,
-                                                  pitch)
-                                       : std::string()));
+                            (havePitch
+                                 ? proposal(across ? "Odpovídal by počet trubek " : "Odpovídal by počet řad ",
+                                            D, pitch)
+                                 : std::string()));
             return false;
         }
         return true;
-    default: return true;
+    default:
+        return true;
     }
 }
 
 void frmHE::txtPark_KeyPress(int Index, int KeyAscii) {
-    if (KeyAscii != platform::key::Enter)
-        return;
+    if (KeyAscii != platform::key::Enter) return;
     QLineEdit& box = *txtPark[static_cast<size_t>(Index)];
     if (!box.text().isEmpty()) {
         double v = 0.0;
-        if (!confirmEntry(box, nullptr, v) || !checkConstruction(Index, v))
-            return;
+        if (!confirmEntry(box, nullptr, v) || !checkConstruction(Index, v)) return;
     }
     if (Index < 20)
         txtPark[static_cast<size_t>(Index + 1)]->setFocus();
@@ -207,20 +210,20 @@ void frmHE::txtPark_KeyPress(int Index, int KeyAscii) {
 }
 
 void frmHE::txtPar_MouseMove(int Index) {
-    if (Index > 1)
-        return;
+    if (Index > 1) return;
     QLineEdit& box = *txtPar[static_cast<size_t>(Index)];
     double flow = 0.0;
     if (platform::tryRegionalNumber(box.text().toStdString(), flow) && flow > 0.0)
-        box.setToolTip(QString::fromStdString(platform::format(flow * 3600.0, "#.0")) + QStringLiteral(" (kg/h)"));
+        box.setToolTip(QString::fromStdString(platform::format(flow * 3600.0, "#.0")) +
+                       QStringLiteral(" (kg/h)"));
     else
         box.setToolTip(QStringLiteral("Nezadáno nebo špatně!"));
 }
 
 void frmHE::txtPark_MouseMove(int Index) {
     if (Index == 6 || Index == 7)
-        txtPark[static_cast<size_t>(Index)]->setToolTip(
-            QStringLiteral("Doporučená rozteč: d=20 mm  s=0.025-0.045;  d=25 mm  s=0.0317-0.0554; d=38 mm  s=0.0831"));
+        txtPark[static_cast<size_t>(Index)]->setToolTip(QStringLiteral(
+            "Doporučená rozteč: d=20 mm  s=0.025-0.045;  d=25 mm  s=0.0317-0.0554; d=38 mm  s=0.0831"));
     else if (Index == 8)
         txtPark[8]->setToolTip(QStringLiteral("Záporně zadáno znamená Počet přepážek"));
 }

@@ -34,19 +34,20 @@ const std::string Crlf = "\r\n";
 constexpr qsizetype resultsLimit = 38000;
 
 //! The length of a text in characters, as the results box counts it.
-qsizetype characters(const std::string& text) { return QString::fromStdString(text).size(); }
+qsizetype characters(const std::string& text) {
+    return QString::fromStdString(text).size();
+}
 
 void showError(const platform::RunTimeError& e) {
-    platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(), 16, "MORV");
+    platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(), 16,
+                     "MORV");
 }
 
 } // namespace
 
 platform::Progress& frmHE::progress() {
-    if (m_progress)
-        return *m_progress;
-    if (!m_barProgress)
-        m_barProgress = std::make_unique<platform::QtProgress>(*pbAn);
+    if (m_progress) return *m_progress;
+    if (!m_barProgress) m_barProgress = std::make_unique<platform::QtProgress>(*pbAn);
     return *m_barProgress;
 }
 
@@ -67,11 +68,12 @@ ReportBoxes frmHE::reportBoxes() const {
     return b;
 }
 
-void frmHE::cmdVypoc_MouseDown() { lblStav->setText(QStringLiteral("Počítám...")); }
+void frmHE::cmdVypoc_MouseDown() {
+    lblStav->setText(QStringLiteral("Počítám..."));
+}
 
 void frmHE::cmdVypoc_Click() {
-    if (m_calculating)
-        return;
+    if (m_calculating) return;
     m_calculating = true;
     struct Running {
         bool& flag;
@@ -102,19 +104,19 @@ void frmHE::cmdVypoc_Click() {
 
     TARMST& m = st.Vymenik();
     const float smallest = 0.05f;
-    if (m.TrubKap && m.PlastKap)
-        return refuse("Aspoň jedno médium musí být plynné!", 48);
-    if (m.L < smallest || m.Dplast < smallest)
-        return refuse("Nerálná konstrukční data! Zkontrolujte!", 16);
+    if (m.TrubKap && m.PlastKap) return refuse("Aspoň jedno médium musí být plynné!", 48);
+    if (m.L < smallest || m.Dplast < smallest) return refuse("Nerálná konstrukční data! Zkontrolujte!", 16);
     if (m.Tr().m() < 0.0003 || m.Pl().m() < 0.0003 || m.Plocha < 0.02f)
         return refuse("Nerálná základní data! Zkontrolujte!", 16);
     if ((m.TrubKap && m.Ttrubi > m.Tplasti) || (m.PlastKap && m.Ttrubi < m.Tplasti))
-        return refuse("Vstupní teplota kondenzovaného proudu musí být vyšší," + Crlf + "než kondenzačního!", 16);
+        return refuse("Vstupní teplota kondenzovaného proudu musí být vyšší," + Crlf + "než kondenzačního!",
+                      16);
     if (m.TrubKap && m.Tplasti < m.TrbP.toDouble())
         return refuse("Vstupní teplota par je pod rosným bodem!", 48);
     try {
-        if (m.IPOM(8) == 0 && platform::chk::div(platform::chk::div(m.Q, static_cast<double>(m.Tplasto - m.Ttrubi)), 600.0) >
-                                  static_cast<double>(m.Plocha))
+        if (m.IPOM(8) == 0 &&
+            platform::chk::div(platform::chk::div(m.Q, static_cast<double>(m.Tplasto - m.Ttrubi)), 600.0) >
+                static_cast<double>(m.Plocha))
             refuse("Pro zadané podmínky patrně nedostatečná plocha!", 48);
     } catch (const platform::RunTimeError& e) {
         showError(e);
@@ -136,8 +138,7 @@ void frmHE::cmdVypoc_Click() {
         try {
             CommonDialog1->ShowSave();
         } catch (const platform::RunTimeError& e) {
-            if (e.number() != platform::err::Cancelled)
-                throw;
+            if (e.number() != platform::err::Cancelled) throw;
             platform::msgBox("Uživatel stiskl CANCEL, data neuložena!", 16, "MORV");
             return end();
         }
@@ -151,8 +152,7 @@ void frmHE::cmdVypoc_Click() {
 
     if (m.TrbP.toDouble() < 1.0)
         return refuse("Zkontrolujte, zda bylo zadáno a spočteno složení proudů!", 48);
-    if (m.Tplasto > m.TrbP.toDouble())
-        m.Tplasto = m.TrbP.toDouble();
+    if (m.Tplasto > m.TrbP.toDouble()) m.Tplasto = m.TrbP.toDouble();
     bar.setVisible(true);
     bar.setValue(1);
 
@@ -168,22 +168,25 @@ void frmHE::cmdVypoc_Click() {
                 return false;
             }
             if (m.PlTyp == -1) {
-                const double W1 = m.xx(1).toDouble() * m.CpTr.toDouble() * (m.xx(5).toDouble() - m.xx(3).toDouble());
-                const double W2 = m.xx(2).toDouble() *
-                                  (m.dHPl.toDouble() + m.CpPl.toDouble() * std::abs(m.Tplasti - m.TrbP.toDouble()));
+                const double W1 =
+                    m.xx(1).toDouble() * m.CpTr.toDouble() * (m.xx(5).toDouble() - m.xx(3).toDouble());
+                const double W2 =
+                    m.xx(2).toDouble() *
+                    (m.dHPl.toDouble() + m.CpPl.toDouble() * std::abs(m.Tplasti - m.TrbP.toDouble()));
                 if (W1 < W2) {
-                    const std::string water = platform::format(m.xx(1).toDouble() * 1.01 * W2 / W1, "#0.0000");
+                    const std::string water =
+                        platform::format(m.xx(1).toDouble() * 1.01 * W2 / W1, "#0.0000");
                     if (m.IPOM(5) == 1 && m.IPOM(6) == 1 && m.IPOM(7) == 1) {
-                        refuse("Zadané množství chladící vody nestačí na zkondenzování!" + Crlf + "Potřebujete min. " +
-                                   water + " kg/s vody",
+                        refuse("Zadané množství chladící vody nestačí na zkondenzování!" + Crlf +
+                                   "Potřebujete min. " + water + " kg/s vody",
                                48);
                         ended = true;
                         end();
                         return false;
                     }
                     if (platform::msgBox("Množství chladící vody nestačí na zkondenzování!" + Crlf +
-                                             "Pro daný odhad potřebujete min. " + water + " kg/s vody" + Crlf +
-                                             "Pokračovat přesto ve výpočtu?",
+                                             "Pro daný odhad potřebujete min. " + water + " kg/s vody" +
+                                             Crlf + "Pokračovat přesto ve výpočtu?",
                                          308, "MORV - odhady") != platform::answer::Yes) {
                         ended = true;
                         end();
@@ -192,8 +195,9 @@ void frmHE::cmdVypoc_Click() {
                 }
             }
             bar.setValue(10);
-            lblFix->setText(st.Kondenzator().MetodaP == 4 ? QStringLiteral("Koeficienty přestupu fixně zadány !")
-                                                          : QString());
+            lblFix->setText(st.Kondenzator().MetodaP == 4
+                                ? QStringLiteral("Koeficienty přestupu fixně zadány !")
+                                : QString());
             return true;
         });
     } catch (const platform::RunTimeError& e) {
@@ -250,10 +254,8 @@ void frmHE::cmdVypoc_Click() {
     step([&] {
         const double D1 = m.Tplasto - m.Ttrubi, D2 = m.Tplasti - m.Ttrubo;
         double r = platform::chk::div(D1, D2);
-        if (r < 0.0)
-            r = std::abs(r);
-        if (std::abs(1.0 - r) < 1e-5)
-            r = 0.99999;
+        if (r < 0.0) r = std::abs(r);
+        if (std::abs(1.0 - r) < 1e-5) r = 0.99999;
         const double lmtd = std::abs(platform::chk::div(D1 - D2, platform::chk::log(r)));
         const double required = platform::chk::div(platform::chk::div(m.Q, m.Kprostup), m.Plocha);
         tovi::Tovi& t = st.Prevodnik();
@@ -269,8 +271,7 @@ void frmHE::cmdVypoc_Click() {
         show(19, required);
         show(20, platform::chk::div(static_cast<double>(m.Kprostup) * m.Plocha, m.WTr.toDouble()));
     });
-    if (ID != 0)
-        return end();
+    if (ID != 0) return end();
 
     bar.setValue(70);
     step([&] { ZobrazTlakZtrTrubky(*this); });
@@ -279,7 +280,8 @@ void frmHE::cmdVypoc_Click() {
     lblStav->setText(QString::fromStdString(iterations + "  iterací"));
     step([&] { colourPressureDropVelocities(*this); });
     if (m.PlTyp == -1 && m.Tplasto > m.TrbP.toDouble())
-        platform::msgBox("Výst.teplota kondenzátu vyšší než ros.bod : " + platform::format(m.TrbP.toDouble(), "#0.0"),
+        platform::msgBox("Výst.teplota kondenzátu vyšší než ros.bod : " +
+                             platform::format(m.TrbP.toDouble(), "#0.0"),
                          48, "MORV");
     if (!chkVysl->isChecked() ||
         platform::msgBox("Zapsat výsledky do okna výsledků?", 36, "HE") == platform::answer::Yes) {
@@ -292,7 +294,8 @@ void frmHE::cmdVypoc_Click() {
 void frmHE::cmdVysl_Click() {
     SSTab1->setCurrentIndex(6);
     QTextCursor c = txtRes->textCursor();
-    c.setPosition(std::min<int>(m_state.PosledniVysl, static_cast<int>(txtRes->document()->characterCount() - 1)));
+    c.setPosition(
+        std::min<int>(m_state.PosledniVysl, static_cast<int>(txtRes->document()->characterCount() - 1)));
     txtRes->setTextCursor(c);
     txtRes->ensureCursorVisible();
 }

@@ -1,9 +1,9 @@
 #include "MORV/window/frmMetod.h"
 
 #include "MORV/window/frmHE.h"
-#include "Platform/qt/QtProgress.h"
 #include "Platform/MessageBox.h"
 #include "Platform/qt/Keys.h"
+#include "Platform/qt/QtProgress.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,32 +33,36 @@ frmMetod::frmMetod(frmHE& owner) : QDialog(&owner), m_owner(owner) {
     setWindowTitle(QStringLiteral("Volba metody výpočtu"));
     SSTabM = new QTabWidget;
     SSTabM->setObjectName(QStringLiteral("SSTabM"));
-    SSTabM->addTab(page({"Kondenzační prostor", "Metoda založená na hmotovém toku na jednotku délky Gama:",
-                         "Horizontální trubky:",
+    SSTabM->addTab(page({"Kondenzační prostor",
+                         "Metoda založená na hmotovém toku na jednotku délky Gama:", "Horizontální trubky:",
                          "alfa =  0.955 * (g * TeplVodkond ^ 3 * Hustkond^2  / Viskkond / Gama) ^1/3",
                          "Vertikální trubky:",
                          "alfa =  0.926 * (g * TeplVodkond ^ 3 * Hustkond^2  / Viskkond / Gama) ^1/3"}),
                    QStringLiteral("Metoda 1"));
-    SSTabM->addTab(page({"Kondenzační prostor", "Metoda založená na teplotním rozdílu deltaT:", "Horizontální trubky:",
-                         "alfa = 0.725 * (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / Dtrub /\ndeltaT) ^1/4",
-                         "Vertikální trubky:", "když",
-                         "(g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / L /\ndeltaT)<1E+15",
-                         "alfa = 1.13* (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond /L /\ndeltaT)^1/4",
-                         "jinak",
-                         "alfa = 0.068* (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / L /\ndeltaT)^1/3"}),
-                   QStringLiteral("Metoda 2"));
-    SSTabM->addTab(page({"Kondenzační prostor", "Metoda založená na kritériích Ar, K32:", "Horizontální trubky:",
-                         "Nu  = 0.724 * (Ar * Prkond * K32) ^ (1/4) * (Prkond / Prw) ^ 0.25",
-                         "K32 = VýpTeplo / Cpko / Delta", "Vertikální trubky:",
-                         "Nu  = 1.13 * (Ar * Prkond * K32) ^ (1/4) * (Prkond / Prw) ^ 0.25"}),
-                   QStringLiteral("Metoda 3"));
+    SSTabM->addTab(
+        page({"Kondenzační prostor", "Metoda založená na teplotním rozdílu deltaT:", "Horizontální trubky:",
+              "alfa = 0.725 * (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / Dtrub /\ndeltaT) "
+              "^1/4",
+              "Vertikální trubky:", "když",
+              "(g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / L /\ndeltaT)<1E+15",
+              "alfa = 1.13* (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond /L /\ndeltaT)^1/4",
+              "jinak",
+              "alfa = 0.068* (g * TeplVodkond ^ 3 * Hustkond^2  * VýpTeplo / Viskkond / L /\ndeltaT)^1/3"}),
+        QStringLiteral("Metoda 2"));
+    SSTabM->addTab(
+        page({"Kondenzační prostor", "Metoda založená na kritériích Ar, K32:", "Horizontální trubky:",
+              "Nu  = 0.724 * (Ar * Prkond * K32) ^ (1/4) * (Prkond / Prw) ^ 0.25",
+              "K32 = VýpTeplo / Cpko / Delta",
+              "Vertikální trubky:", "Nu  = 1.13 * (Ar * Prkond * K32) ^ (1/4) * (Prkond / Prw) ^ 0.25"}),
+        QStringLiteral("Metoda 3"));
     auto* fixed = new QWidget;
     auto* f = new QVBoxLayout(fixed);
     txtIN = new QLineEdit;
     txtIN->setObjectName(QStringLiteral("txtIN"));
     txtOUT = new QLineEdit;
     txtOUT->setObjectName(QStringLiteral("txtOUT"));
-    f->addWidget(new QLabel(QStringLiteral("Zadat oba koeficienty přestupu jako pevné, konstantní hodnoty:")));
+    f->addWidget(
+        new QLabel(QStringLiteral("Zadat oba koeficienty přestupu jako pevné, konstantní hodnoty:")));
     f->addWidget(new QLabel(QStringLiteral("Hodnota koef. přestupu tepla uvnitř trubek (W/m2/K):")));
     f->addWidget(txtIN);
     f->addWidget(new QLabel(QStringLiteral("Hodnota koef. přestupu tepla vně  trubek (W/m2/K):")));
@@ -80,12 +84,10 @@ frmMetod::frmMetod(frmHE& owner) : QDialog(&owner), m_owner(owner) {
 
 void frmMetod::Form_Activate() {
     int m = m_owner.state().Kondenzator().MetodaP;
-    if (m < 1 || m > 4)
-        m = 1;
+    if (m < 1 || m > 4) m = 1;
     SSTabM->setCurrentIndex(m - 1);
     cmdMet->setFocus();
-    if (SSTabM->currentIndex() == 3)
-        txtIN->setFocus();
+    if (SSTabM->currentIndex() == 3) txtIN->setFocus();
 }
 
 void frmMetod::SSTabM_Click() {
@@ -96,8 +98,7 @@ void frmMetod::SSTabM_Click() {
 }
 
 void frmMetod::txtIN_KeyPress(int KeyAscii) {
-    if (KeyAscii != platform::key::Enter)
-        return;
+    if (KeyAscii != platform::key::Enter) return;
     TARMST& m = m_owner.state().Vymenik();
     m.AlfaiK = m.Tr().S().Hodnota(txtIN->text().toStdString());
     txtOUT->selectAll();
@@ -105,8 +106,7 @@ void frmMetod::txtIN_KeyPress(int KeyAscii) {
 }
 
 void frmMetod::txtOUT_KeyPress(int KeyAscii) {
-    if (KeyAscii != platform::key::Enter)
-        return;
+    if (KeyAscii != platform::key::Enter) return;
     TARMST& m = m_owner.state().Vymenik();
     m.AlfaoK = m.Tr().S().Hodnota(txtOUT->text().toStdString());
     cmdMet->setFocus();
@@ -121,8 +121,7 @@ void frmMetod::cmdMet_Click() {
     }
     hide();
     st.Kondenzator().MetodaP = SSTabM->currentIndex() + 1;
-    if (st.Kondenzator().MetodaP < 1 || st.Kondenzator().MetodaP >= 5)
-        st.Kondenzator().MetodaP = 1;
+    if (st.Kondenzator().MetodaP < 1 || st.Kondenzator().MetodaP >= 5) st.Kondenzator().MetodaP = 1;
     m_owner.cmdMetP->setText(QStringLiteral("Metoda výpočtu ( %1 )").arg(int(st.Kondenzator().MetodaP)));
     m_owner.cmdVypoc->setFocus();
 }

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QVBoxLayout>
 #include <QSysInfo>
+#include <QVBoxLayout>
 
 namespace morv {
 
@@ -26,8 +26,7 @@ QPixmap logo() {
     g.setBrush(QColor(0, 0, 128));
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c)
-            if ((r - 2) * (r - 2) + (c - 2) * (c - 2) <= 5)
-                g.drawEllipse(20 + c * 13, 20 + r * 13, 8, 8);
+            if ((r - 2) * (r - 2) + (c - 2) * (c - 2) <= 5) g.drawEllipse(20 + c * 13, 20 + r * 13, 8, 8);
     return p;
 }
 
@@ -53,10 +52,12 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
     big.setPointSize(big.pointSize() + 8);
     big.setBold(true);
     product->setFont(big);
-    lblVersion = new QLabel(QStringLiteral("Verze %1.%2.%3").arg(version::major).arg(version::minor).arg(version::revision));
+    lblVersion = new QLabel(
+        QStringLiteral("Verze %1.%2.%3").arg(version::major).arg(version::minor).arg(version::revision));
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblWarning = new QLabel(QStringLiteral(
-        "Výpočet trubkových výměníků  tepla  s využitím databáze fyzikálních vlastností látek a možností zadávat "
+        "Výpočet trubkových výměníků  tepla  s využitím databáze fyzikálních vlastností látek a možností "
+        "zadávat "
         "údaje s rozměry v různých soustavách jednotek.  Nabídka  standardních  typů výměníků."));
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
     lblWarning->setWordWrap(true);
@@ -87,7 +88,9 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
     lblWarning->installEventFilter(this);
 }
 
-void frmSplash::keyPressEvent(QKeyEvent*) { accept(); }
+void frmSplash::keyPressEvent(QKeyEvent*) {
+    accept();
+}
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == Frame1 || watched == lblWarning) && event->type() == QEvent::MouseButtonRelease) {

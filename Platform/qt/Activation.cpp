@@ -19,8 +19,7 @@ SystemDialogScope::SystemDialogScope() : m_window(QApplication::activeWindow()) 
 
 SystemDialogScope::~SystemDialogScope() {
     // Only a dialog that really took the activation gives it back later.
-    if (m_window && QApplication::activeWindow() != m_window)
-        returning() = m_window;
+    if (m_window && QApplication::activeWindow() != m_window) returning() = m_window;
 }
 
 ActivationWatcher::ActivationWatcher(QWidget& window, std::function<void()> activated)

@@ -10,6 +10,8 @@ void copyTextToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-void copyImageToClipboard(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+void copyImageToClipboard(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
 
 } // namespace platform

@@ -25,7 +25,9 @@ double FlexGrid::pixelsPerTwip() const {
     return fontMetrics().averageCharWidth() / 5.0 / twipsPerPixel;
 }
 
-int FlexGrid::ColWidth(int col) const { return static_cast<int>(std::lround(columnWidth(col) / pixelsPerTwip())); }
+int FlexGrid::ColWidth(int col) const {
+    return static_cast<int>(std::lround(columnWidth(col) / pixelsPerTwip()));
+}
 
 void FlexGrid::ColWidth(int col, int twips) {
     setColumnWidth(col, static_cast<int>(std::lround(twips * pixelsPerTwip())));
@@ -47,10 +49,8 @@ QString FlexGrid::TextMatrix(int row, int col) const {
 }
 
 QTableWidgetItem* FlexGrid::cell(int row, int col) {
-    if (row >= rowCount())
-        Rows(row + 1);
-    if (col >= columnCount())
-        Cols(col + 1);
+    if (row >= rowCount()) Rows(row + 1);
+    if (col >= columnCount()) Cols(col + 1);
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;
@@ -65,34 +65,30 @@ QTableWidgetItem* FlexGrid::cell(int row, int col) {
 }
 
 void FlexGrid::TextMatrix(int row, int col, const QString& text) {
-    if (row < 0 || col < 0)
-        return;
+    if (row < 0 || col < 0) return;
     cell(row, col)->setText(text);
 }
 
 void FlexGrid::ColAlignment(int col, Qt::Alignment alignment) {
-    if (col >= columnCount())
-        Cols(col + 1);
+    if (col >= columnCount()) Cols(col + 1);
     m_alignments[static_cast<size_t>(col)] = alignment;
     for (int r = 0; r < rowCount(); ++r)
-        if (QTableWidgetItem* it = item(r, col))
-            it->setTextAlignment(alignment);
+        if (QTableWidgetItem* it = item(r, col)) it->setTextAlignment(alignment);
 }
 
 Qt::Alignment FlexGrid::ColAlignment(int col) const {
-    return col < static_cast<int>(m_alignments.size()) ? m_alignments[static_cast<size_t>(col)] : Qt::Alignment();
+    return col < static_cast<int>(m_alignments.size()) ? m_alignments[static_cast<size_t>(col)]
+                                                       : Qt::Alignment();
 }
 
 void FlexGrid::Row(int row) {
-    if (row >= 0 && row < rowCount())
-        setCurrentCell(row, std::max(currentColumn(), 0));
+    if (row >= 0 && row < rowCount()) setCurrentCell(row, std::max(currentColumn(), 0));
 }
 
 void FlexGrid::Clear() {
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c)
-            if (QTableWidgetItem* it = item(r, c))
-                it->setText(QString());
+            if (QTableWidgetItem* it = item(r, c)) it->setText(QString());
 }
 
 void FlexGrid::AddItem(const QString& text) {
@@ -104,14 +100,12 @@ void FlexGrid::AddItem(const QString& text) {
 }
 
 void FlexGrid::RemoveItem(int row) {
-    if (row >= 0 && row < rowCount())
-        removeRow(row);
+    if (row >= 0 && row < rowCount()) removeRow(row);
     styleFixedRow();
 }
 
 void FlexGrid::styleFixedRow() {
-    if (rowCount() == 0)
-        return;
+    if (rowCount() == 0) return;
     for (int c = 0; c < columnCount(); ++c) {
         QTableWidgetItem* it = cell(0, c);
         it->setFlags(Qt::ItemIsEnabled);
@@ -121,8 +115,7 @@ void FlexGrid::styleFixedRow() {
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
     const int code = keyAscii(*event);
-    if (code != 0)
-        emit keyPress(code);
+    if (code != 0) emit keyPress(code);
     QTableWidget::keyPressEvent(event);
 }
 

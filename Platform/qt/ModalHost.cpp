@@ -12,11 +12,12 @@ ModalHost::Hook& hook() {
 } // namespace
 
 int ModalHost::exec(QDialog& dialog) {
-    if (hook())
-        return hook()(dialog);
+    if (hook()) return hook()(dialog);
     return dialog.exec();
 }
 
-void ModalHost::setHook(Hook h) { hook() = std::move(h); }
+void ModalHost::setHook(Hook h) {
+    hook() = std::move(h);
+}
 
 } // namespace platform

@@ -161,7 +161,8 @@ private:
         const size_t start = m_pos;
         while (!atEnd() && peek() != '(' && peek() != ' ') {
             if (isOperator(peek())) {
-                const bool indexSign = (peek() == '+' || peek() == '-') && m_pos > start && m_s[m_pos - 1] == '[';
+                const bool indexSign =
+                    (peek() == '+' || peek() == '-') && m_pos > start && m_s[m_pos - 1] == '[';
                 if (!indexSign) break;
             }
             ++m_pos;

@@ -58,13 +58,13 @@ public:
 
     //! Runge-Kutta-Merson integration of Y' = f(x, Y), nn equations, from xb to xe with the step
     //! size controlled so that the error estimate of each step stays within Delta (below 1e-8
-    //! taken as 1e-4; not a finite number raises 5). G.FKT(nn, xb, Y, DY, zz) gives the derivatives, five calls per trial
-    //! step, with xb and Y holding the stage abscissa and state. On return xb stands at xe and
-    //! Y holds the state there. Star > 0 starts with one step over the whole interval; 0 or
-    //! less continues with the step saved by the previous call of this object (1e-5 at first),
-    //! turned towards xe. Star becomes -1 once the step has been adjusted. A call makes at most
-    //! 15000 trial steps; one that runs out of them returns with xb short of xe and Y the state
-    //! at xb, Star and the saved step ready for a further call.
+    //! taken as 1e-4; not a finite number raises 5). G.FKT(nn, xb, Y, DY, zz) gives the derivatives, five
+    //! calls per trial step, with xb and Y holding the stage abscissa and state. On return xb stands at xe
+    //! and Y holds the state there. Star > 0 starts with one step over the whole interval; 0 or less
+    //! continues with the step saved by the previous call of this object (1e-5 at first), turned towards xe.
+    //! Star becomes -1 once the step has been adjusted. A call makes at most 15000 trial steps; one that runs
+    //! out of them returns with xb short of xe and Y the state at xb, Star and the saved step ready for a
+    //! further call.
     void Rkm(Uloha& G, platform::Variant nn, platform::Variant& xb, const platform::Variant& xe,
              platform::VArray& Y, platform::Variant Delta, platform::Variant& Star, platform::VArray& zz);
 

@@ -117,8 +117,7 @@ void frmPrep::convert() {
     } catch (const platform::RunTimeError& e) {
         // A number beyond the double range (or a user unit of factor 0) is a failed
         // conversion like the others: say why and show no result.
-        platform::msgBox("Chyba č. " + std::to_string(e.number()) + "\r\n" + e.description(), 0,
-                         "");
+        platform::msgBox("Chyba č. " + std::to_string(e.number()) + "\r\n" + e.description(), 0, "");
         m_Text2->clear();
         return;
     }

@@ -58,10 +58,17 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckedCase{"NumSumOverflow", [] { return double(1e308 + Num(1e308)); }, 6},
                       CheckedCase{"NumDifferenceOverflow", [] { return double(Num(-1e308) - 1e308); }, 6},
                       CheckedCase{"NumByFloatOverflow", [] { return double(Num(1e300) / 1e-30f); }, 6},
-                      CheckedCase{"NumCompoundOverflow", [] { Num x(1e308); x *= 2.0; return double(x); }, 6},
+                      CheckedCase{"NumCompoundOverflow",
+                                  [] {
+                                      Num x(1e308);
+                                      x *= 2.0;
+                                      return double(x);
+                                  },
+                                  6},
                       CheckedCase{"NumLogOfNegative", [] { return double(chk::log(Num(0.0) - 1.0)); }, 5},
                       CheckedCase{"NumRootOfNegative", [] { return double(chk::sqrt(-Num(1.0))); }, 5},
-                      CheckedCase{"NumFractionalPowerOfNegative", [] { return double(chk::pow(Num(-8.0), 0.5)); }, 5},
+                      CheckedCase{"NumFractionalPowerOfNegative",
+                                  [] { return double(chk::pow(Num(-8.0), 0.5)); }, 5},
                       CheckedCase{"NumExpOverflow", [] { return double(chk::exp(Num(500.0) * 2)); }, 6},
                       CheckedCase{"NumNegationIsExact", [] { return double(-Num(1e308)); }, 0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -74,7 +81,8 @@ TEST(CheckedNumber, FormulaIsTheChainOfCheckedCallsToTheBit) {
     const float Dtrubo = 0.025f;
     const int16_t Ntrub = 226;
     const Num v = Num(m) * 4.0 / 3.1415 / Ntrub / d / d / rho;
-    const double chain = chk::div(chk::div(chk::div(chk::div(chk::div(chk::mul(m, 4.0), 3.1415), Ntrub), d), d), rho);
+    const double chain =
+        chk::div(chk::div(chk::div(chk::div(chk::div(chk::mul(m, 4.0), 3.1415), Ntrub), d), d), rho);
     EXPECT_EQ(std::memcmp(&v, &chain, sizeof chain), 0);
     // Parentheses keep their grouping; a plain left operand makes no difference.
     const double grouped = 1.0 / (Num(1e-4) + 0.0277 / (Num(Dtrubo) * 45.0) + Num(Dtrubo) / d * 1.76e-4);

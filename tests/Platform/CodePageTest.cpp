@@ -16,14 +16,14 @@ TEST(CodePage1250, EveryAssignedByteRoundTrips) {
     for (int b = 1; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         const std::string utf8 = fromCp1250(one);
-        if (utf8 == "\xEF\xBF\xBD")
-            continue; // one of the unassigned bytes
+        if (utf8 == "\xEF\xBF\xBD") continue; // one of the unassigned bytes
         EXPECT_EQ(toCp1250(utf8), one) << "byte " << b;
     }
 }
 
 TEST(CodePage1250, CharactersOutsideBecomeQuestionMarks) {
-    EXPECT_EQ(toCp1250("a€b"), std::string("a\x80" "b"));
+    EXPECT_EQ(toCp1250("a€b"), std::string("a\x80"
+                                           "b"));
     EXPECT_EQ(toCp1250("α"), "?");
     EXPECT_FALSE(fitsCp1250("α"));
     EXPECT_TRUE(fitsCp1250("Příliš žluťoučký kůň"));

@@ -14,7 +14,9 @@ struct RoundCase {
     double x;
     int expected; // -99999: overflow
 };
-void PrintTo(const RoundCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class IntegerRounding : public ::testing::TestWithParam<RoundCase> {};
 
@@ -29,9 +31,10 @@ TEST_P(IntegerRounding, HalfGoesToEvenAndRangeIsChecked) {
 
 INSTANTIATE_TEST_SUITE_P(Table, IntegerRounding,
                          ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
-                                           RoundCase{-3.5, -4}, RoundCase{2.4999, 2}, RoundCase{32767.4, 32767},
-                                           RoundCase{32767.5, -99999}, RoundCase{-32768.5, -32768},
-                                           RoundCase{-32769, -99999}, RoundCase{std::nan(""), -99999}));
+                                           RoundCase{-3.5, -4}, RoundCase{2.4999, 2},
+                                           RoundCase{32767.4, 32767}, RoundCase{32767.5, -99999},
+                                           RoundCase{-32768.5, -32768}, RoundCase{-32769, -99999},
+                                           RoundCase{std::nan(""), -99999}));
 
 struct TextCase {
     double x;
@@ -39,7 +42,9 @@ struct TextCase {
     const char* numberText;
     const char* generalText;
 };
-void PrintTo(const TextCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class NumberTexts : public ::testing::TestWithParam<TextCase> {};
 
@@ -55,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TextCase{12, false, " 12", "12"}, TextCase{-3, false, "-3", "-3"},
                       TextCase{0.25, false, " .25", "0.25"}, TextCase{-0.25, false, "-.25", "-0.25"},
                       TextCase{0, false, " 0", "0"}, TextCase{1e-5, false, " 1E-05", "1E-05"},
-                      TextCase{0.0001, false, " .0001", "0.0001"}, TextCase{1.5e16, false, " 1.5E+16", "1.5E+16"},
+                      TextCase{0.0001, false, " .0001", "0.0001"},
+                      TextCase{1.5e16, false, " 1.5E+16", "1.5E+16"},
                       TextCase{123456789012345.0, false, " 123456789012345", "123456789012345"},
                       TextCase{1.0 / 3, false, " .333333333333333", "0.333333333333333"},
                       TextCase{double(0.1f), true, " .1", "0.1"},
@@ -88,7 +94,8 @@ TEST(PointText, KeepsTypedNumbersShortAndGivesEveryValueBack) {
     float f = 1e-30f;
     for (int i = 0; i < 200; ++i) {
         f = std::nextafter(f * 1.37f, 2.0f * f);
-        EXPECT_EQ(static_cast<float>(std::strtod(pointText(f, true).c_str(), nullptr)), f) << pointText(f, true);
+        EXPECT_EQ(static_cast<float>(std::strtod(pointText(f, true).c_str(), nullptr)), f)
+            << pointText(f, true);
     }
 }
 
@@ -96,11 +103,15 @@ struct ValCase {
     const char* text;
     double expected;
 };
-void PrintTo(const ValCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ValCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class LenientReader : public ::testing::TestWithParam<ValCase> {};
 
-TEST_P(LenientReader, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(val(GetParam().text), GetParam().expected); }
+TEST_P(LenientReader, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(val(GetParam().text), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(Table, LenientReader,
                          ::testing::Values(ValCase{"1 000", 1000}, ValCase{"12cm", 12}, ValCase{"1D3", 1000},

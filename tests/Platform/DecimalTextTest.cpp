@@ -1,8 +1,8 @@
 // Numbers read and written under the C library's locale a window toolkit sets from the user's
 // environment: with a decimal comma (Czech) every reader and writer gives what it gives under
 // the C locale.
-#include "Platform/Conversions.h"
 #include "Platform/DecimalText.h"
+#include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/ItemFile.h"
 #include "Platform/Regional.h"
@@ -51,12 +51,27 @@ TEST_P(UnderLocale, DecimalValueReadsAsTheCLocaleDoes) {
         const char* text;
         double value;
     } cases[] = {
-        {"2.5", 2.5},       {"-.5", -0.5},       {"+5", 5},          {"5.", 5},
-        {"1e3", 1000},      {"1E-3", 0.001},     {"2.5abc", 2.5},    {"2,5", 2},
-        {"", 0},            {"abc", 0},          {"-", 0},           {"+-5", 0},
-        {"1e400", inf},     {"-1e400", -inf},    {"1e-400", 0},      {"4e-320", 4e-320},
-        {"1000e305", 1e308}, {"0.00001e313", 1e308}, {"0.0000000001e-320", 0},
-        {"1e99999999999999", inf}, {"123456789012345678901234567890", 123456789012345678901234567890.0},
+        {"2.5", 2.5},
+        {"-.5", -0.5},
+        {"+5", 5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"1E-3", 0.001},
+        {"2.5abc", 2.5},
+        {"2,5", 2},
+        {"", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"+-5", 0},
+        {"1e400", inf},
+        {"-1e400", -inf},
+        {"1e-400", 0},
+        {"4e-320", 4e-320},
+        {"1000e305", 1e308},
+        {"0.00001e313", 1e308},
+        {"0.0000000001e-320", 0},
+        {"1e99999999999999", inf},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(decimalValue(c.text), c.value) << c.text;
@@ -105,8 +120,8 @@ TEST_P(UnderLocale, LenientReaderTakesOnlyThePoint) {
     const struct {
         const char* text;
         double value;
-    } cases[] = {{"2.5", 2.5},   {"-.5", -0.5},  {"1 000.5", 1000.5}, {"12cm", 12},
-                 {"1D3", 1000},  {"2,5", 2},     {" - 3.5e-2", -0.035}, {"0.5 h", 0.5}};
+    } cases[] = {{"2.5", 2.5},  {"-.5", -0.5}, {"1 000.5", 1000.5},   {"12cm", 12},
+                 {"1D3", 1000}, {"2,5", 2},    {" - 3.5e-2", -0.035}, {"0.5 h", 0.5}};
     for (const auto& c : cases)
         EXPECT_EQ(val(c.text), c.value) << c.text;
     EXPECT_EQ(valComma("2,5"), 2.5);

@@ -9,7 +9,8 @@ using platform::FileDialog;
 using platform::ScriptedFileDialogs;
 
 TEST(FileDialog, FilterListSplitsIntoCaptionsAndPatterns) {
-    const auto f = platform::parseFileFilter("Všechny soubory (*.*)|*.*|Textové (*.txt)|*.txt|Datové (*.dat)|*.dat");
+    const auto f =
+        platform::parseFileFilter("Všechny soubory (*.*)|*.*|Textové (*.txt)|*.txt|Datové (*.dat)|*.dat");
     ASSERT_EQ(f.size(), 3u);
     EXPECT_EQ(f[0].caption, "Všechny soubory (*.*)");
     EXPECT_EQ(f[0].pattern, "*.*");

@@ -49,7 +49,8 @@ TEST(FindInFolder, ExactNameFirstThenWithoutRegardToCase) {
     EXPECT_EQ(findInFolder(dir.path(), "normmorv.dta"), other);
     const std::string exact = dir.write("normmorv.dta", "b");
     EXPECT_EQ(findInFolder(dir.path(), "normmorv.dta"), exact);
-    EXPECT_EQ(findInFolder(dir.path(), "NORMMORV.DTA"), other) << "of two case-blind matches the first in byte order";
+    EXPECT_EQ(findInFolder(dir.path(), "NORMMORV.DTA"), other)
+        << "of two case-blind matches the first in byte order";
     // A folder of that name is no file, and a missing folder holds nothing.
     dir.write("sub/Katalog/x", "");
     EXPECT_EQ(findInFolder(dir.file("sub"), "katalog"), "");

@@ -11,7 +11,9 @@ struct FormatCase {
     const char* point;
     const char* comma;
 };
-void PrintTo(const FormatCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Format : public ::testing::TestWithParam<FormatCase> {};
 
@@ -38,10 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{9.99996, "0.0000E+00", "1.0000E+01", "1,0000E+01"},
                       FormatCase{-1234.5, "#0.00", "-1234.50", "-1234,50"},
                       FormatCase{0.125, "0.00", "0.13", "0,13"}, FormatCase{2.675, "0.00", "2.68", "2,68"},
-                      FormatCase{9.996, "#0.00", "10.00", "10,00"}, FormatCase{0.0996, "0.00", "0.10", "0,10"},
-                      FormatCase{0.006, "0.00", "0.01", "0,01"}, FormatCase{0.004, "0.00", "0.00", "0,00"},
-                      FormatCase{101325, "#0", "101325", "101325"}, FormatCase{373.15, "#0.0", "373.2", "373,2"},
-                      FormatCase{5, "#.##", "5.", "5,"}, FormatCase{1e20, "#0", "100000000000000000000",
-                                                                   "100000000000000000000"}));
+                      FormatCase{9.996, "#0.00", "10.00", "10,00"},
+                      FormatCase{0.0996, "0.00", "0.10", "0,10"}, FormatCase{0.006, "0.00", "0.01", "0,01"},
+                      FormatCase{0.004, "0.00", "0.00", "0,00"}, FormatCase{101325, "#0", "101325", "101325"},
+                      FormatCase{373.15, "#0.0", "373.2", "373,2"}, FormatCase{5, "#.##", "5.", "5,"},
+                      FormatCase{1e20, "#0", "100000000000000000000", "100000000000000000000"}));
 
 } // namespace

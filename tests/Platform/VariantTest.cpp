@@ -4,8 +4,8 @@
 
 #include <cfloat>
 
-using platform::VarType;
 using platform::Variant;
+using platform::VarType;
 
 namespace {
 
@@ -16,14 +16,20 @@ struct ArithCase {
     VarType type;
     double value;
 };
-void PrintTo(const ArithCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ArithCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 Variant apply(const Variant& a, const Variant& b, char op) {
     switch (op) {
-    case '+': return a + b;
-    case '-': return a - b;
-    case '*': return a * b;
-    default: return a / b;
+    case '+':
+        return a + b;
+    case '-':
+        return a - b;
+    case '*':
+        return a * b;
+    default:
+        return a / b;
     }
 }
 
@@ -40,15 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
     Table, VariantArithmetic,
     ::testing::Values(
         ArithCase{"EmptyPlusOneIsInteger", Variant(), Variant(int16_t{1}), '+', VarType::Integer, 1},
-        ArithCase{"IntegerOverflowWidensToLong", Variant(int16_t{32767}), Variant(int16_t{1}), '+', VarType::Long,
-                  32768},
+        ArithCase{"IntegerOverflowWidensToLong", Variant(int16_t{32767}), Variant(int16_t{1}), '+',
+                  VarType::Long, 32768},
         ArithCase{"IntegerUnderflowWidensToLong", Variant(int16_t{-32768}), Variant(int16_t{1}), '-',
                   VarType::Long, -32769},
         ArithCase{"LongOverflowWidensToDouble", Variant(int32_t{2147483647}), Variant(int16_t{1}), '+',
                   VarType::Double, 2147483648.0},
-        ArithCase{"IntegerProductWidens", Variant(int16_t{300}), Variant(int16_t{300}), '*', VarType::Long, 90000},
-        ArithCase{"DivisionOfIntegersIsDouble", Variant(int16_t{7}), Variant(int16_t{2}), '/', VarType::Double,
-                  3.5},
+        ArithCase{"IntegerProductWidens", Variant(int16_t{300}), Variant(int16_t{300}), '*', VarType::Long,
+                  90000},
+        ArithCase{"DivisionOfIntegersIsDouble", Variant(int16_t{7}), Variant(int16_t{2}), '/',
+                  VarType::Double, 3.5},
         ArithCase{"SingleBySingleIsSingle", Variant(1.0f), Variant(4.0f), '/', VarType::Single, 0.25},
         ArithCase{"SingleByIntegerIsSingle", Variant(1.0f), Variant(int16_t{4}), '/', VarType::Single, 0.25},
         ArithCase{"SingleByLongIsDouble", Variant(1.0f), Variant(int32_t{4}), '/', VarType::Double, 0.25},
@@ -67,7 +74,9 @@ struct ErrorCase {
     char op;
     int error;
 };
-void PrintTo(const ErrorCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class VariantErrors : public ::testing::TestWithParam<ErrorCase> {};
 
@@ -82,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"ZeroByZeroIsOverflow", Variant(0.0), Variant(), '/', 6},
                       ErrorCase{"DoubleOverflow", Variant(1e308), Variant(int16_t{10}), '*', 6},
                       ErrorCase{"TextIsTypeMismatch", Variant("a"), Variant(int16_t{1}), '+', 13},
-                      ErrorCase{"ArrayIsTypeMismatch", Variant(platform::VArray(1, 2)), Variant(1.0), '-', 13}),
+                      ErrorCase{"ArrayIsTypeMismatch", Variant(platform::VArray(1, 2)), Variant(1.0), '-',
+                                13}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Variant, AbsKeepsTheKindAndIntIsFloor) {

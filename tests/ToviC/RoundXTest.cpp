@@ -112,7 +112,8 @@ TEST(RoundXKinds, ShownTextReadsBackAsTheValue) {
             for (double x : {1.45, 293076.0, 0.0012345, -26.85}) {
                 std::string text = t.RoundX(Variant(x)).str();
                 int16_t ch = -1;
-                EXPECT_NEAR(t.Prevod(text, ch).toDouble(), x, 1e-4 * std::fabs(x)) << localeName << " " << text;
+                EXPECT_NEAR(t.Prevod(text, ch).toDouble(), x, 1e-4 * std::fabs(x))
+                    << localeName << " " << text;
                 EXPECT_EQ(ch, 0);
             }
         }

@@ -1,5 +1,5 @@
-#include "ToviC/Tovi.h"
 #include "ToviC/ToviOkna.h"
+#include "ToviC/Tovi.h"
 
 #include "TestSupport.h"
 #include "UserUnitFolder.h"

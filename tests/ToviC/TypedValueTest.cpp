@@ -29,7 +29,9 @@ struct ValueCase {
     double value;
     const char* rozmer;
 };
-void PrintTo(const ValueCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 // Each text is also read under the decimal-comma locale a window toolkit sets for a Czech user:
 // the values are those of the C locale.
@@ -53,29 +55,30 @@ TEST_P(ConvertsTypedText, WithoutProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConvertsTypedText,
-    ::testing::Combine(::testing::Values(ValueCase{"145 cm", 1.45, ""}, ValueCase{"25 km/h", 25 * 1000.0 / 3600, ""},
-                      ValueCase{"70 kcal/kg", 70 * 4186.8, ""},
-                      ValueCase{"BTU/lb 14 kcal/kg", 14 * 4186.8 / (1055.1 / 0.4536), "BTU/lb"},
-                      ValueCase{"kW 500 W", 0.5, "kW"}, ValueCase{"kW W 500", 0.5, "kW"},
-                      ValueCase{"MPa 1 bar", 0.1, "MPa"}, ValueCase{"20 C", 293.15, ""},
-                      ValueCase{"C 300", 300 - 273.15, "C"}, ValueCase{"c 300", 300 - 273.15, "c"},
-                      ValueCase{"R 300", 540, "R"}, ValueCase{"K 25 C", 298.15, "K"},
-                      ValueCase{"F 1 C", 33.8, "F"}, ValueCase{"-5 C", 268.15, ""}, ValueCase{"2,5", 2.5, ""},
-                      ValueCase{"(5)", 5, ""}, ValueCase{"3 m2", 3, ""}, ValueCase{"1 000", 0, ""},
-                      ValueCase{"  7", 7, ""}, ValueCase{"5  cm", 0.05, ""}, ValueCase{"+5", 5, ""},
-                      ValueCase{".5 kg", 0.5, ""}, ValueCase{"1e3 m", 1000, ""}, ValueCase{"1D3 g", 1, ""},
-                      ValueCase{"l 1 m3", 1000, "l"}, ValueCase{"cm3 1 l", 1000, "cm3"},
-                      ValueCase{"mmHg 1 torr", 1, "mmHg"},
-                      // Inside a longer unit text C is a temperature difference, the kelvin.
-                      ValueCase{"kJ/kg/K 1 kcal/kg/C", 4.1868, "kJ/kg/K"},
-                      ValueCase{"1 kJ/kg/F", 1000 / 0.555555556, ""},
-                      // A trailing blank or a blank after the semicolon ends the text.
-                      ValueCase{"145 cm ", 1.45, ""}, ValueCase{"5 cm; ", 0.05, ""},
-                      // The second statement is evaluated, the first is returned; the target unit is the
-                      // last statement's.
-                      ValueCase{"5; 3", 5, ""}, ValueCase{"kW 5 W: 7", 0.005, "kW"},
-                      ValueCase{"0.5 h", 1800, ""}, ValueCase{"-.5", -0.5, ""}),
-                       ::testing::ValuesIn(testsupport::ProcessLocales)));
+    ::testing::Combine(
+        ::testing::Values(ValueCase{"145 cm", 1.45, ""}, ValueCase{"25 km/h", 25 * 1000.0 / 3600, ""},
+                          ValueCase{"70 kcal/kg", 70 * 4186.8, ""},
+                          ValueCase{"BTU/lb 14 kcal/kg", 14 * 4186.8 / (1055.1 / 0.4536), "BTU/lb"},
+                          ValueCase{"kW 500 W", 0.5, "kW"}, ValueCase{"kW W 500", 0.5, "kW"},
+                          ValueCase{"MPa 1 bar", 0.1, "MPa"}, ValueCase{"20 C", 293.15, ""},
+                          ValueCase{"C 300", 300 - 273.15, "C"}, ValueCase{"c 300", 300 - 273.15, "c"},
+                          ValueCase{"R 300", 540, "R"}, ValueCase{"K 25 C", 298.15, "K"},
+                          ValueCase{"F 1 C", 33.8, "F"}, ValueCase{"-5 C", 268.15, ""},
+                          ValueCase{"2,5", 2.5, ""}, ValueCase{"(5)", 5, ""}, ValueCase{"3 m2", 3, ""},
+                          ValueCase{"1 000", 0, ""}, ValueCase{"  7", 7, ""}, ValueCase{"5  cm", 0.05, ""},
+                          ValueCase{"+5", 5, ""}, ValueCase{".5 kg", 0.5, ""}, ValueCase{"1e3 m", 1000, ""},
+                          ValueCase{"1D3 g", 1, ""}, ValueCase{"l 1 m3", 1000, "l"},
+                          ValueCase{"cm3 1 l", 1000, "cm3"}, ValueCase{"mmHg 1 torr", 1, "mmHg"},
+                          // Inside a longer unit text C is a temperature difference, the kelvin.
+                          ValueCase{"kJ/kg/K 1 kcal/kg/C", 4.1868, "kJ/kg/K"},
+                          ValueCase{"1 kJ/kg/F", 1000 / 0.555555556, ""},
+                          // A trailing blank or a blank after the semicolon ends the text.
+                          ValueCase{"145 cm ", 1.45, ""}, ValueCase{"5 cm; ", 0.05, ""},
+                          // The second statement is evaluated, the first is returned; the target unit is the
+                          // last statement's.
+                          ValueCase{"5; 3", 5, ""}, ValueCase{"kW 5 W: 7", 0.005, "kW"},
+                          ValueCase{"0.5 h", 1800, ""}, ValueCase{"-.5", -0.5, ""}),
+        ::testing::ValuesIn(testsupport::ProcessLocales)));
 
 // Temperatures typed in degrees Fahrenheit: T[K] = (t + 459.67) / 1.8, with the stored offset
 // 255.37222 K written to five decimals.
@@ -97,7 +100,9 @@ struct ProblemCase {
     int16_t ch;
     double value;
 };
-void PrintTo(const ProblemCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ProblemCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class ReportsProblem : public TypedValue, public ::testing::WithParamInterface<ProblemCase> {};
 
@@ -204,7 +209,9 @@ struct DecodeCase {
     std::vector<int16_t> exponents;
     int16_t count;
 };
-void PrintTo(const DecodeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class DecodesUnitText : public TypedValue, public ::testing::WithParamInterface<DecodeCase> {};
 
@@ -254,7 +261,9 @@ struct RdefCase {
     const char* input;
     const char* si;
 };
-void PrintTo(const RdefCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const RdefCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class NamesSourceDimension : public TypedValue, public ::testing::WithParamInterface<RdefCase> {};
 

@@ -71,7 +71,9 @@ struct UnitCase {
     double rel;
     const char* dimension;
 };
-void PrintTo(const UnitCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const UnitCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class BuiltInUnit : public UnitTable, public ::testing::WithParamInterface<UnitCase> {};
 
@@ -124,7 +126,9 @@ struct LookupCase {
     double si;
     const char* dimension;
 };
-void PrintTo(const LookupCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Lookup : public UnitTable, public ::testing::WithParamInterface<LookupCase> {};
 
@@ -151,7 +155,9 @@ struct CodeCase {
     std::vector<int16_t> exponents;
     int16_t highest;
 };
-void PrintTo(const CodeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class DimensionCode : public UnitTable, public ::testing::WithParamInterface<CodeCase> {};
 
@@ -250,7 +256,9 @@ struct UserFileCase {
     int16_t ncelk;
     const char* lastRow;
 };
-void PrintTo(const UserFileCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const UserFileCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class UserFile : public UnitTable, public ::testing::WithParamInterface<UserFileCase> {};
 

@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
         ask([&] { return s.VSM(r); }, "VSM");
-        static const char* const properties[] = {"ROLW", "ETAL", "ETAG", "ALAL", "ALAG", "CPL",   "CPLW",
-                                                 "CPG",  "CPGW", "DHV",  "DHVW", "HL",   "SL",    "TENS",
+        static const char* const properties[] = {"ROLW", "ETAL",  "ETAG", "ALAL",  "ALAG",  "CPL", "CPLW",
+                                                 "CPG",  "CPGW",  "DHV",  "DHVW",  "HL",    "SL",  "TENS",
                                                  "ROGW", "RROGW", "RCPG", "RETAG", "RALAG", "TBV", "TRB"};
         for (const char* name : properties)
             ask([&] { return s.Vlastnost(name, r, Variant(320.0), Variant(1e5)); }, name);

@@ -20,7 +20,9 @@ namespace {
 //! Answers every box as a cautious user would and shows nothing.
 class QuietMessages : public platform::MessageService {
 public:
-    int msgBox(const std::string&, int style, const std::string&) override { return platform::cautiousAnswer(style); }
+    int msgBox(const std::string&, int style, const std::string&) override {
+        return platform::cautiousAnswer(style);
+    }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
 };
 
@@ -51,8 +53,23 @@ std::string makeDatabase() {
         z.Nazev.resize(kwelar::ZaznamLatky::NazevWidth, ' ');
         z.Group = 10;
         z.CAS = n == 1 ? 7732185 : 0;
-        const float points[] = {0.018f + 0.01f * n, 500.0f + 10 * n, 5e6f, 3e-4f, 0.3f, 0.3f, 1.33f, 293.15f,
-                                1.8f, 293.15f, 20.0f, 293.15f, 6000.0f, 200.0f + n, 350.0f + 5 * n, 0, 0};
+        const float points[] = {0.018f + 0.01f * n,
+                                500.0f + 10 * n,
+                                5e6f,
+                                3e-4f,
+                                0.3f,
+                                0.3f,
+                                1.33f,
+                                293.15f,
+                                1.8f,
+                                293.15f,
+                                20.0f,
+                                293.15f,
+                                6000.0f,
+                                200.0f + n,
+                                350.0f + 5 * n,
+                                0,
+                                0};
         for (int j = 1; j <= kwelar::PointValueCount; ++j)
             z.B(j) = points[j - 1];
         // Plausible orders of magnitude at 300 K, each a straight line in T.

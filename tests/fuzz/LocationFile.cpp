@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const platform::RunTimeError&) {
         }
         const std::string& p = s.path();
-        require(p.empty() || (platform::fileExists(p) &&
-                              platform::upperCase(platform::fileNameOf(p)) == platform::upperCase(s.DataFileName())),
+        require(p.empty() || (platform::fileExists(p) && platform::upperCase(platform::fileNameOf(p)) ==
+                                                             platform::upperCase(s.DataFileName())),
                 "a location that failed its checks left its path");
     }
     return 0;

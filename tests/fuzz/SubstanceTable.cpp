@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     for (const kwelar::tools::TableSubstance& s : table)
-        require(kwelar::ZaznamLatky::decode(s.record.encode()) == s.record, "a record does not survive its bytes");
+        require(kwelar::ZaznamLatky::decode(s.record.encode()) == s.record,
+                "a record does not survive its bytes");
     return 0;
 }

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace fuzzsupport;
     setUp();
-    static tovi::Tovi& t = [] () -> tovi::Tovi& {
+    static tovi::Tovi& t = []() -> tovi::Tovi& {
         // No user unit file takes part.
         const std::string units = file("no-units");
         std::filesystem::create_directories(units);

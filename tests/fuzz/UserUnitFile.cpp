@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::string buf = typed;
                 int16_t CH = 0;
                 const platform::Variant v = t.Prevod(buf, CH);
-                require(v.isEmpty() || std::isfinite(v.toDouble()), "a user unit gives a value that is not finite");
+                require(v.isEmpty() || std::isfinite(v.toDouble()),
+                        "a user unit gives a value that is not finite");
             } catch (const platform::RunTimeError&) {
             }
         }

@@ -17,8 +17,7 @@ ScriptedBoxes::~ScriptedBoxes() {
 
 TempDir::TempDir() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "morv-test-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data()))
-        throw std::runtime_error("mkdtemp failed");
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     m_path = tmpl;
 }
 
@@ -27,7 +26,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return m_path + "/" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return m_path + "/" + name;
+}
 
 std::string TempDir::write(const std::string& name, const std::string& bytes) const {
     const std::filesystem::path p = file(name);
@@ -38,8 +39,7 @@ std::string TempDir::write(const std::string& name, const std::string& bytes) co
 }
 
 ProcessLocale::ProcessLocale(const std::string& name) {
-    if (const char* old = std::getenv("LOCPATH"))
-        m_previousLocPath = old;
+    if (const char* old = std::getenv("LOCPATH")) m_previousLocPath = old;
     m_previous = std::setlocale(LC_ALL, nullptr);
     ::setenv("LOCPATH", MORV_TEST_LOCALES, 1);
     if (!std::setlocale(LC_ALL, name.c_str())) {
@@ -51,7 +51,8 @@ ProcessLocale::ProcessLocale(const std::string& name) {
     m_set = true;
     const std::string point = std::localeconv()->decimal_point;
     if (name == DecimalComma && point != ",")
-        ADD_FAILURE() << "The locale " << name << " writes \"" << point << "\" as its decimal point, not a comma.";
+        ADD_FAILURE() << "The locale " << name << " writes \"" << point
+                      << "\" as its decimal point, not a comma.";
 }
 
 ProcessLocale::~ProcessLocale() {

@@ -153,5 +153,5 @@ template <class T> void printFields(const T& c, std::ostream* os) {
 } // namespace testsupport
 
 //! Expects statement to raise run-time error `number`.
-#define EXPECT_RUNTIME_ERROR(statement, number)                                                                \
+#define EXPECT_RUNTIME_ERROR(statement, number)                                                              \
     EXPECT_EQ(::testsupport::errorNumberOf([&] { statement; }), (number))

@@ -52,7 +52,9 @@ private:
     double m_water, m_Q, m_area, m_length;
 };
 
-std::string samplePath() { return morvtest::sampleTaskPath(morvtest::sampleTask); }
+std::string samplePath() {
+    return morvtest::sampleTaskPath(morvtest::sampleTask);
+}
 
 //! The benchmark task with n components in the condensing stream.
 std::string mixturePath(int64_t n) {
@@ -118,7 +120,8 @@ void BM_DesignSolveCalls(benchmark::State& state) {
     };
     state.counters["correlations"] = perSolve(static_cast<double>(correlations() - correlationsBefore));
     state.counters["densities"] = perSolve(static_cast<double>(tube->densities + shell->densities));
-    state.counters["boilingPoints"] = perSolve(static_cast<double>(tube->boilingPoints + shell->boilingPoints));
+    state.counters["boilingPoints"] =
+        perSolve(static_cast<double>(tube->boilingPoints + shell->boilingPoints));
     state.counters["iterations"] = perSolve(static_cast<double>(iterations));
     state.counters["residuals"] = perSolve(static_cast<double>(state.iterations() + 4 * iterations));
     he.Tr().properties(nullptr);
@@ -170,14 +173,15 @@ void BM_AnalysisComponents(benchmark::State& state) {
         morv::fieldsFromVector(he);
         for (int point = 0; point < 100; ++point) {
             he.Pl().m(0.8 + 0.4 * point / 99.0);
-            const morv::DesignSolveResult result = morv::designSolve(program(), morv::DesignSolveKind::AnalysisPoint);
+            const morv::DesignSolveResult result =
+                morv::designSolve(program(), morv::DesignSolveKind::AnalysisPoint);
             if (result.converged()) ++converged;
             morv::fieldsFromVector(he);
         }
     }
     he.Pl().m(flow);
-    state.counters["converged"] = benchmark::Counter(static_cast<double>(converged) /
-                                                     static_cast<double>(state.iterations()));
+    state.counters["converged"] =
+        benchmark::Counter(static_cast<double>(converged) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_AnalysisComponents)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 

@@ -69,8 +69,7 @@ void SampleTaskCalculated(benchmark::State& state) {
             state.ResumeTiming();
             QTest::mouseClick(button, Qt::LeftButton);
             QApplication::processEvents();
-            if (morv::program().Vysledky.empty())
-                state.SkipWithError("the sample task did not report");
+            if (morv::program().Vysledky.empty()) state.SkipWithError("the sample task did not report");
         }
     }
     platform::ModalHost::setHook({});

@@ -162,7 +162,8 @@ TEST_F(HostileValues, TemperatureAtOrBelowAbsoluteZeroIsAnInvalidArgument) {
         EXPECT_TRUE(s.FFce(c.T, c.substance, c.Nvl).identical(Variant(1e-6))) << c.name;
         ASSERT_EQ(boxes.boxes().size(), before + 1) << c.name;
         const std::string& text = boxes.boxes().back().text;
-        EXPECT_EQ(text.substr(0, text.find("\r\n")), "FFce: Err: 5 : Invalid procedure call or argument") << c.name;
+        EXPECT_EQ(text.substr(0, text.find("\r\n")), "FFce: Err: 5 : Invalid procedure call or argument")
+            << c.name;
         EXPECT_NE(text.find(names[c.substance]), std::string::npos) << c.name;
         EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), std::string("Teplota(K)= ") + c.temperature) << c.name;
 

@@ -319,7 +319,9 @@ struct MissingCase {
     int16_t mode;
     int16_t number;
 };
-void PrintTo(const MissingCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const MissingCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class MissingSubstance : public SmesInikwl, public ::testing::WithParamInterface<MissingCase> {};
 

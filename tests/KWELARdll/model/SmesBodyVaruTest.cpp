@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -111,12 +111,14 @@ TEST_F(BubbleDew, BinaryBubblePointLiesBelowItsDewPointAndBothObeyRaoultsLaw) {
 struct StartCase {
     const char* name;
     std::vector<float> Tc;
-    const char* T;     // temperature of the first pass
-    const char* Tnext; // the same plus 1 K
-    const char* dewT = nullptr;     // of the dew point when it differs
+    const char* T;              // temperature of the first pass
+    const char* Tnext;          // the same plus 1 K
+    const char* dewT = nullptr; // of the dew point when it differs
     const char* dewTnext = nullptr;
 };
-void PrintTo(const StartCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const StartCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class FirstPass : public BubbleDew, public ::testing::WithParamInterface<StartCase> {};
 
@@ -168,7 +170,9 @@ struct StepCase {
     Antoine a;
     std::vector<std::string> firstPasses;
 };
-void PrintTo(const StepCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const StepCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class StepLimit : public BubbleDew, public ::testing::WithParamInterface<StepCase> {};
 
@@ -218,8 +222,8 @@ TEST_P(LightComponent, TheDewPointIsSetByTheCondensingComponent) {
     load({3, 4});
     const double p = 101325.0;
     const double Pinert = Inert.P(0.98 * double{InertTc});
-    const double dew = bisect([&](double T) { return (1.0 - y) * p / Hexane.P(T) + y * p / Pinert - 1.0; },
-                              200.0, 500.0);
+    const double dew =
+        bisect([&](double T) { return (1.0 - y) * p / Hexane.P(T) + y * p / Pinert - 1.0; }, 200.0, 500.0);
     Variant pv(p);
     const Variant T = s.TRB(pv, fractions({1.0 - y, y}));
     ASSERT_EQ(T.type(), VarType::Double);
@@ -243,7 +247,9 @@ struct DivergenceCase {
     int16_t mode;
     bool counterFree;
 };
-void PrintTo(const DivergenceCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const DivergenceCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Divergence : public BubbleDew, public ::testing::WithParamInterface<DivergenceCase> {};
 

@@ -23,7 +23,9 @@ struct HlasChybuCase {
     int32_t number;
     bool counterAtLimit;
 };
-void PrintTo(const HlasChybuCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const HlasChybuCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 std::string caseName(const ::testing::TestParamInfo<HlasChybuCase>& info) {
     const HlasChybuCase& c = info.param;

@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -199,7 +199,9 @@ struct SinglePhaseCase {
     double offset; // from the bubble point (negative) or the dew point (positive) [K]
     char separator;
 };
-void PrintTo(const SinglePhaseCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const SinglePhaseCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhase : public Flash, public ::testing::WithParamInterface<SinglePhaseCase> {};
 
@@ -368,7 +370,9 @@ struct Typed {
     const char* kind;
     const char* feed;
 };
-void PrintTo(const Typed& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const Typed& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class TypedInput : public Interactive, public ::testing::WithParamInterface<Typed> {};
 

@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -217,7 +217,9 @@ struct PureCase {
     int16_t Nvl;
     std::function<Variant(kwelar::Smes&, const Variant&, const VArray&)> member;
 };
-void PrintTo(const PureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const PureCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class OneComponent : public LiquidMixture, public ::testing::WithParamInterface<PureCase> {};
 
@@ -329,7 +331,9 @@ struct ReportedCase {
     const char* name;
     Member member;
 };
-void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ReportedCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class ReportedLiquidError : public LiquidMixture, public ::testing::WithParamInterface<ReportedCase> {
 protected:

@@ -60,7 +60,9 @@ struct TypeCase {
     double T;
     Formula y; // the equation written out independently of the library
 };
-void PrintTo(const TypeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const TypeCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 std::string typeCaseName(const ::testing::TestParamInfo<TypeCase>& info) {
     return info.param.name;

@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -173,7 +173,9 @@ struct ReportedCase {
     std::function<Variant(kwelar::Smes&, const VArray& r)> member;
     const char* source;
 };
-void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ReportedCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class ReportedGasError : public GasMixture, public ::testing::WithParamInterface<ReportedCase> {
 protected:

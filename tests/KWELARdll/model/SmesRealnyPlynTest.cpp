@@ -1,11 +1,11 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "RealGasFixture.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 using kwelartest::fractions;
 using kwelartest::GasData;
@@ -125,7 +125,9 @@ struct ReportedCase {
     Member member;
     const char* source;
 };
-void PrintTo(const ReportedCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ReportedCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class ReportedRealGasError : public kwelartest::RealGasFixture,
                              public ::testing::WithParamInterface<ReportedCase> {

@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "RealGasFixture.h"
 
@@ -35,7 +35,9 @@ double compressibility(const kwelartest::SmesProbe& s, double p, double T) {
 struct TableEntry {
     double Tr, pr, Z0, Z1, H0, H1;
 };
-void PrintTo(const TableEntry& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const TableEntry& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class LeeKeslerTable : public RealGas, public ::testing::WithParamInterface<TableEntry> {
 protected:
@@ -372,8 +374,9 @@ TEST_P(Branch, DensityNeedsNoNormalBoilingPoint) {
     EXPECT_EQ(boxes.boxes()[0].title, "");
     // The heat of vaporisation asked for at the missing boiling point, 0 K, is the
     // correlation's invalid argument.
-    EXPECT_EQ(boxes.boxes()[1].text.rfind("FFce: Err: 5 : Invalid procedure call or argument\r\nVlastnost: DHV", 0),
-              0u);
+    EXPECT_EQ(
+        boxes.boxes()[1].text.rfind("FFce: Err: 5 : Invalid procedure call or argument\r\nVlastnost: DHV", 0),
+        0u);
 }
 
 // The ideal-gas enthalpy stops at the degree of the heat-capacity polynomial: coefficients
@@ -473,7 +476,8 @@ TEST_F(RealGas, SecondRoutineNeitherCorrectsThePressureNorShowsTheBoilingPointBo
     EXPECT_NEAR(s.roRG().toDouble(), 5e-13 / (Rlib * 300.0), 1e-25);
     EXPECT_FALSE(boxes.boxes().empty());
     for (const auto& box : boxes.boxes())
-        EXPECT_EQ(box.text.rfind("FFce: Err: 5 : Invalid procedure call or argument\r\nVlastnost: DHV", 0), 0u);
+        EXPECT_EQ(box.text.rfind("FFce: Err: 5 : Invalid procedure call or argument\r\nVlastnost: DHV", 0),
+                  0u);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "KWELARdll/model/KwelarConstants.h"
-#include "TestSupport.h"
 #include "KWELARdll/model/Smes.h"
+#include "TestSupport.h"
 
 #include "MixtureFixture.h"
 
@@ -65,7 +65,9 @@ struct NamedMember {
         return Variant();
     }
 };
-void PrintTo(const NamedMember& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const NamedMember& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 NamedMember temperature(const char* name, TemperatureMember m) {
     return {name, NamedMember::Temperature, m};

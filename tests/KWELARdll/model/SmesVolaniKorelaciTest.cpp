@@ -22,7 +22,9 @@ struct OrderCase {
     std::function<Variant(kwelar::Smes&, const Variant& T, const VArray& r)> member;
     std::vector<std::string> calls;
 };
-void PrintTo(const OrderCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const OrderCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class CorrelationOrder : public kwelartest::MixtureFixture, public ::testing::WithParamInterface<OrderCase> {
 protected:
@@ -67,34 +69,34 @@ const std::vector<std::string> HeatCapacity = {"3 CPL 300.0", "4 CPL 300.0", "5 
 
 INSTANTIATE_TEST_SUITE_P(
     Members, CorrelationOrder,
-    ::testing::Values(
-        OrderCase{"ROLW", MEMBER(ROLW), Density}, OrderCase{"ETAL", MEMBER(ETAL), Viscosity},
-        OrderCase{"ALAL", MEMBER(ALAL), Conductivity},
-        OrderCase{"SIGMA", MEMBER(SIGMA),
-                  std::vector<std::string>{"3 ROLW 300.0", "3 SIGMA 300.0", "4 ROLW 300.0", "4 SIGMA 300.0"} +
-                      Density},
-        OrderCase{"CPL", MEMBER(CPL), HeatCapacity},
-        OrderCase{"DHV", MEMBER(DHV), {"3 DHV 300.0", "4 DHV 300.0"}},
-        OrderCase{"TENS", MEMBER(TENS), {"3 TENS 300.0", "4 TENS 300.0"}}, OrderCase{"HL", MEMBER(HL), {}},
-        OrderCase{"SL", MEMBER(SL), {}},
-        // ρ(T - 3) at 270.0 and 324.0 K, then ρ(T) once for the difference and the divisor.
-        OrderCase{"ObjRozL", MEMBER(ObjRozL),
-                  std::vector<std::string>{"3 ROLW 270.0", "4 ROLW 324.0"} + Density},
-        OrderCase{"PrL", MEMBER(PrL), HeatCapacity + Viscosity + Conductivity},
-        OrderCase{"ReL",
-                  [](kwelar::Smes& s, const Variant& T, const VArray& r) {
-                      Variant v(1.0), d(0.02);
-                      return s.ReL(T, r, v, d);
-                  },
-                  Density + Viscosity},
-        OrderCase{"ETAG", MEMBER(ETAG), {"3 ETAG 300.0", "4 ETAG 300.0"}},
-        // Each viscosity once, when the first pair (i, j) needs it, i and j over all three
-        // components, then the conductivities.
-        OrderCase{"ALAG",
-                  MEMBER(ALAG),
-                  {"3 ETAG 300.0", "4 ETAG 300.0", "5 ETAG 300.0", "3 ALAG 300.0", "4 ALAG 300.0",
-                   "5 ALAG 300.0"}},
-        OrderCase{"CPG", MEMBER(CPG), {"3 CPG 300.0", "4 CPG 300.0", "5 CPG 300.0"}}),
+    ::testing::Values(OrderCase{"ROLW", MEMBER(ROLW), Density}, OrderCase{"ETAL", MEMBER(ETAL), Viscosity},
+                      OrderCase{"ALAL", MEMBER(ALAL), Conductivity},
+                      OrderCase{"SIGMA", MEMBER(SIGMA),
+                                std::vector<std::string>{"3 ROLW 300.0", "3 SIGMA 300.0", "4 ROLW 300.0",
+                                                         "4 SIGMA 300.0"} +
+                                    Density},
+                      OrderCase{"CPL", MEMBER(CPL), HeatCapacity},
+                      OrderCase{"DHV", MEMBER(DHV), {"3 DHV 300.0", "4 DHV 300.0"}},
+                      OrderCase{"TENS", MEMBER(TENS), {"3 TENS 300.0", "4 TENS 300.0"}},
+                      OrderCase{"HL", MEMBER(HL), {}}, OrderCase{"SL", MEMBER(SL), {}},
+                      // ρ(T - 3) at 270.0 and 324.0 K, then ρ(T) once for the difference and the divisor.
+                      OrderCase{"ObjRozL", MEMBER(ObjRozL),
+                                std::vector<std::string>{"3 ROLW 270.0", "4 ROLW 324.0"} + Density},
+                      OrderCase{"PrL", MEMBER(PrL), HeatCapacity + Viscosity + Conductivity},
+                      OrderCase{"ReL",
+                                [](kwelar::Smes& s, const Variant& T, const VArray& r) {
+                                    Variant v(1.0), d(0.02);
+                                    return s.ReL(T, r, v, d);
+                                },
+                                Density + Viscosity},
+                      OrderCase{"ETAG", MEMBER(ETAG), {"3 ETAG 300.0", "4 ETAG 300.0"}},
+                      // Each viscosity once, when the first pair (i, j) needs it, i and j over all three
+                      // components, then the conductivities.
+                      OrderCase{"ALAG",
+                                MEMBER(ALAG),
+                                {"3 ETAG 300.0", "4 ETAG 300.0", "5 ETAG 300.0", "3 ALAG 300.0",
+                                 "4 ALAG 300.0", "5 ALAG 300.0"}},
+                      OrderCase{"CPG", MEMBER(CPG), {"3 CPG 300.0", "4 CPG 300.0", "5 CPG 300.0"}}),
     [](const ::testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.name); });
 
 #undef MEMBER

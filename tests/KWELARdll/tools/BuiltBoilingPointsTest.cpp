@@ -35,7 +35,9 @@ struct GasCase {
     double y;    // mole fraction of the gas in the vapour
     double dew;  // K
 };
-void PrintTo(const GasCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const GasCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class MethanolWithGas : public ::testing::TestWithParam<GasCase> {};
 
@@ -59,13 +61,11 @@ TEST_P(MethanolWithGas, CondensesALittleBelowMethanolAlone) {
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Gases, MethanolWithGas,
-                         ::testing::Values(GasCase{"NitrogenAbsent", 3, 0.0, 337.75},
-                                           GasCase{"Nitrogen5", 3, 0.05, 336.50},
-                                           GasCase{"Nitrogen50", 3, 0.5, 321.50},
-                                           GasCase{"Air5", 2, 0.05, 336.49},
-                                           GasCase{"Oxygen5", 4, 0.05, 336.48}),
-                         [](const ::testing::TestParamInfo<GasCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Gases, MethanolWithGas,
+    ::testing::Values(GasCase{"NitrogenAbsent", 3, 0.0, 337.75}, GasCase{"Nitrogen5", 3, 0.05, 336.50},
+                      GasCase{"Nitrogen50", 3, 0.5, 321.50}, GasCase{"Air5", 2, 0.05, 336.49},
+                      GasCase{"Oxygen5", 4, 0.05, 336.48}),
+    [](const ::testing::TestParamInfo<GasCase>& info) { return std::string(info.param.name); });
 
 } // namespace
-

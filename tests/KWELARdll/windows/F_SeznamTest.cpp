@@ -1,9 +1,9 @@
 // The choice of components: `ZadejSmes`, the window `F_Seznam` driven by keys and clicks,
 // and the owner's handler that loads the chosen substances.
 
+#include "KWELARdll/windows/F_Seznam.h"
 #include "FixtureDb.h"
 #include "KWELARdll/model/Smes.h"
-#include "KWELARdll/windows/F_Seznam.h"
 #include "WindowScript.h"
 
 #include <QLabel>
@@ -97,8 +97,8 @@ TEST_F(ComponentChoice, TypedAndPickedNumbersAreSentInBoxOrderAndLoaded) {
 TEST_F(ComponentChoice, WindowShowsTheListWithItsHeadingsAndTheVersion) {
     ModalScript script;
     script.then([&](QDialog& d) {
-        EXPECT_EQ(d.windowTitle().toStdString(),
-                  " SEZNAM LÁTEK - definice složek směsi" + std::string(58, ' ') + "dll V." KWELAR_VERSION_TEXT);
+        EXPECT_EQ(d.windowTitle().toStdString(), " SEZNAM LÁTEK - definice složek směsi" +
+                                                     std::string(58, ' ') + "dll V." KWELAR_VERSION_TEXT);
         EXPECT_EQ(list(d)->count(), 5);
         EXPECT_EQ(list(d)->currentRow(), 0);
         EXPECT_EQ(list(d)->item(0)->text().left(12).toStdString(), "002  ETHANOL");

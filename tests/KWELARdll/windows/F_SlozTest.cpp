@@ -1,9 +1,9 @@
 // Composition entry: `ZadejSloz` with and without the window `F_Sloz`, its normalisation and
 // conversion between mole and mass fractions, and its failures.
 
+#include "KWELARdll/windows/F_Sloz.h"
 #include "FixtureDb.h"
 #include "KWELARdll/model/Smes.h"
-#include "KWELARdll/windows/F_Sloz.h"
 #include "Platform/Regional.h"
 #include "WindowScript.h"
 
@@ -64,7 +64,8 @@ ModalScript::Action typeAndContinue(std::vector<QString> values, bool molar = fa
             QTest::keyClicks(box, values[i]);
             QTest::keyClick(box, Qt::Key_Return);
         }
-        EXPECT_EQ(d.focusWidget(), child<QPushButton>(d, "C_OK")) << "Enter in the last box leads to the button";
+        EXPECT_EQ(d.focusWidget(), child<QPushButton>(d, "C_OK"))
+            << "Enter in the last box leads to the button";
         child<QPushButton>(d, "C_OK")->click();
     };
 }
@@ -242,20 +243,38 @@ void withZeroMolarMass(Smes& s, VArray&, VArray&) {
 INSTANTIATE_TEST_SUITE_P(
     ZadejSloz, CompositionFailure,
     ::testing::Values(
-        Failure{"NegativeEntry", [](Smes&, VArray&, VArray&) {}, 0, {"-1", "1", "2"},
+        Failure{"NegativeEntry",
+                [](Smes&, VArray&, VArray&) {},
+                0,
+                {"-1", "1", "2"},
                 "Chyba č. 9001 :  1. složení je záporné!"},
-        Failure{"ZeroMolarMassMassInput", withZeroMolarMass, 0, {"0.5", "0.5"}, "Chyba č. 11 : Division by zero",
+        Failure{"ZeroMolarMassMassInput",
+                withZeroMolarMass,
+                0,
+                {"0.5", "0.5"},
+                "Chyba č. 11 : Division by zero",
                 false},
-        Failure{"ZeroMolarMassFromMassFractions", withZeroMolarMass, -2, {}, "Chyba č. 11 : Division by zero"},
+        Failure{
+            "ZeroMolarMassFromMassFractions", withZeroMolarMass, -2, {}, "Chyba č. 11 : Division by zero"},
         Failure{"ZeroMeanMolarMass",
-                [](Smes& s, VArray&, VArray&) { s.DefSlozky({Variant(int16_t{4})}); }, -3, {},
+                [](Smes& s, VArray&, VArray&) { s.DefSlozky({Variant(int16_t{4})}); },
+                -3,
+                {},
                 "Chyba č. 11 : Division by zero"},
         Failure{"ZeroSumInSilentMode",
-                [](Smes& s, VArray&, VArray&) { s.ChyboveHlasky(2); }, 0, {"0", "0", "0"},
+                [](Smes& s, VArray&, VArray&) { s.ChyboveHlasky(2); },
+                0,
+                {"0", "0", "0"},
                 "Chyba č. 11 : Division by zero"},
-        Failure{"ShortOutputArray", [](Smes&, VArray& x, VArray&) { x.redim(0, 2); }, 1, {},
+        Failure{"ShortOutputArray",
+                [](Smes&, VArray& x, VArray&) { x.redim(0, 2); },
+                1,
+                {},
                 "Chyba č. 9 : Subscript out of range"},
-        Failure{"OtherNegativeComp", [](Smes&, VArray&, VArray&) {}, -5, {},
+        Failure{"OtherNegativeComp",
+                [](Smes&, VArray&, VArray&) {},
+                -5,
+                {},
                 "Chyba č. 5 : Invalid procedure call or argument"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -289,7 +308,8 @@ TEST_F(CompositionEntry, MissingComponentLeadsToTheChoiceAndAClosedChoiceEndsThe
     EXPECT_EQ(s.Nsloz().toInteger(), 0);
     const auto& shown = boxes.boxes();
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(shown.back().text, "Některá ze složek není v bázi (0), opravte neznámou složku,\revent. náhradní složku!");
+    EXPECT_EQ(shown.back().text,
+              "Některá ze složek není v bázi (0), opravte neznámou složku,\revent. náhradní složku!");
     EXPECT_EQ(shown.back().style, 16);
 }
 

@@ -101,7 +101,8 @@ TEST_F(SubstanceList, ListFileIsWrittenInCodePage1250WithItsHeader) {
     s.AkSeznam();
     const std::string expected =
         std::string("          SEZNAM L\xC1TEK DATAB\xC1ZE KWELAR ke dni 24.12.2026\r\n") +
-        "          Z\xE1znamy v b\xE1zi o 4 l\xE1tk\xE1" "ch\r\n" +
+        "          Z\xE1znamy v b\xE1zi o 4 l\xE1tk\xE1"
+        "ch\r\n" +
         cp1250Line("002", "ETHANOL", "Ethylalkohol, l\xEDh", "C2H5OH", "[ 64-17-5]") + "\r\n" +
         cp1250Line("005", "METHAN", "Zemn\xED plyn", "CH4", " ") + "\r\n" +
         cp1250Line("001", "METHANOL", "Methylalkohol", "CH3OH", "[ 67-56-1]") + "\r\n" +
@@ -281,9 +282,8 @@ TEST_F(SubstanceList, ClickOnTheWindowOutsideTheListClosesIt) {
     Smes s;
     kwelartest::pointAt(s, database);
     ModalScript script;
-    script.then([](QDialog& d) {
-        QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(d.width() - 5, d.height() - 3));
-    });
+    script.then(
+        [](QDialog& d) { QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(d.width() - 5, d.height() - 3)); });
     boxes.type("");
     s.SeznamShow(2);
     EXPECT_EQ(script.shown(), std::vector<std::string>{"F_Sezn"});

@@ -79,8 +79,7 @@ public:
 };
 
 //! The child widget of type T named `name`; fails the test when there is none.
-template <class T>
-T* child(QWidget& parent, const char* name) {
+template <class T> T* child(QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << "no " << name << " in " << parent.objectName().toStdString();
     return found;
@@ -90,8 +89,7 @@ T* child(QWidget& parent, const char* name) {
 //! screenshots script sets it); without it nothing is saved.
 inline void screenshot(QWidget& window, const std::string& name) {
     const QString folder = qEnvironmentVariable("MORV_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
+    if (folder.isEmpty()) return;
     QDir().mkpath(folder);
     window.adjustSize();
     QApplication::processEvents();

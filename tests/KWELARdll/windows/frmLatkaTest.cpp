@@ -121,8 +121,9 @@ TEST_F(CardAndRename, PseudoCriticalBoxOfAnUnnamedMixture) {
     EXPECT_EQ(box.title, "KWELAR");
     EXPECT_EQ(box.style, 64);
     // Kay's rule with one component: its own critical temperature and pressure.
-    EXPECT_EQ(box.text.substr(0, box.text.find("VKRIT")),
-              "Pseudokritické veličiny směsi \r\nnepojmenovaná\r\nTKRITsm(K) = 126.2\r\nPKRITsm(MPa) = 3.390\r\n");
+    EXPECT_EQ(
+        box.text.substr(0, box.text.find("VKRIT")),
+        "Pseudokritické veličiny směsi \r\nnepojmenovaná\r\nTKRITsm(K) = 126.2\r\nPKRITsm(MPa) = 3.390\r\n");
     EXPECT_NE(box.text.find("VKRITsm(m3/mol) = 8.950E-05\r\nZKRITsm(-) = "), std::string::npos);
     EXPECT_EQ(box.text.substr(box.text.size() - 2), "\r\n");
 }
@@ -156,7 +157,8 @@ TEST_F(CardAndRename, LongNewNameIsStoredInThirtyCharactersAndShownWhole) {
     ASSERT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(boxes.boxes()[0].text, "Opravdu chcete změnit původní název\r\nETHANOL" + std::string(23, ' '));
     EXPECT_EQ(boxes.boxes()[0].style, 36);
-    EXPECT_EQ(boxes.boxes()[1].text, "Chcete dočasně změnit vlastnosti této látky?\r\nNový název látky, který je dlo");
+    EXPECT_EQ(boxes.boxes()[1].text,
+              "Chcete dočasně změnit vlastnosti této látky?\r\nNový název látky, který je dlo");
 }
 
 TEST_F(CardAndRename, NoToBothQuestionsChangesNothingAndAnEmptyNameOnlyOffersTheEditor) {
@@ -173,7 +175,8 @@ TEST_F(CardAndRename, NoToBothQuestionsChangesNothingAndAnEmptyNameOnlyOffersThe
     s.ZadejSloz(K, Xmol, Xhmot);
     EXPECT_EQ(s.Nazev(1), "ETHANOL" + std::string(23, ' '));
     ASSERT_EQ(boxes.boxes().size(), 3u);
-    EXPECT_EQ(boxes.boxes()[2].text, "Chcete dočasně změnit vlastnosti této látky?\r\nETHANOL" + std::string(23, ' '));
+    EXPECT_EQ(boxes.boxes()[2].text,
+              "Chcete dočasně změnit vlastnosti této látky?\r\nETHANOL" + std::string(23, ' '));
 }
 
 } // namespace

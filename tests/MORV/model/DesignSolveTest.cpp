@@ -86,7 +86,9 @@ struct UnknownsCase {
     std::vector<int16_t> flags;
     std::vector<int16_t> positions; //!< empty: the choice is refused
 };
-void PrintTo(const UnknownsCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const UnknownsCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class DesignUnknowns : public DesignSolve, public ::testing::WithParamInterface<UnknownsCase> {};
 
@@ -123,7 +125,9 @@ struct ControlCase {
     double Eps;
     double ALAM;
 };
-void PrintTo(const ControlCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ControlCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class DesignControl : public DesignSolve, public ::testing::WithParamInterface<ControlCase> {};
 
@@ -492,7 +496,8 @@ std::vector<UnknownsChoice> everyChoice() {
         for (int16_t a = 0; a <= 7; ++a)
             for (int16_t b = a + 1; b <= 7; ++b)
                 for (int16_t c = b + 1; c <= 7; ++c)
-                    if ((tubeSide(a) || tubeSide(b) || tubeSide(c)) && (shellSide(a) || shellSide(b) || shellSide(c)))
+                    if ((tubeSide(a) || tubeSide(b) || tubeSide(c)) &&
+                        (shellSide(a) || shellSide(b) || shellSide(c)))
                         choices.push_back({task, {a, b, c}});
     return choices;
 }
@@ -511,14 +516,30 @@ protected:
         for (const int16_t i : flags) {
             m.IPOM(i, 1);
             switch (i) {
-            case 0: m.Tr().m(1.2 * m.Tr().m()); break;
-            case 1: m.Pl().m(1.2 * m.Pl().m()); break;
-            case 2: m.Ttrubi = m.Ttrubi - 1.0; break;
-            case 3: m.Tplasti = m.Tplasti - 1.0; break;
-            case 4: m.Ttrubo = m.Ttrubo - 1.0; break;
-            case 5: m.Tplasto = m.Tplasto - 1.0; break;
-            case 6: m.Q = 1.2 * m.Q; break;
-            default: m.Plocha = 0.8 * m.Plocha; break;
+            case 0:
+                m.Tr().m(1.2 * m.Tr().m());
+                break;
+            case 1:
+                m.Pl().m(1.2 * m.Pl().m());
+                break;
+            case 2:
+                m.Ttrubi = m.Ttrubi - 1.0;
+                break;
+            case 3:
+                m.Tplasti = m.Tplasti - 1.0;
+                break;
+            case 4:
+                m.Ttrubo = m.Ttrubo - 1.0;
+                break;
+            case 5:
+                m.Tplasto = m.Tplasto - 1.0;
+                break;
+            case 6:
+                m.Q = 1.2 * m.Q;
+                break;
+            default:
+                m.Plocha = 0.8 * m.Plocha;
+                break;
             }
         }
     }

@@ -161,7 +161,9 @@ struct FilmCase {
     const char* name;
     int16_t method;
 };
-void PrintTo(const FilmCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const FilmCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class VerticalTubes : public InTubes, public ::testing::WithParamInterface<FilmCase> {};
 

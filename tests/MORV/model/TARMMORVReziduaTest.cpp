@@ -109,7 +109,9 @@ struct RatioCase {
     double outlet;
     double shellInlet;
 };
-void PrintTo(const RatioCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const RatioCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class RatioFloor : public Residuals, public ::testing::WithParamInterface<RatioCase> {};
 

@@ -122,7 +122,9 @@ struct TubeCase {
     double Re, Pr, dL, visk, viskw;
     double expected; // the Nusselt number written out from the correlation of the regime
 };
-void PrintTo(const TubeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const TubeCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 // Laminar: Hausen's form for a developing profile, Nu = 3.65 + 0.0668 Gz / (1 + 0.045 Gz^(2/3)),
 // with the Sieder-Tate viscosity factor (mu / mu_w)^0.14 (VDI Heat Atlas, G1; the model keeps
@@ -244,7 +246,9 @@ struct BankCase {
     double sL, sT;
     double expected; // Nu of a deep bank with Pr = Pr_w = 7
 };
-void PrintTo(const BankCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const BankCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 // Zukauskas (1972), Nu = C Re^m Pr^0.36 (Pr / Pr_w)^0.25 for 12 or more rows (Incropera and
 // DeWitt, Fundamentals of Heat and Mass Transfer, table 7.5): in-line 0.27 Re^0.63, staggered

@@ -44,7 +44,9 @@ struct EffectivenessCase {
     double r, ntu, ip;
     double expected;
 };
-void PrintTo(const EffectivenessCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const EffectivenessCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhaseEffectiveness : public ::testing::TestWithParam<EffectivenessCase> {};
 
@@ -160,7 +162,9 @@ struct ArrangementCase {
     double indProti;
     double (*effectiveness)(double R, double NTU);
 };
-void PrintTo(const ArrangementCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ArrangementCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhaseArrangement : public SinglePhaseSolve,
                                public ::testing::WithParamInterface<ArrangementCase> {};
@@ -235,7 +239,9 @@ struct CheckCase {
     void (*change)(TARMST&);
     std::string message; //!< empty: the data pass the checks
 };
-void PrintTo(const CheckCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhaseChecks : public SinglePhaseSolve, public ::testing::WithParamInterface<CheckCase> {};
 
@@ -277,7 +283,9 @@ struct UnknownsCase {
     std::vector<int16_t> flags;
     bool accepted;
 };
-void PrintTo(const UnknownsCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const UnknownsCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhaseUnknowns : public SinglePhaseSolve, public ::testing::WithParamInterface<UnknownsCase> {};
 
@@ -315,7 +323,9 @@ struct LimitCase {
     std::vector<int16_t> flags;
     bool hint;
 };
-void PrintTo(const LimitCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class SinglePhaseIterationLimit : public SinglePhaseSolve, public ::testing::WithParamInterface<LimitCase> {};
 

@@ -16,10 +16,10 @@
 
 using morv::TARMMORV;
 using morv::TARMST;
-using platform::Variant;
-using pressuredrop::colebrookRounded;
 using morvtest::FixtureProperties;
+using platform::Variant;
 using platform::VArray;
+using pressuredrop::colebrookRounded;
 
 namespace {
 

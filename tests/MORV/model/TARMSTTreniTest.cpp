@@ -51,7 +51,9 @@ struct ColebrookCase {
     double Re;
     double k; // relative roughness EPS / d
 };
-void PrintTo(const ColebrookCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ColebrookCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Colebrook : public ::testing::TestWithParam<ColebrookCase> {};
 

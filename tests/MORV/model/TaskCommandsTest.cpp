@@ -34,10 +34,10 @@ TEST(StreamTypes, FollowTheTemperaturesAndMarkAWarmShell) {
         int16_t TrTyp, PlTyp, flag8;
     };
     const Case cases[] = {
-        {20, 30, 80, 80, 0, 1, -1, 1},    // water heated, vapour condensing at constant temperature
-        {120, 60, 15, 25, 0, -1, 1, 0},   // warm tube stream; the shell flag stays 0
-        {15, 25, 15, 25, 1, 1, 1, 1},     // a heated shell keeps a flag set before
-        {30, 30, 30, 30, 0, -1, -1, 1},   // unchanged streams count as cooled
+        {20, 30, 80, 80, 0, 1, -1, 1},  // water heated, vapour condensing at constant temperature
+        {120, 60, 15, 25, 0, -1, 1, 0}, // warm tube stream; the shell flag stays 0
+        {15, 25, 15, 25, 1, 1, 1, 1},   // a heated shell keeps a flag set before
+        {30, 30, 30, 30, 0, -1, -1, 1}, // unchanged streams count as cooled
     };
     for (const Case& c : cases) {
         morv::TARMST m;

@@ -33,7 +33,6 @@ using platform::answer::Yes;
 
 namespace {
 
-
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
@@ -262,7 +261,8 @@ TEST_F(Engineer, DesignsACondenserFromTheCatalogueAndLeavesWithTheResultsSaved) 
             EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(shots) +
                                             QStringLiteral("/frmHE-scenario-tab%1.png").arg(i)));
         }
-        EXPECT_TRUE(chartPicture.save(QString::fromLocal8Bit(shots) + QStringLiteral("/frmGraf-scenario.png")));
+        EXPECT_TRUE(
+            chartPicture.save(QString::fromLocal8Bit(shots) + QStringLiteral("/frmGraf-scenario.png")));
     }
 
     // The exit with "write the results at the end": both questions answered Yes, the results

@@ -28,8 +28,9 @@ protected:
         const char* par[8] = {"10", "1.5", "20", "80", "30", "80", "250", "50"};
         for (int i = 0; i < 8; ++i)
             box("txtPar", i)->setText(par[i]);
-        const char* park[22] = {"0.6", "0.025", "0.021", "6", "100", "4",     "0.032", "0.0277", "0.36", "0.7", "16",
-                                "20",  "0",     "0.2",   "0.1", "0.15", "0.15", "0.0001", "0.0002", "0.0003", "1", "16"};
+        const char* park[22] = {"0.6",  "0.025",  "0.021",  "6",      "100", "4",   "0.032", "0.0277",
+                                "0.36", "0.7",    "16",     "20",     "0",   "0.2", "0.1",   "0.15",
+                                "0.15", "0.0001", "0.0002", "0.0003", "1",   "16"};
         for (int i = 0; i < 22; ++i)
             box("txtPark", i)->setText(park[i]);
         box("txtNum")->setText("12");
@@ -73,8 +74,7 @@ TEST_F(Transfer, StreamTypesFollowTheTemperaturesAndWarnWhenBothAgree) {
         box("txtPar", 4)->setText(c.tubeOut);
         box("txtPar", 3)->setText(c.shellIn);
         box("txtPar", 5)->setText(c.shellOut);
-        if (c.warned)
-            boxes.answer(platform::answer::Ok);
+        if (c.warned) boxes.answer(platform::answer::Ok);
         const size_t before = boxes.boxes().size();
         morv::PrevezmiZadani(*window);
         EXPECT_EQ(he().TrTyp, c.TrTyp) << c.tubeIn;
@@ -201,19 +201,21 @@ TEST_F(Transfer, LoadedTaskShownAndTransferredBackGivesTheSameFields) {
     ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat"), 0);
     morv::ZobrazData(*window);
     morv::TARMST& m = he();
-    const double before[] = {m.Tr().m(), m.Pl().m(), m.Ttrubi, m.Ttrubo, m.Tplasti, m.Tplasto, m.Q,
-                             m.Plocha,   m.Tr().P(), m.Pl().P(), m.Dplast, m.Dtrubo, m.Dtrubi, m.L,
-                             double(m.Ntrub), double(m.Chod), m.sT, m.sL, m.dPrep, m.hPrep,
-                             double(m.NstredT), m.NstredL, double(m.Uspor), m.Vodw, m.Zneci, m.Zneco};
+    const double before[] = {
+        m.Tr().m(),      m.Pl().m(),      m.Ttrubi,   m.Ttrubo, m.Tplasti, m.Tplasto, m.Q,
+        m.Plocha,        m.Tr().P(),      m.Pl().P(), m.Dplast, m.Dtrubo,  m.Dtrubi,  m.L,
+        double(m.Ntrub), double(m.Chod),  m.sT,       m.sL,     m.dPrep,   m.hPrep,   double(m.NstredT),
+        m.NstredL,       double(m.Uspor), m.Vodw,     m.Zneci,  m.Zneco};
     const int16_t flags[9] = {m.IPOM(0), m.IPOM(1), m.IPOM(2), m.IPOM(3), m.IPOM(4),
                               m.IPOM(5), m.IPOM(6), m.IPOM(7), m.IPOM(8)};
     const bool tubeLiquid = m.TrubKap, shellLiquid = m.PlastKap;
     const int16_t layout = m.Natok;
     morv::PrevezmiZadani(*window);
-    const double after[] = {m.Tr().m(), m.Pl().m(), m.Ttrubi, m.Ttrubo, m.Tplasti, m.Tplasto, m.Q,
-                            m.Plocha,   m.Tr().P(), m.Pl().P(), m.Dplast, m.Dtrubo, m.Dtrubi, m.L,
-                            double(m.Ntrub), double(m.Chod), m.sT, m.sL, m.dPrep, m.hPrep,
-                            double(m.NstredT), m.NstredL, double(m.Uspor), m.Vodw, m.Zneci, m.Zneco};
+    const double after[] = {
+        m.Tr().m(),      m.Pl().m(),      m.Ttrubi,   m.Ttrubo, m.Tplasti, m.Tplasto, m.Q,
+        m.Plocha,        m.Tr().P(),      m.Pl().P(), m.Dplast, m.Dtrubo,  m.Dtrubi,  m.L,
+        double(m.Ntrub), double(m.Chod),  m.sT,       m.sL,     m.dPrep,   m.hPrep,   double(m.NstredT),
+        m.NstredL,       double(m.Uspor), m.Vodw,     m.Zneci,  m.Zneco};
     for (size_t i = 0; i < std::size(before); ++i)
         EXPECT_NEAR(after[i], before[i], 5e-5 * std::abs(before[i])) << "field " << i;
     for (int16_t i = 0; i < 9; ++i)

@@ -2,8 +2,8 @@
 // driven by keys and clicks, the table appended to the results and shown on the results tab,
 // "Storno", and an error at a point.
 
-#include "MainWindowFixture.h"
 #include "ForwardingProperties.h"
+#include "MainWindowFixture.h"
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/StreamProperties.h"
@@ -70,7 +70,6 @@ protected:
         });
     }
     void analyse() { QTest::mouseClick(control<QPushButton>("cmdAnal"), Qt::LeftButton); }
-
 };
 
 TEST_F(Analysis, RefusedWithoutACalculationToStartFrom) {
@@ -219,8 +218,7 @@ namespace {
 
 TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
     QDir().mkpath(QString::fromLocal8Bit(folder));
     calculate({0, 1, 7});
     settings("Převedené teplo", "200", "300", "50");

@@ -52,8 +52,9 @@ protected:
     }
     void expectMissingFileMessage() {
         ASSERT_EQ(boxes.boxes().size(), 1u);
-        EXPECT_EQ(boxes.boxes()[0].text,
-                  "Nenalezen soubor NormMorv.dta se standardními výměníky!\r\nZkontrolujte adresář aplikace.");
+        EXPECT_EQ(
+            boxes.boxes()[0].text,
+            "Nenalezen soubor NormMorv.dta se standardními výměníky!\r\nZkontrolujte adresář aplikace.");
         EXPECT_EQ(boxes.boxes()[0].style, 16);
         EXPECT_EQ(boxes.boxes()[0].title, "MORV");
     }
@@ -72,8 +73,10 @@ TEST_F(Catalogue, EveryRecordFillsItsRowAndTheTabIsShown) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const int r = static_cast<int>(i) + 1;
         EXPECT_EQ(grid().TextMatrix(r, 0).toStdString(), rows[i].code);
-        EXPECT_EQ(grid().TextMatrix(r, 1), QString::number(qRound(rows[i].Dplast * 1000)).rightJustified(3, u'0'));
-        EXPECT_EQ(grid().TextMatrix(r, 2), QString::number(qRound(rows[i].Dtrubo * 1000)).rightJustified(2, u'0'));
+        EXPECT_EQ(grid().TextMatrix(r, 1),
+                  QString::number(qRound(rows[i].Dplast * 1000)).rightJustified(3, u'0'));
+        EXPECT_EQ(grid().TextMatrix(r, 2),
+                  QString::number(qRound(rows[i].Dtrubo * 1000)).rightJustified(2, u'0'));
         EXPECT_EQ(grid().TextMatrix(r, 3), QString::number(rows[i].Chod));
     }
     EXPECT_EQ(grid().TextMatrix(row600425, 0), QStringLiteral("600425"));
@@ -96,7 +99,8 @@ TEST_F(Catalogue, EveryRecordFillsItsRowAndTheTabIsShown) {
         grid().setCurrentCell(3, 0);
         grid().scrollToTop();
         QApplication::processEvents();
-        EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-catalogue.png")));
+        EXPECT_TRUE(
+            window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-catalogue.png")));
     }
 }
 
@@ -129,9 +133,9 @@ TEST_P(Pick, RowFillsTheCodeAndTheConstructionBoxesAndKeepsTheLayout) {
     EXPECT_EQ(tab(), 1);
     // The line of "600425" in the file, each value as the converter rounds it for display.
     std::vector<QString> expected = {
-        "600425", "0.60000", "0.025000", "0.020000", "4.0000", "226.00", "4.0000", "0.032000", "0.027700",
-        "0.35500", "0.70000", "16.000", "20.000", "0.0000E00", "0.20270", "0.10230", "0.15410", "0.15410", "5.0000E-05",
-        "1.7600E-04", "1.7600E-04", "0.50000", "48.000"};
+        "600425",   "0.60000", "0.025000",   "0.020000",   "4.0000",     "226.00",    "4.0000",  "0.032000",
+        "0.027700", "0.35500", "0.70000",    "16.000",     "20.000",     "0.0000E00", "0.20270", "0.10230",
+        "0.15410",  "0.15410", "5.0000E-05", "1.7600E-04", "1.7600E-04", "0.50000",   "48.000"};
     for (QString& e : expected)
         e.replace(u'.', QChar::fromLatin1(c.sep));
     EXPECT_EQ(constructionBoxes(), expected);

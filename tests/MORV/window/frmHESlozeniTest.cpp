@@ -27,8 +27,9 @@ constexpr double Mmethanol = 0.03204186;
 constexpr double Mwater = 0.01801528;
 
 const std::string question = "Bude se zadávat složení: \r\n0 - V TRUBKÁCH     1 - V PLÁŠTI";
-const std::string precondition = "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na "
-                                 "listu 'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.";
+const std::string precondition =
+    "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na "
+    "listu 'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.";
 
 using morvtest::child;
 using morvtest::components;
@@ -36,7 +37,9 @@ using morvtest::composition;
 using morvtest::drive;
 
 //! "&Zpět" in the composition window.
-void back(QDialog& d) { child<QPushButton>(d, QStringLiteral("C_Zpet"))->click(); }
+void back(QDialog& d) {
+    child<QPushButton>(d, QStringLiteral("C_Zpet"))->click();
+}
 
 //! The main window with the library's windows for every mixture, the sample task loaded and
 //! shown (water in the tubes, methanol in the shell).
@@ -80,8 +83,7 @@ protected:
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
         for (const auto& b : boxes.boxes())
-            if (!b.input)
-                texts.push_back(b.text);
+            if (!b.input) texts.push_back(b.text);
         return texts;
     }
 };
@@ -102,7 +104,8 @@ TEST_F(Composition, BothStreamsEnteredInTurnThenPropertiesShown) {
     entry({morvtest::methanol, morvtest::water}, {"0.9", "0.1"});
     press();
 
-    EXPECT_EQ(questionsAsked(), (std::vector<std::string>{"0", "1"})) << "the missing shell stream is suggested";
+    EXPECT_EQ(questionsAsked(), (std::vector<std::string>{"0", "1"}))
+        << "the missing shell stream is suggested";
     EXPECT_EQ(messages(), std::vector<std::string>{"Je třeba ještě zadat plášťový proud!"});
     EXPECT_EQ(boxes.boxes()[1].style, 64);
     EXPECT_EQ(boxes.boxes()[1].title, "MORV");
@@ -126,7 +129,8 @@ TEST_F(Composition, BothStreamsEnteredInTurnThenPropertiesShown) {
     EXPECT_EQ(program().Kondenzator().heRef(), program().VymenikRef());
     EXPECT_GT(program().Vymenik().ReP.toDouble(), 0.0);
     auto* shellGrid = control<platform::FlexGrid>("flxG1");
-    EXPECT_TRUE(shellGrid->TextMatrix(2, 0).startsWith(QStringLiteral("Water"))) << shellGrid->TextMatrix(2, 0).toStdString();
+    EXPECT_TRUE(shellGrid->TextMatrix(2, 0).startsWith(QStringLiteral("Water")))
+        << shellGrid->TextMatrix(2, 0).toStdString();
     EXPECT_EQ(shellGrid->TextMatrix(1, 1), QStringLiteral("0.90000"));
     EXPECT_TRUE(control<platform::FlexGrid>("flxG")->TextMatrix(1, 0).startsWith(QStringLiteral("Water")));
     EXPECT_EQ(control<QLineEdit>("txtSl_1")->text().toStdString(),
@@ -139,7 +143,8 @@ TEST_F(Composition, BothStreamsEnteredInTurnThenPropertiesShown) {
         window->resize(1000, 640);
         control<QTabWidget>("SSTab1")->setCurrentIndex(3);
         QApplication::processEvents();
-        EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-compositions.png")));
+        EXPECT_TRUE(
+            window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmHE-compositions.png")));
     }
 }
 
@@ -147,12 +152,14 @@ namespace {
 
 struct RefusalCase {
     const char* name;
-    bool sample;       //!< the sample task loaded and shown first
-    const char* box;   //!< a box then given another text ("" none)
+    bool sample;     //!< the sample task loaded and shown first
+    const char* box; //!< a box then given another text ("" none)
     const char* text;
 };
 
-std::ostream& operator<<(std::ostream& os, const RefusalCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const RefusalCase& c) {
+    return os << c.name;
+}
 
 class CompositionRefused : public Composition, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -160,10 +167,8 @@ class CompositionRefused : public Composition, public ::testing::WithParamInterf
 
 TEST_P(CompositionRefused, MessageAndTheBasicTabWithoutAQuestion) {
     const RefusalCase& c = GetParam();
-    if (c.sample)
-        loadSample();
-    if (*c.box)
-        control<QLineEdit>(c.box)->setText(QString::fromUtf8(c.text));
+    if (c.sample) loadSample();
+    if (*c.box) control<QLineEdit>(c.box)->setText(QString::fromUtf8(c.text));
     const int16_t shellComponents = shell().S().Nsloz().toInteger();
     control<QTabWidget>("SSTab1")->setCurrentIndex(3);
     boxes.answer(platform::answer::Ok);
@@ -177,14 +182,13 @@ TEST_P(CompositionRefused, MessageAndTheBasicTabWithoutAQuestion) {
     EXPECT_EQ(shell().S().Nsloz().toInteger(), shellComponents) << "nothing is reset";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Composition, CompositionRefused,
-    ::testing::Values(RefusalCase{"FreshStartWithEveryBoxEmpty", false, "", ""},
-                      RefusalCase{"TemperatureBoxEmpty", true, "txtPar_4", ""},
-                      RefusalCase{"ShellPressureZero", true, "txtPpl", "0"},
-                      RefusalCase{"TubePressureZero", true, "txtPtr", "0"},
-                      RefusalCase{"ShellFlowZero", true, "txtPar_1", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Composition, CompositionRefused,
+                         ::testing::Values(RefusalCase{"FreshStartWithEveryBoxEmpty", false, "", ""},
+                                           RefusalCase{"TemperatureBoxEmpty", true, "txtPar_4", ""},
+                                           RefusalCase{"ShellPressureZero", true, "txtPpl", "0"},
+                                           RefusalCase{"TubePressureZero", true, "txtPtr", "0"},
+                                           RefusalCase{"ShellFlowZero", true, "txtPar_1", "0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 namespace {
 
@@ -195,7 +199,9 @@ struct AnswerCase {
     int entered;                      //!< stream whose windows open: -1 none, 0 tube, 1 shell
 };
 
-std::ostream& operator<<(std::ostream& os, const AnswerCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const AnswerCase& c) {
+    return os << c.name;
+}
 
 class CompositionAnswer : public Composition, public ::testing::WithParamInterface<AnswerCase> {};
 
@@ -206,7 +212,9 @@ TEST_P(CompositionAnswer, AnswerChoosesTheStream) {
     const AnswerCase& c = GetParam();
     loadSample();
     auto ref = [](int stream) {
-        return stream == 0 ? program().Vymenik().TrRef() : stream == 1 ? program().Vymenik().PlRef() : nullptr;
+        return stream == 0   ? program().Vymenik().TrRef()
+               : stream == 1 ? program().Vymenik().PlRef()
+                             : nullptr;
     };
     program().AktProud = ref(c.earlier);
     for (const std::string& a : c.answers)
@@ -225,15 +233,16 @@ TEST_P(CompositionAnswer, AnswerChoosesTheStream) {
     EXPECT_EQ(shell().S().Nsloz().toInteger(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Composition, CompositionAnswer,
-                         ::testing::Values(AnswerCase{"CancelEndsAtOnce", {""}, -1, -1},
-                                           AnswerCase{"TextWithoutANumberIsTheTubes", {"abc"}, -1, 0},
-                                           AnswerCase{"HalfRoundsToEvenZero", {"0.5"}, 1, 0},
-                                           AnswerCase{"FractionRoundsToTheShell", {"1.4"}, -1, 1},
-                                           AnswerCase{"OtherNumberKeepsTheEarlierStream", {"7"}, 1, 1},
-                                           AnswerCase{"OtherNumberWithoutAStreamAsksAgain", {"7", "1"}, -1, 1},
-                                           AnswerCase{"HugeNumberWithoutAStreamAsksAgain", {"1e9", ""}, -1, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Composition, CompositionAnswer,
+    ::testing::Values(AnswerCase{"CancelEndsAtOnce", {""}, -1, -1},
+                      AnswerCase{"TextWithoutANumberIsTheTubes", {"abc"}, -1, 0},
+                      AnswerCase{"HalfRoundsToEvenZero", {"0.5"}, 1, 0},
+                      AnswerCase{"FractionRoundsToTheShell", {"1.4"}, -1, 1},
+                      AnswerCase{"OtherNumberKeepsTheEarlierStream", {"7"}, 1, 1},
+                      AnswerCase{"OtherNumberWithoutAStreamAsksAgain", {"7", "1"}, -1, 1},
+                      AnswerCase{"HugeNumberWithoutAStreamAsksAgain", {"1e9", ""}, -1, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Composition, CancelledCompositionAsksAgainAndKeepsTheOldFractions) {
     loadSample();

@@ -26,12 +26,9 @@ using morvtest::MainWindowTest;
 namespace {
 
 QString textOf(QWidget* w) {
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->text();
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w))
-        return g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
     return {};
 }
 
@@ -99,21 +96,23 @@ TEST_F(MainWindowTest, EveryControlStandsWithItsCaption) {
         EXPECT_EQ(textOf(w), QString::fromUtf8(c.caption)) << c.name;
     }
     // The indexed boxes, each by its name.
-    const std::pair<const char*, int> arrays[] = {{"txtPar", 8}, {"chkPar", 8}, {"txtPark", 23}, {"txtTr", 21},
-                                                  {"lblTran", 21}, {"txtSl", 19}, {"lblSl", 7}, {"txtDp", 30},
-                                                  {"lblDp", 30}};
+    const std::pair<const char*, int> arrays[] = {{"txtPar", 8}, {"chkPar", 8},   {"txtPark", 23},
+                                                  {"txtTr", 21}, {"lblTran", 21}, {"txtSl", 19},
+                                                  {"lblSl", 7},  {"txtDp", 30},   {"lblDp", 30}};
     for (const auto& [name, count] : arrays)
         for (int i = 0; i < count; ++i)
             EXPECT_NE(control(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i)), nullptr);
-    for (const char* name : {"txtZnac", "txtKod", "txtNum", "lblStav", "lblFile", "cmbSkT", "cmbSkS", "lblTrTyp",
-                             "lblPltyp", "txtPtr", "txtPpl", "pbAn", "lblHelp1", "cmbChar", "lblHelp2", "lblFix",
-                             "flxG", "flxG1", "lblTrSk", "lblPlSk", "flxG2", "txtRes", "lblResFile"})
+    for (const char* name :
+         {"txtZnac",  "txtKod", "txtNum",  "lblStav", "lblFile",  "cmbSkT",  "cmbSkS",    "lblTrTyp",
+          "lblPltyp", "txtPtr", "txtPpl",  "pbAn",    "lblHelp1", "cmbChar", "lblHelp2",  "lblFix",
+          "flxG",     "flxG1",  "lblTrSk", "lblPlSk", "flxG2",    "txtRes",  "lblResFile"})
         EXPECT_NE(control(QString::fromUtf8(name)), nullptr) << name;
-    EXPECT_EQ(control<QLineEdit>("txtPark_8")->toolTip(), QStringLiteral("Záporně zadáno znamená počet přepážek"));
+    EXPECT_EQ(control<QLineEdit>("txtPark_8")->toolTip(),
+              QStringLiteral("Záporně zadáno znamená počet přepážek"));
 
     auto* tabs = control<QTabWidget>("SSTab1");
-    const QStringList captions = {"&Základní ", "Ko&nstrukční", "Přestup &tepla", "S&ložení proudů",
-                                  "Tlaková zt&ráta", "Normované", "Výsledky"};
+    const QStringList captions = {"&Základní ",      "Ko&nstrukční", "Přestup &tepla", "S&ložení proudů",
+                                  "Tlaková zt&ráta", "Normované",    "Výsledky"};
     ASSERT_EQ(tabs->count(), 7);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(tabs->tabText(i), captions[i]);
@@ -168,7 +167,8 @@ TEST_F(MainWindowTest, SplashClosesByAKeyOrAClickAndNamesTheRunningPlatform) {
     EXPECT_TRUE(s.lblVersion->text().startsWith(QStringLiteral("Verze ")));
     EXPECT_EQ(s.lblPlatform->text(), QStringLiteral("  Linux"));
     for (QLabel* l : s.findChildren<QLabel*>())
-        EXPECT_FALSE(l->text().contains(QStringLiteral("Windows")) || l->text().contains(QStringLiteral("800x600")));
+        EXPECT_FALSE(l->text().contains(QStringLiteral("Windows")) ||
+                     l->text().contains(QStringLiteral("800x600")));
     s.show();
     QTest::mouseClick(s.lblWarning, Qt::LeftButton);
     EXPECT_TRUE(s.isHidden());
@@ -248,8 +248,7 @@ TEST_F(MainWindowTest, ChoosingTheCondenserTypeMovesToTheShellDiameter) {
 
 TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
     activateFirstTime();
     ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat"), 0);
     window->Form_Activate();
@@ -263,16 +262,19 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
-        EXPECT_TRUE(window->grab().save(QStringLiteral("%1/frmHE-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
+        EXPECT_TRUE(window->grab().save(
+            QStringLiteral("%1/frmHE-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
     }
     window->cmdMetP_Click();
     for (int i = 0; i < 4; ++i) {
         window->metod().SSTabM->setCurrentIndex(i);
         QApplication::processEvents();
-        EXPECT_TRUE(window->metod().grab().save(QStringLiteral("%1/frmMetod-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
+        EXPECT_TRUE(window->metod().grab().save(
+            QStringLiteral("%1/frmMetod-tab%2.png").arg(QString::fromLocal8Bit(folder)).arg(i)));
     }
     window->splash().adjustSize();
-    EXPECT_TRUE(window->splash().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmSplash.png")));
+    EXPECT_TRUE(
+        window->splash().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmSplash.png")));
 }
 
 TEST_F(MainWindowTest, TubeSheetSketchOpensOnTheConstructionAndWritesItsCountsBack) {

@@ -37,7 +37,9 @@ protected:
         QTest::keyClicks(b, text);
         QTest::keyClick(b, Qt::Key_Return);
     }
-    QString focusName() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
+    QString focusName() const {
+        return window->focusWidget() ? window->focusWidget()->objectName() : QString();
+    }
 };
 
 struct EntryCase {
@@ -51,7 +53,9 @@ struct EntryCase {
     const char* message; //!< "" when none
 };
 
-std::ostream& operator<<(std::ostream& os, const EntryCase& c) { return os << c.name << " '" << c.sep << "'"; }
+std::ostream& operator<<(std::ostream& os, const EntryCase& c) {
+    return os << c.name << " '" << c.sep << "'";
+}
 
 class EntryTable : public Entry, public ::testing::WithParamInterface<EntryCase> {};
 
@@ -62,8 +66,7 @@ TEST_P(EntryTable, BoxShowsTheConvertedValueAndFocusMovesOrStays) {
     platform::DecimalSeparatorScope scope(c.sep);
     for (const auto& [name, text] : c.others)
         box(name)->setText(QString::fromUtf8(text).replace('.', c.sep));
-    if (*c.message)
-        boxes.answer(platform::answer::Ok);
+    if (*c.message) boxes.answer(platform::answer::Ok);
     enter(c.box, QString::fromUtf8(c.typed));
     EXPECT_EQ(box(c.box)->text(), QString::fromUtf8(c.shown).replace('.', c.sep));
     EXPECT_EQ(focusName(), QString::fromUtf8(c.focus));
@@ -81,7 +84,13 @@ const EntryCase entryCases[] = {
     {"DutyInMegawatts", '.', {}, "txtPar_6", "2 MW", "2000.00", "txtPar_7", ""},
     {"DutyInMegawatts", ',', {}, "txtPar_6", "2 MW", "2000.00", "txtPar_7", ""},
     {"BareDutyIsKilowatts", '.', {}, "txtPar_6", "500", "500.00", "txtPar_7", ""},
-    {"DutyInKilogramsIsRefused", '.', {}, "txtPar_6", "500 kg", "500 kg", "txtPar_6",
+    {"DutyInKilogramsIsRefused",
+     '.',
+     {},
+     "txtPar_6",
+     "500 kg",
+     "500 kg",
+     "txtPar_6",
      "Nekonzistentni jednotky!   m :  2  0"},
     {"AreaMovesToThePressure", '.', {}, "txtPar_7", "12", "12.000", "txtPtr", ""},
     {"PressureInMegapascals", '.', {}, "txtPtr", "0.2 MPa", "0.20000", "txtPpl", ""},
@@ -89,33 +98,109 @@ const EntryCase entryCases[] = {
     {"ShellPressureInBar", '.', {}, "txtPpl", "1 bar", "0.10000", "txtPar_0", ""},
     {"EmptyBoxMovesOn", '.', {}, "txtPar_3", "", "", "txtPar_4", ""},
     {"LengthInCentimetres", '.', {}, "txtPark_3", "120 cm", "1.2000", "txtPark_4", ""},
-    {"WallThicknessGivesInnerDiameter", '.', {{"txtPark_1", "0.025"}}, "txtPark_2", "-0.002", "0.0210", "txtPark_3",
+    {"WallThicknessGivesInnerDiameter",
+     '.',
+     {{"txtPark_1", "0.025"}},
+     "txtPark_2",
+     "-0.002",
+     "0.0210",
+     "txtPark_3",
      ""},
-    {"WallThicknessGivesInnerDiameter", ',', {{"txtPark_1", "0.025"}}, "txtPark_2", "-0.002", "0.0210", "txtPark_3",
+    {"WallThicknessGivesInnerDiameter",
+     ',',
+     {{"txtPark_1", "0.025"}},
+     "txtPark_2",
+     "-0.002",
+     "0.0210",
+     "txtPark_3",
      ""},
-    {"PitchBelowTheTubeIsRefused", '.', {{"txtPark_1", "0.025"}}, "txtPark_6", "0.026", "0.026000", "txtPark_6",
+    {"PitchBelowTheTubeIsRefused",
+     '.',
+     {{"txtPark_1", "0.025"}},
+     "txtPark_6",
+     "0.026",
+     "0.026000",
+     "txtPark_6",
      "Rozteč trubek menší než průměr trubky!"},
-    {"PitchAboveTheTubePasses", '.', {{"txtPark_1", "0.025"}}, "txtPark_6", "0.0263", "0.026300", "txtPark_7", ""},
-    {"LongitudinalPitchIsNotChecked", '.', {{"txtPark_1", "0.025"}}, "txtPark_7", "0.026", "0.026000", "txtPark_8",
+    {"PitchAboveTheTubePasses",
+     '.',
+     {{"txtPark_1", "0.025"}},
+     "txtPark_6",
+     "0.0263",
+     "0.026300",
+     "txtPark_7",
      ""},
-    {"NegativeBafflesGiveTheSpacing", '.', {{"txtPark_3", "6"}}, "txtPark_8", "-5", "1.2000", "txtPark_9", ""},
-    {"NegativeBafflesGiveTheSpacing", ',', {{"txtPark_3", "6"}}, "txtPark_8", "-5", "1.2000", "txtPark_9", ""},
-    {"BaffleSpacingAboveTheTubesIsRefused", '.', {{"txtPark_3", "6"}}, "txtPark_8", "7", "7.0000", "txtPark_8",
+    {"LongitudinalPitchIsNotChecked",
+     '.',
+     {{"txtPark_1", "0.025"}},
+     "txtPark_7",
+     "0.026",
+     "0.026000",
+     "txtPark_8",
+     ""},
+    {"NegativeBafflesGiveTheSpacing",
+     '.',
+     {{"txtPark_3", "6"}},
+     "txtPark_8",
+     "-5",
+     "1.2000",
+     "txtPark_9",
+     ""},
+    {"NegativeBafflesGiveTheSpacing",
+     ',',
+     {{"txtPark_3", "6"}},
+     "txtPark_8",
+     "-5",
+     "1.2000",
+     "txtPark_9",
+     ""},
+    {"BaffleSpacingAboveTheTubesIsRefused",
+     '.',
+     {{"txtPark_3", "6"}},
+     "txtPark_8",
+     "7",
+     "7.0000",
+     "txtPark_8",
      "Zadáváte rozteč větší než délka trubek!\r\nPočet přepážek musíte zadat záporně!"},
-    {"TooManyTubesAcrossAreRefusedWithAProposal", '.',
-     {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_6", "0.032"}}, "txtPark_10", "24", "24.000",
-     "txtPark_10", "Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18"},
-    {"TubesAcrossThatFitPass", '.', {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_6", "0.032"}},
-     "txtPark_10", "23", "23.000", "txtPark_11", ""},
-    {"ZeroPitchLeavesTheProposalOut", '.', {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_7", "0"}},
-     "txtPark_11", "30", "30.000", "txtPark_11", "Počet řad trubek za sebou převyšuje průměr pláště!"},
+    {"TooManyTubesAcrossAreRefusedWithAProposal",
+     '.',
+     {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_6", "0.032"}},
+     "txtPark_10",
+     "24",
+     "24.000",
+     "txtPark_10",
+     "Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18"},
+    {"TubesAcrossThatFitPass",
+     '.',
+     {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_6", "0.032"}},
+     "txtPark_10",
+     "23",
+     "23.000",
+     "txtPark_11",
+     ""},
+    {"ZeroPitchLeavesTheProposalOut",
+     '.',
+     {{"txtPark_0", "0.6"}, {"txtPark_1", "0.025"}, {"txtPark_7", "0"}},
+     "txtPark_11",
+     "30",
+     "30.000",
+     "txtPark_11",
+     "Počet řad trubek za sebou převyšuje průměr pláště!"},
     {"EmptyOtherBoxesSkipTheirChecks", '.', {}, "txtPark_10", "500", "500.00", "txtPark_11", ""},
     {"LastBoxesMoveToTheCondenserType", '.', {}, "txtPark_20", "1", "1.0000", "cmbChar", ""},
-    {"NumberBeyondTheRangeIsRefused", '.', {}, "txtPar_0", "1E999", "1E999", "txtPar_0", "Chyba č. 6 : Overflow"},
+    {"NumberBeyondTheRangeIsRefused",
+     '.',
+     {},
+     "txtPar_0",
+     "1E999",
+     "1E999",
+     "txtPar_0",
+     "Chyba č. 6 : Overflow"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Boxes, EntryTable, ::testing::ValuesIn(entryCases),
-                         [](const auto& info) { return std::string(info.param.name) + (info.param.sep == ',' ? "Comma" : "Point"); });
+INSTANTIATE_TEST_SUITE_P(Boxes, EntryTable, ::testing::ValuesIn(entryCases), [](const auto& info) {
+    return std::string(info.param.name) + (info.param.sep == ',' ? "Comma" : "Point");
+});
 
 TEST_F(Entry, MainBoxEnterMarksTheResultsStale) {
     control<QLabel>("lblStav")->setText(" 7  iterací");
@@ -159,7 +244,9 @@ struct CheckCase {
     std::vector<std::pair<std::string, int>> expected; //!< text and style of each box
 };
 
-std::ostream& operator<<(std::ostream& os, const CheckCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const CheckCase& c) {
+    return os << c.name;
+}
 
 class LogicalCheck : public Entry, public ::testing::WithParamInterface<CheckCase> {};
 
@@ -187,8 +274,8 @@ TEST_P(LogicalCheck, ReportsEachBrokenRuleThenTheSummary) {
     EXPECT_EQ(boxes.boxes().back().title, guarded ? "MORV" : summaryTitle);
 }
 
-const std::vector<std::pair<int, const char*>> sound = {{0, "0.6"},  {1, "0.025"}, {3, "6"},   {6, "0.032"},
-                                                       {7, "0.032"}, {8, "0.5"},   {10, "16"}, {11, "16"}};
+const std::vector<std::pair<int, const char*>> sound = {{0, "0.6"},   {1, "0.025"}, {3, "6"},   {6, "0.032"},
+                                                        {7, "0.032"}, {8, "0.5"},   {10, "16"}, {11, "16"}};
 std::vector<std::pair<int, const char*>> with(std::vector<std::pair<int, const char*>> base,
                                               std::vector<std::pair<int, const char*>> changes) {
     for (const auto& [i, t] : changes)
@@ -206,12 +293,14 @@ INSTANTIATE_TEST_SUITE_P(
                   with(sound, {{3, "0.19"}, {8, "-5"}}),
                   {{"Nereálná délka trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
         CheckCase{"PitchBetweenTheTwoFactorsPasses", with(sound, {{6, "0.0261"}}), {{"Data jsou O.K.", 64}}},
-        CheckCase{"PitchBelowTheTube",
-                  with(sound, {{6, "0.0259"}}),
-                  {{"Rozteč trubek menší než průměr trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+        CheckCase{
+            "PitchBelowTheTube",
+            with(sound, {{6, "0.0259"}}),
+            {{"Rozteč trubek menší než průměr trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
         CheckCase{"BafflesLongerThanTubes",
                   with(sound, {{8, "7"}}),
-                  {{"Rozteč přepážek větší než délka trubek!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+                  {{"Rozteč přepážek větší než délka trubek!", 64},
+                   {"Zjištěny chyby v konstrukčních datech!", 64}}},
         CheckCase{"EveryCountTooLarge",
                   with(sound, {{10, "24"}, {11, "25"}}),
                   {{"Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18", 64},
@@ -286,10 +375,11 @@ TEST_F(Entry, DampingIsAskedForAndLastsUntilTheNextActivation) {
         ASSERT_FALSE(boxes.boxes().empty());
         EXPECT_EQ(boxes.boxes().back().title, "Dočasně");
         EXPECT_EQ(boxes.boxes().back().def, "0.4");
-        EXPECT_EQ(boxes.boxes().back().text, sep == ',' ? "Hodnotu zákl.tlum.konst. (0,40000):"
-                                                        : "Hodnotu zákl.tlum.konst. (0.40000):");
+        EXPECT_EQ(boxes.boxes().back().text,
+                  sep == ',' ? "Hodnotu zákl.tlum.konst. (0,40000):" : "Hodnotu zákl.tlum.konst. (0.40000):");
         EXPECT_EQ(program().TlumKonst.toDouble(), 0.2);
-        EXPECT_EQ(control<QPushButton>("cmdTlum")->text(), sep == ',' ? "Tlum.konst. (0,2000 )" : "Tlum.konst. (0.2000 )");
+        EXPECT_EQ(control<QPushButton>("cmdTlum")->text(),
+                  sep == ',' ? "Tlum.konst. (0,2000 )" : "Tlum.konst. (0.2000 )");
         EXPECT_EQ(focusName(), "cmdVypoc");
         for (const char* unusable : {"0", "-1", ""}) {
             boxes.type(unusable);

@@ -3,9 +3,9 @@
 
 #include "MainWindowFixture.h"
 
+#include "FixtureProperties.h"
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/TaskCommands.h"
-#include "FixtureProperties.h"
 #include "MORV/window/Vypocet.h"
 #include "Platform/Progress.h"
 
@@ -26,7 +26,6 @@ using morv::program;
 using morvtest::MainWindowTest;
 
 namespace {
-
 
 //! The sample task loaded and shown as the load command does, with the recording bar.
 class Calculation : public morvtest::SampleTaskWindowTest {
@@ -53,7 +52,8 @@ TEST_F(Calculation, SampleTaskSolvesShowsItsResultsAndReports) {
     const std::string report = program().Vysledky;
     EXPECT_EQ(report.rfind("VÝPOČET TRUBKOVÉHO KONDENZÁTORU\r\n\r\n", 0), 0u);
     EXPECT_EQ(report.substr(report.size() - 6), "\r\n\r\n\r\n");
-    EXPECT_EQ(control<QPlainTextEdit>("txtRes")->toPlainText().toStdString().substr(0, 10), report.substr(0, 10));
+    EXPECT_EQ(control<QPlainTextEdit>("txtRes")->toPlainText().toStdString().substr(0, 10),
+              report.substr(0, 10));
     EXPECT_EQ(program().PosledniVysl, 0);
 
     // A second report follows the first after its two empty lines; the last report starts where
@@ -62,7 +62,8 @@ TEST_F(Calculation, SampleTaskSolvesShowsItsResultsAndReports) {
     const std::string& twice = program().Vysledky;
     EXPECT_EQ(twice.compare(0, report.size(), report), 0);
     EXPECT_EQ(twice.find("VÝPOČET TRUBKOVÉHO KONDENZÁTORU", 1), report.size());
-    EXPECT_EQ(program().PosledniVysl, static_cast<int>(QString::fromStdString(report).remove(QChar(u'\r')).size()));
+    EXPECT_EQ(program().PosledniVysl,
+              static_cast<int>(QString::fromStdString(report).remove(QChar(u'\r')).size()));
     QTest::mouseClick(control<QPushButton>("cmdVysl"), Qt::LeftButton);
     EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 6);
     EXPECT_EQ(control<QPlainTextEdit>("txtRes")->textCursor().position(), program().PosledniVysl);
@@ -110,11 +111,15 @@ struct Refusal {
     bool barShown;
 };
 
-std::ostream& operator<<(std::ostream& os, const Refusal& r) { return os << r.name; }
+std::ostream& operator<<(std::ostream& os, const Refusal& r) {
+    return os << r.name;
+}
 
 class Refusals : public Calculation, public ::testing::WithParamInterface<Refusal> {};
 
-void text(morv::frmHE& w, const char* name, const char* t) { w.findChild<QLineEdit*>(name)->setText(t); }
+void text(morv::frmHE& w, const char* name, const char* t) {
+    w.findChild<QLineEdit*>(name)->setText(t);
+}
 
 } // namespace
 
@@ -135,8 +140,7 @@ TEST_P(Refusals, ShowTheirMessageAndStop) {
 INSTANTIATE_TEST_SUITE_P(
     Driver, Refusals,
     ::testing::Values(
-        Refusal{"BothMediaLiquid",
-                [](auto&, morv::frmHE& w) { w.cmbSkT->setCurrentText("kapalné"); },
+        Refusal{"BothMediaLiquid", [](auto&, morv::frmHE& w) { w.cmbSkT->setCurrentText("kapalné"); },
                 "Aspoň jedno médium musí být plynné!", 48, "Počítám...", false},
         Refusal{"ShortTubes", [](auto&, morv::frmHE& w) { text(w, "txtPark_3", "0.049"); },
                 "Nerálná konstrukční data! Zkontrolujte!", 16, "Počítám...", false},
@@ -147,24 +151,26 @@ INSTANTIATE_TEST_SUITE_P(
                     text(w, "txtPar_3", "15");
                     text(w, "txtPar_5", "10");
                 },
-                "Vstupní teplota kondenzovaného proudu musí být vyšší,\r\nnež kondenzačního!", 16, "Počítám...",
-                false},
-        Refusal{"FourUnknowns", [](auto&, morv::frmHE& w) { w.chkPar[2]->setChecked(true); },
-                "Nevybrali jste správně 3 neznámé k výpočtu!\r\nNebo zadáváte přeurčené známé (Q a údaje jednoho "
-                "proudu)",
-                16, "Nespočteno!", false},
+                "Vstupní teplota kondenzovaného proudu musí být vyšší,\r\nnež kondenzačního!", 16,
+                "Počítám...", false},
+        Refusal{
+            "FourUnknowns", [](auto&, morv::frmHE& w) { w.chkPar[2]->setChecked(true); },
+            "Nevybrali jste správně 3 neznámé k výpočtu!\r\nNebo zadáváte přeurčené známé (Q a údaje jednoho "
+            "proudu)",
+            16, "Nespočteno!", false},
         Refusal{"NoComposition", [](auto&, morv::frmHE&) { program().Vymenik().TrbP = platform::Variant(); },
                 "Zkontrolujte, zda bylo zadáno a spočteno složení proudů!", 48, "Počítám...", false},
         Refusal{"UnreadableBox", [](auto&, morv::frmHE& w) { text(w, "txtPar_3", ""); },
                 "Výpočet - Chyba č.  13\r\nType mismatch", 16, "Nespočteno!", false},
-        Refusal{"WaterTooLittleForFixedWater",
-                [](auto&, morv::frmHE& w) {
-                    for (int i = 0; i < 8; ++i)
-                        w.chkPar[static_cast<size_t>(i)]->setChecked(i == 5 || i == 6 || i == 7);
-                    text(w, "txtPar_0", "0.5");
-                },
-                "Zadané množství chladící vody nestačí na zkondenzování!\r\nPotřebujete min. 26.7407 kg/s vody", 48,
-                "Počítám...", false}),
+        Refusal{
+            "WaterTooLittleForFixedWater",
+            [](auto&, morv::frmHE& w) {
+                for (int i = 0; i < 8; ++i)
+                    w.chkPar[static_cast<size_t>(i)]->setChecked(i == 5 || i == 6 || i == 7);
+                text(w, "txtPar_0", "0.5");
+            },
+            "Zadané množství chladící vody nestačí na zkondenzování!\r\nPotřebujete min. 26.7407 kg/s vody",
+            48, "Počítám...", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Calculation, CancelledTaskSaveSolvesNothing) {
@@ -197,9 +203,11 @@ TEST_F(Calculation, ShortEstimateOfWaterAsksAndNoEnds) {
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].title, "MORV - odhady");
     EXPECT_EQ(boxes.boxes()[0].style, 308);
-    EXPECT_EQ(boxes.boxes()[0].text.rfind("Množství chladící vody nestačí na zkondenzování!\r\nPro daný odhad "
-                                          "potřebujete min. ", 0),
-              0u);
+    EXPECT_EQ(
+        boxes.boxes()[0].text.rfind("Množství chladící vody nestačí na zkondenzování!\r\nPro daný odhad "
+                                    "potřebujete min. ",
+                                    0),
+        0u);
     EXPECT_FALSE(bar.isVisible());
     EXPECT_EQ(program().Vysledky, "");
 }
@@ -223,7 +231,8 @@ TEST_F(Calculation, IterationLimitShowsTheResidualsAndWritesNoReport) {
     program().MaxIter = 1;
     boxes.answer(platform::answer::Ok);
     calculate();
-    EXPECT_TRUE(QRegularExpression("^ \\d+  it\\. DIVERGENCE!$").match(status()).hasMatch()) << status().toStdString();
+    EXPECT_TRUE(QRegularExpression("^ \\d+  it\\. DIVERGENCE!$").match(status()).hasMatch())
+        << status().toStdString();
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text.rfind("Překročen max.počet iterací  1\r\nSuma Abs reziduí = ", 0), 0u);
     EXPECT_EQ(boxes.boxes()[0].style, 64);
@@ -259,7 +268,8 @@ TEST_F(Calculation, StreamWithoutComponentsStillReports) {
     morv::ReportBoxes b = window->reportBoxes();
     morv::VypisVysledky(program(), b);
     const std::string& r = program().Vysledky;
-    EXPECT_NE(r.find("Trubkový prostor\t\t\tXhmot\tXmol\r\nStřední hustota (kg/m3)\t\t\t"), std::string::npos);
+    EXPECT_NE(r.find("Trubkový prostor\t\t\tXhmot\tXmol\r\nStřední hustota (kg/m3)\t\t\t"),
+              std::string::npos);
 }
 
 namespace {
@@ -270,7 +280,7 @@ class CalculationOnFixtureShell : public Calculation {
 protected:
     void SetUp() override {
         Calculation::SetUp();
-        shell->dhvw = morvtest::FixtureProperties::constant(1.0e6); // about methanol's [J/kg]
+        shell->dhvw = morvtest::FixtureProperties::constant(1.0e6);  // about methanol's [J/kg]
         shell->cpgw = morvtest::FixtureProperties::constant(1470.0); // [J/kg/K]
         program().Vymenik().Pl().properties(shell);
     }
@@ -314,7 +324,8 @@ TEST_F(CalculationOnFixtureShell, SingularStepShowsItsStatus) {
     // then changes no residual by a measurable amount and the Newton step is singular.
     shell->alal = morvtest::FixtureProperties::constant(1e-30);
     calculate();
-    EXPECT_TRUE(QRegularExpression("^ \\d+  it\\. SINGULARITA!$").match(status()).hasMatch()) << status().toStdString();
+    EXPECT_TRUE(QRegularExpression("^ \\d+  it\\. SINGULARITA!$").match(status()).hasMatch())
+        << status().toStdString();
     EXPECT_FALSE(bar.isVisible());
     EXPECT_EQ(program().Vysledky, "");
 }

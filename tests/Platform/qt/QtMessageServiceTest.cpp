@@ -1,5 +1,5 @@
-#include "Platform/qt/ModalHost.h"
 #include "Platform/qt/QtMessageService.h"
+#include "Platform/qt/ModalHost.h"
 
 #include "TestSupport.h"
 
@@ -29,8 +29,7 @@ TEST_F(QtBoxes, StyleChoosesButtonsIconAndDefault) {
         title = box.windowTitle();
         icon = box.icon();
         buttons = box.standardButtons();
-        if (QAbstractButton* def = box.defaultButton())
-            defaultText = def->text().remove('&');
+        if (QAbstractButton* def = box.defaultButton()) defaultText = def->text().remove('&');
         return int(QMessageBox::No);
     });
     EXPECT_EQ(service.msgBox("Řádek 1\r\nŘádek 2", 308, "MORV"), answer::No);

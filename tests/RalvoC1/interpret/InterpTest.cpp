@@ -60,7 +60,9 @@ struct ValueCase {
     double expected; // computed here from the formula, not by the interpreter
     double tolerance;
 };
-void PrintTo(const ValueCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Values : public Evaluator, public ::testing::WithParamInterface<ValueCase> {};
 
@@ -138,7 +140,9 @@ struct FailureCase {
     std::string text;
     int16_t code;
 };
-void PrintTo(const FailureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Failures : public Evaluator, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -228,7 +232,9 @@ struct MessageCase {
     std::vector<std::pair<std::string, std::string>> boxes; // (text, title), each style 16
     bool withTable = true;
 };
-void PrintTo(const MessageCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Messages : public Evaluator, public ::testing::WithParamInterface<MessageCase> {};
 

@@ -133,7 +133,9 @@ struct OutcomeCase {
     double x1;        // expected X(1) at the end
     double tolerance; // 0: exactly
 };
-void PrintTo(const OutcomeCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const OutcomeCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 //! Calls of Fun for a call that ended with this ID after k iterations, Nunknown = N.
 int expectedCalls(int id, int k, int N) {

@@ -226,8 +226,9 @@ TYPED_TEST(Merson, ToleranceBelowItsFloorIsReplaced) {
 
 TYPED_TEST(Merson, ToleranceThatIsNoFiniteNumberIsAnInvalidArgument) {
     // NaN took one step over the whole interval and reported success; infinity would too.
-    for (const double delta : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity()})
+    for (const double delta :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()})
         EXPECT_RUNTIME_ERROR(this->integrate(growth, 0, {1}, 1, delta, start), 5) << delta;
 }
 

@@ -3,8 +3,8 @@
 #include "ToviWindowsFixture.h"
 
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <vector>

@@ -35,8 +35,7 @@ public:
     }
 
     //! The control `name` of `window`; fails the test when there is none.
-    template <class T>
-    static T* control(QWidget& window, const char* name) {
+    template <class T> static T* control(QWidget& window, const char* name) {
         T* c = window.findChild<T*>(name);
         EXPECT_NE(c, nullptr) << name;
         return c;

@@ -47,7 +47,9 @@ struct ConversionCase {
     char separator;
     const char* shown;
 };
-void PrintTo(const ConversionCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Conversions : public ConversionWindow, public ::testing::WithParamInterface<ConversionCase> {};
 
@@ -77,7 +79,9 @@ struct FailureCase {
     const char* input;
     const char* message;
 };
-void PrintTo(const FailureCase& c, std::ostream* os) { testsupport::printFields(c, os); }
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    testsupport::printFields(c, os);
+}
 
 class Failures : public ConversionWindow, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -97,15 +101,14 @@ TEST_P(Failures, ShowTheMessageAndLeaveTheResultEmpty) {
     EXPECT_EQ(text1->text().toStdString(), c.input);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ConversionWindow, Failures,
-    ::testing::Values(FailureCase{"12cm", "Chybí mezera za číslem!  :12cm"},
-                      FailureCase{"5 xyz", "Neznamy rozmer!: xyz"},
-                      FailureCase{"kW 5 m", "Nekonzistentni jednotky!   m :  2  1"},
-                      // Numbers beyond the double range are failed conversions too, not errors
-                      // that escape the key handler.
-                      FailureCase{"1e999", "Chyba č. 6\r\nOverflow"},
-                      FailureCase{"1e308 km", "Chyba č. 6\r\nOverflow"}));
+INSTANTIATE_TEST_SUITE_P(ConversionWindow, Failures,
+                         ::testing::Values(FailureCase{"12cm", "Chybí mezera za číslem!  :12cm"},
+                                           FailureCase{"5 xyz", "Neznamy rozmer!: xyz"},
+                                           FailureCase{"kW 5 m", "Nekonzistentni jednotky!   m :  2  1"},
+                                           // Numbers beyond the double range are failed conversions too, not
+                                           // errors that escape the key handler.
+                                           FailureCase{"1e999", "Chyba č. 6\r\nOverflow"},
+                                           FailureCase{"1e308 km", "Chyba č. 6\r\nOverflow"}));
 
 TEST_F(ConversionWindow, AUserUnitOfFactorZeroIsAFailedConversion) {
     folder.write("\"nic\",0,5\r\n");
@@ -136,11 +139,12 @@ TEST_F(ConversionWindow, ShowsItsCaptionAndTextsWithTheFocusInTheInputBox) {
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("  P Ř E P O Č T Y"));
     EXPECT_EQ(control<QPushButton>(w, "Command2")->text(), QString::fromUtf8("&Přehled zkratek rozměrů"));
     EXPECT_EQ(control<QPushButton>(w, "Command1")->text(), "&Konec");
-    EXPECT_EQ(control<QLabel>(w, "Label1")->text(),
-              QString::fromUtf8("Přepočet do SI: číslo mezera rozměr, např. 145 cm, 25 km/h, 70 kcal/kg  Také "
-                                "umožní přepočet z jedněch jednotek do druhých. Pak zadejte: rozměr DO mezera "
-                                "číslo mezera rozměr Z, BTU/lb 14 kcal/kg                     Výsledek bez "
-                                "rozměrů je v základních jednotkách SI."));
+    EXPECT_EQ(
+        control<QLabel>(w, "Label1")->text(),
+        QString::fromUtf8("Přepočet do SI: číslo mezera rozměr, např. 145 cm, 25 km/h, 70 kcal/kg  Také "
+                          "umožní přepočet z jedněch jednotek do druhých. Pak zadejte: rozměr DO mezera "
+                          "číslo mezera rozměr Z, BTU/lb 14 kcal/kg                     Výsledek bez "
+                          "rozměrů je v základních jednotkách SI."));
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(QApplication::focusWidget(), text1);
 }
