@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace testsupport {
 
@@ -28,6 +29,13 @@ TempDir::~TempDir() {
 
 std::string TempDir::file(const std::string& name) const {
     return m_path + "/" + name;
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 std::string TempDir::write(const std::string& name, const std::string& bytes) const {

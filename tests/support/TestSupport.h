@@ -42,6 +42,9 @@ private:
     platform::MessageServiceScope m_scope;
 };
 
+//! The whole content of a file as raw bytes; empty when the file cannot be read.
+std::string readBytes(const std::string& path);
+
 //! A fresh temporary folder, removed with its content when the object ends.
 class TempDir {
 public:

@@ -14,12 +14,7 @@ using morv::program;
 
 namespace {
 
-std::string bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readBytes;
 
 const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
 
@@ -78,12 +73,12 @@ TEST_F(TaskCommands, SavedTaskLoadsBackToTheSameFile) {
     morv::saveTask(program(), first);
     // The properties of the load add results (Pterm) to the first line; every other line
     // is the file as it was read.
-    const std::string saved = bytes(first), sample = bytes(sampleTask);
+    const std::string saved = readBytes(first), sample = readBytes(sampleTask);
     EXPECT_EQ(saved.substr(saved.find('\n')), sample.substr(sample.find('\n')));
 
     morv::resetProgram();
     ASSERT_EQ(morv::loadTask(program(), first), 0);
     const std::string second = folder.path() + "/second.dat";
     morv::saveTask(program(), second);
-    EXPECT_EQ(bytes(second), saved);
+    EXPECT_EQ(readBytes(second), saved);
 }

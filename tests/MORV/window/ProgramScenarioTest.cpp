@@ -33,12 +33,7 @@ using platform::answer::Yes;
 
 namespace {
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readBytes;
 
 using morvtest::child;
 using morvtest::drive;

@@ -24,12 +24,7 @@ const char* const saveQuestion = "Chcete uložit spočítané výsledky do soubo
 const char* const endQuestion = "Chcete opravdu ukončit činnost programu?";
 const char* const cancelMessage = "Uživatel stiskl CANCEL,  operace s daty neprovedena!";
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readBytes;
 
 //! The main window with results in it and the program's end recorded instead of taken.
 class Exit : public morvtest::MainWindowTest {

@@ -32,12 +32,7 @@ namespace {
 const std::string sampleTask = std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat";
 const std::string Crlf = "\r\n";
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readBytes;
 
 //! The report of the sample task, as the calculation appends it to the results.
 std::string sampleReport() {

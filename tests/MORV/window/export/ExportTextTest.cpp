@@ -28,12 +28,7 @@ std::ostream& operator<<(std::ostream& os, const TextCase& c) {
 
 class ExportTextCases : public ::testing::TestWithParam<TextCase> {};
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readBytes;
 
 } // namespace
 
