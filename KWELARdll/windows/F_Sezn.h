@@ -3,6 +3,7 @@
 //! order or the lines found by a search. A click on the window outside the list, or a key
 //! typed in the list, asks the owner to close it.
 
+#include "KwelarWindows/KwelarWindowsExport.h"
 #include <QDialog>
 
 #include <string>
@@ -13,7 +14,7 @@ class QListWidget;
 
 namespace kwelar {
 
-class F_Sezn : public QDialog {
+class KWELARWINDOWS_EXPORT F_Sezn : public QDialog {
     Q_OBJECT
 public:
     explicit F_Sezn(QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 //! numbers to the owner (`SZavrit`); closing the window without it clears the boxes as
 //! "Smazat, znovu" does and sends nothing.
 
+#include "KwelarWindows/KwelarWindowsExport.h"
 #include "Platform/Array.h"
 
 #include <QDialog>
@@ -21,7 +22,7 @@ class QRadioButton;
 
 namespace kwelar {
 
-class F_Seznam : public QDialog {
+class KWELARWINDOWS_EXPORT F_Seznam : public QDialog {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 20;

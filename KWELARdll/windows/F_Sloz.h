@@ -4,6 +4,7 @@
 //! the owner for the substance card (left button) or for the temporary rename (any other).
 //! Closing the window with its close button counts as "&Zpět".
 
+#include "KwelarWindows/KwelarWindowsExport.h"
 #include <QDialog>
 
 #include <array>
@@ -18,7 +19,7 @@ class QRadioButton;
 
 namespace kwelar {
 
-class F_Sloz : public QDialog {
+class KWELARWINDOWS_EXPORT F_Sloz : public QDialog {
     Q_OBJECT
 public:
     static constexpr int RowCount = 20;

@@ -3,6 +3,7 @@
 //! in the box sends the new name to the owner; closing the window any other way changes
 //! nothing.
 
+#include "KwelarWindows/KwelarWindowsExport.h"
 #include <QDialog>
 
 #include <cstdint>
@@ -13,7 +14,7 @@ class QLineEdit;
 
 namespace kwelar {
 
-class F_Zmenaz : public QDialog {
+class KWELARWINDOWS_EXPORT F_Zmenaz : public QDialog {
     Q_OBJECT
 public:
     explicit F_Zmenaz(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 //! The substance card: identity and point values of one loaded component. A click on the
 //! card's free background asks the owner to close it; a click on a label does nothing.
 
+#include "KwelarWindows/KwelarWindowsExport.h"
 #include <QDialog>
 
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace kwelar {
 
-class frmLatka : public QDialog {
+class KWELARWINDOWS_EXPORT frmLatka : public QDialog {
     Q_OBJECT
 public:
     explicit frmLatka(QWidget* parent = nullptr);
