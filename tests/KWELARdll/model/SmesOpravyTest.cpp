@@ -125,12 +125,7 @@ TEST_F(SmesOpravyTest, ASlotWithoutSubstanceGetsABoxAndNoEditor) {
     EXPECT_TRUE(fake->forms.empty());
 }
 
-// A value as its box shows it: rounded to seven significant digits.
-float sevenDigits(float x) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(x));
-    return std::strtof(text, nullptr);
-}
+using kwelartest::sevenDigits;
 
 TEST_F(SmesOpravyTest, ContinuingWithoutEditsKeepsTheRecordAndRenumbersWater) {
     for (const char sep : {'.', ','}) {

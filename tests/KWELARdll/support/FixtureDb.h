@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -127,5 +129,12 @@ private:
     std::unique_ptr<testsupport::TempDir> m_folder;
     std::unique_ptr<testsupport::TempDir> m_root;
 };
+
+//! A value as the data editor's box shows it: rounded to seven significant digits.
+inline float sevenDigits(float x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(x));
+    return std::strtof(text, nullptr);
+}
 
 } // namespace kwelartest

@@ -235,12 +235,7 @@ TEST_F(frmOpravTest, EnterAndClickMoveThroughTheConstants) {
     });
 }
 
-// A value as its box shows it: rounded to seven significant digits.
-float sevenDigits(float x) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(x));
-    return std::strtof(text, nullptr);
-}
+using kwelartest::sevenDigits;
 
 TEST_F(frmOpravTest, ContinuingWithoutEditsKeepsEveryValueToSevenDigits) {
     for (const char sep : {'.', ','}) {
