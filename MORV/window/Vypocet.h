@@ -4,6 +4,7 @@
 //! colouring of results outside their usual range.
 
 #include "MorvWindow/MorvWindowExport.h"
+#include "Platform/RunTimeError.h"
 #include "Platform/Variant.h"
 
 #include <QColor>
@@ -55,6 +56,10 @@ MORVWINDOW_EXPORT void KontrolaMezi(const std::vector<QLineEdit*>& boxes,
 //! The velocity colouring of the pressure-drop tab after both sides are shown: seven boxes,
 //! 0.02 to 10 m/s, 1.5 m/s on a side whose medium is liquid.
 MORVWINDOW_EXPORT void colourPressureDropVelocities(frmHE& w);
+
+//! The box of an error that ended a calculation or an analysis point: the property library's
+//! calculation error as a fatal error of the data, any other with its number.
+MORVWINDOW_EXPORT void showCalculationError(const platform::RunTimeError& e);
 
 //! Sets the text colour of a box.
 MORVWINDOW_EXPORT void setTextColour(QLineEdit& box, const QColor& colour);

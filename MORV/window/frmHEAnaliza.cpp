@@ -3,6 +3,7 @@
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/AnalyzaCitlivosti.h"
+#include "MORV/window/Vypocet.h"
 #include "MORV/window/analysis/frmAnal.h"
 #include "MORV/window/frmHE.h"
 #include "Platform/Conversions.h"
@@ -32,16 +33,6 @@ bool noCalculation(const QString& status) {
            status == QStringLiteral("Nespočteno!") || status == QStringLiteral("Počítám...");
 }
 
-//! The error that ended the analysis at a point, shown as the calculation shows its errors.
-void showPointError(const platform::RunTimeError& e) {
-    if (e.number() == kwelar::ChybaVypoctu)
-        platform::msgBox("Fatální chyba pro daná data!" + Crlf + e.source() + Crlf + "Změňte zadání!", 16,
-                         "MORV - výpočet");
-    else
-        platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(),
-                         16, "MORV");
-}
-
 } // namespace
 
 frmAnal& frmHE::anal() {
@@ -64,7 +55,7 @@ void frmHE::cmdAnal_Click() {
     if (m_state.AnalProm < 0) return;
 
     const AnalysisOutcome outcome = analyzaCitlivosti(m_state, progress());
-    if (outcome.error) showPointError(*outcome.error);
+    if (outcome.error) showCalculationError(*outcome.error);
     QTextCursor end = txtRes->textCursor();
     end.movePosition(QTextCursor::End);
     end.insertText(QString::fromStdString(outcome.table));

@@ -45,6 +45,14 @@ void showError(const platform::RunTimeError& e) {
 
 } // namespace
 
+void showCalculationError(const platform::RunTimeError& e) {
+    if (e.number() == kwelar::ChybaVypoctu)
+        platform::msgBox("Fatální chyba pro daná data!" + Crlf + e.source() + Crlf + "Změňte zadání!", 16,
+                         "MORV - výpočet");
+    else
+        showError(e);
+}
+
 platform::Progress& frmHE::progress() {
     if (m_progress) return *m_progress;
     if (!m_barProgress) m_barProgress = std::make_unique<platform::QtProgress>(*pbAn);
@@ -201,15 +209,10 @@ void frmHE::cmdVypoc_Click() {
             return true;
         });
     } catch (const platform::RunTimeError& e) {
-        if (e.number() == kwelar::ChybaVypoctu) {
-            platform::msgBox("Fatální chyba pro daná data!" + Crlf + e.source() + Crlf + "Změňte zadání!", 16,
-                             "MORV - výpočet");
-        } else {
-            // Any other failure on the way to the solution: nothing half-iterated is shown as
-            // a result.
-            showError(e);
-            lblStav->setText(QStringLiteral("Nespočteno!"));
-        }
+        showCalculationError(e);
+        // Any other failure on the way to the solution: nothing half-iterated is shown as a
+        // result.
+        if (e.number() != kwelar::ChybaVypoctu) lblStav->setText(QStringLiteral("Nespočteno!"));
         return end();
     }
     if (result.status != DesignSolveStatus::Solved) {

@@ -24,7 +24,7 @@ inline int drive(QDialog& d, const std::function<void(QDialog&)>& action) {
     d.show();
     d.activateWindow();
     QApplication::setActiveWindow(&d);
-    QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; });
+    static_cast<void>(QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; }));
     action(d);
     EXPECT_FALSE(d.isVisible()) << d.objectName().toStdString() << " left open";
     d.hide();
