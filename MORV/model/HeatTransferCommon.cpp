@@ -11,17 +11,12 @@ namespace chk = platform::chk;
 using platform::Variant;
 using platform::chk::Num;
 
-platform::VArray composition(Proud& stream) {
-    platform::VArray r;
-    fillComposition(stream, r);
-    return r;
-}
+namespace {
 
-void fillComposition(Proud& stream, platform::VArray& r) {
+//! Fills r with the composition array of a stream of n components, writing only the
+//! elements that differ from what they must hold.
+void fillElements(Proud& stream, int32_t n, platform::VArray& r) {
     if (!(r.allocated() && r.lbound() == 0 && r.ubound() == k::lastFraction)) r.redim(0, k::lastFraction);
-    const int32_t n = stream.properties().Nsloz().toLong();
-    // A repeated fill of an unchanged composition writes nothing: only an element that
-    // differs from what it must hold is stored.
     for (int32_t i = 0; i <= k::lastFraction; ++i) {
         if (i >= 1 && i <= n) {
             const Variant x(stream.Xm(static_cast<int16_t>(i)));
@@ -33,6 +28,29 @@ void fillComposition(Proud& stream, platform::VArray& r) {
     // A count beyond the last fraction raises 9 at its first element.
     for (int32_t i = k::lastFraction + 1; i <= n; ++i)
         r(i) = stream.Xm(static_cast<int16_t>(i));
+}
+
+} // namespace
+
+platform::VArray composition(Proud& stream) {
+    platform::VArray r;
+    fillComposition(stream, r);
+    return r;
+}
+
+void fillComposition(Proud& stream, platform::VArray& r) {
+    fillElements(stream, stream.properties().Nsloz().toLong(), r);
+}
+
+void fillComposition(Proud& stream, CompositionArray& c) {
+    const int32_t n = stream.properties().Nsloz().toLong();
+    // Filled last from the same fractions of the same stream and as many components: the
+    // array already holds what a fill would write.
+    if (c.stamp != 0 && c.stamp == stream.XmStamp() && c.n == n) return;
+    c.stamp = 0;
+    fillElements(stream, n, c.r);
+    c.stamp = stream.XmStamp();
+    c.n = n;
 }
 
 Variant kelvin(double t) {

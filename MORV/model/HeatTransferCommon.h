@@ -18,6 +18,10 @@ platform::VArray composition(Proud& stream);
 //! an array that already has the bounds 0 to 21 is reused, so a repeated call allocates
 //! nothing.
 void fillComposition(Proud& stream, platform::VArray& r);
+//! The same into a kept composition array: when it was last filled from the same fractions
+//! of the same stream (its mark) and the same number of components, nothing is written.
+//! The number of components is asked of the stream's properties on every call.
+void fillComposition(Proud& stream, CompositionArray& c);
 
 //! Temperature handed to the property library [K] of a model temperature t [°C].
 platform::Variant kelvin(double t);

@@ -15,6 +15,15 @@
 
 namespace morv {
 
+//! The composition array of a stream as the property library takes it, with what it was
+//! last filled from: the stream's mark of its mole fractions and the number of components.
+//! A refill from the same mark and number finds the array as it must be.
+struct CompositionArray {
+    platform::VArray r;
+    uint64_t stamp = 0; //!< `Proud::XmStamp` of the last complete fill; 0 none
+    int32_t n = 0;      //!< number of components of that fill
+};
+
 class MORVMODEL_EXPORT Proud {
 public:
     //! Creates the stream's mixture object in error mode -1, in which a failed property
@@ -59,7 +68,11 @@ public:
     //! Mole fraction of component Index (0..21, else error 9): the composition handed to
     //! the property library.
     double Xm(int16_t Index) const { return m_Xm(Index); }
-    void Xm(int16_t Index, double value) { m_Xm(Index) = value; }
+    void Xm(int16_t Index, double value);
+    //! Mark of the mole fractions as they stand: it changes with every assignment of a
+    //! fraction and no two streams ever share one, so an equal mark means the same fractions
+    //! of the same stream.
+    uint64_t XmStamp() const noexcept { return m_XmStamp; }
 
     // ---- Property calls of the condenser model ------------------------------------------
     //! The properties the condenser model evaluates for this stream: those of the mixture
@@ -81,6 +94,7 @@ private:
     std::shared_ptr<kwelar::Smes> m_S;
     platform::DArray m_Xh;
     platform::DArray m_Xm;
+    uint64_t m_XmStamp;
     std::shared_ptr<StreamProperties> m_properties; //!< the stream's own source, or none
     std::unique_ptr<MixtureProperties> m_mixtureProperties;
 };

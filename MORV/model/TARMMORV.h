@@ -118,8 +118,8 @@ private:
     void storeCondensate(StreamProperties& props, const platform::VArray& r, double tMean);
 
     std::shared_ptr<TARMST> m_he;
-    platform::VArray m_rTr; //!< composition array of the tube stream, refilled by FyzVlast
-    platform::VArray m_rPl; //!< composition array of the shell stream, refilled by FyzVlast
+    CompositionArray m_rTr; //!< composition array of the tube stream, refilled before use
+    CompositionArray m_rPl; //!< composition array of the shell stream, refilled before use
 };
 
 } // namespace morv

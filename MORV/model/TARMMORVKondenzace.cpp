@@ -150,7 +150,8 @@ void TARMMORV::PrestupTrubky() {
     }
     Proud& stream = h.Tr();
     StreamProperties& props = stream.properties();
-    const VArray r = heat::composition(stream);
+    heat::fillComposition(stream, m_rTr);
+    const VArray& r = m_rTr.r;
     heat::storeMeanTemperatures(h);
     h.Twi = heat::innerWallTemperature(h);
     const double tWall = h.Twi.toDouble();
@@ -213,7 +214,8 @@ void TARMMORV::PrestupPlast() {
     }
     Proud& stream = h.Pl();
     StreamProperties& props = stream.properties();
-    const VArray r = heat::composition(stream);
+    heat::fillComposition(stream, m_rPl);
+    const VArray& r = m_rPl.r;
     h.Two = heat::outerWallTemperature(h);
     const double tWall = h.Two.toDouble();
     const Variant Tw = heat::kelvin(tWall);

@@ -54,9 +54,9 @@ void TARMMORV::FyzVlast(const Variant* ProX) {
     heat::fillComposition(h.Pl(), m_rPl);
     heat::fillComposition(h.Tr(), m_rTr);
     if (h.TrubKap)
-        storeCondensate(h.Pl().properties(), m_rPl, h.Tplaststr.toDouble());
+        storeCondensate(h.Pl().properties(), m_rPl.r, h.Tplaststr.toDouble());
     else
-        storeCondensate(h.Tr().properties(), m_rTr, h.Ttrubstr.toDouble());
+        storeCondensate(h.Tr().properties(), m_rTr.r, h.Ttrubstr.toDouble());
 }
 
 } // namespace morv

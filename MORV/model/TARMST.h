@@ -298,8 +298,8 @@ private:
     platform::VArray m_IPOM;
     platform::VArray m_xx;
     platform::VArray m_z;
-    platform::VArray m_rTr; //!< composition array of the tube stream, refilled by FyzVlast
-    platform::VArray m_rPl; //!< composition array of the shell stream, refilled by FyzVlast
+    CompositionArray m_rTr; //!< composition array of the tube stream, refilled before use
+    CompositionArray m_rPl; //!< composition array of the shell stream, refilled before use
 };
 
 } // namespace morv

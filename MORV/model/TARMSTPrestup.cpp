@@ -70,7 +70,8 @@ double rowFactor(double Re, double N) {
 
 void TARMST::PrestupTrubky() {
     Proud& stream = Tr();
-    const platform::VArray r = heat::composition(stream);
+    heat::fillComposition(stream, m_rTr);
+    const platform::VArray& r = m_rTr.r;
     heat::storeMeanTemperatures(*this);
     Twi = heat::innerWallTemperature(*this);
 
@@ -90,7 +91,8 @@ void TARMST::PrestupTrubky() {
 
 void TARMST::PrestupPlast() {
     Proud& stream = Pl();
-    const platform::VArray r = heat::composition(stream);
+    heat::fillComposition(stream, m_rPl);
+    const platform::VArray& r = m_rPl.r;
     Two = heat::outerWallTemperature(*this);
 
     // Properties at the wall temperature, of the liquid or of the gas.

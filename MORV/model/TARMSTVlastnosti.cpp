@@ -88,17 +88,20 @@ void TARMST::FyzVlast(const Variant* ProX) {
     const Variant tubeP(tube.P());
     const Variant shellP(shell.P());
 
-    storeSide(tube, TrubKap, tubeT, m_rTr, {HustTr, ViskTr, VodTr, CpTr});
-    storeSide(shell, PlastKap, shellT, m_rPl, {HustPl, ViskPl, VodPl, CpPl});
+    const VArray& rTr = m_rTr.r;
+    const VArray& rPl = m_rPl.r;
+
+    storeSide(tube, TrubKap, tubeT, rTr, {HustTr, ViskTr, VodTr, CpTr});
+    storeSide(shell, PlastKap, shellT, rPl, {HustPl, ViskPl, VodPl, CpPl});
 
     // Heats of vaporisation, whatever the phase; bubble and dew points at the streams'
     // pressures [°C].
-    dHTr = tubeProps.DHVW(tubeT, m_rTr);
-    dHPl = shellProps.DHVW(shellT, m_rPl);
-    TbvT = celsius(tubeProps.TBV(tubeP, m_rTr));
-    TbvP = celsius(shellProps.TBV(shellP, m_rPl));
-    TrbT = celsius(tubeProps.TRB(tubeP, m_rTr));
-    TrbP = celsius(shellProps.TRB(shellP, m_rPl));
+    dHTr = tubeProps.DHVW(tubeT, rTr);
+    dHPl = shellProps.DHVW(shellT, rPl);
+    TbvT = celsius(tubeProps.TBV(tubeP, rTr));
+    TbvP = celsius(shellProps.TBV(shellP, rPl));
+    TrbT = celsius(tubeProps.TRB(tubeP, rTr));
+    TrbP = celsius(shellProps.TRB(shellP, rPl));
 
     PrT = prandtl(CpTr, ViskTr, VodTr);
     PrP = prandtl(CpPl, ViskPl, VodPl);

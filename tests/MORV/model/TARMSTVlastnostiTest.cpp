@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Phases, CallOrder,
                                            std::pair{true, true}, std::pair{false, false}));
 
 // Each stream hands over its own mole fractions Xm(1..Nsloz) in an array 0..21 whose other
-// elements are empty; the array is built afresh on every call.
+// elements are empty; a change of the fractions or of their count is seen at the next call.
 TEST_F(MeanProperties, EachStreamHandsOverItsMoleFractionsAfresh) {
     tube->nsloz = 3;
     shell->nsloz = 1;
@@ -186,6 +186,25 @@ TEST_F(MeanProperties, EachStreamHandsOverItsMoleFractionsAfresh) {
     tube->calls.clear();
     EXPECT_RUNTIME_ERROR(e.FyzVlast(), platform::err::Subscript);
     EXPECT_TRUE(tube->calls.empty());
+
+    // After the failed fill, and after a fraction changed between two calls, the array holds
+    // the stream's fractions as they stand.
+    tube->nsloz = 3;
+    e.FyzVlast();
+    EXPECT_EQ(tube->lastComposition()(2).toDouble(), 0.3);
+    EXPECT_EQ(tube->lastComposition()(3).toDouble(), 0.2);
+    EXPECT_TRUE(tube->lastComposition()(4).isEmpty());
+    e.Tr().Xm(2, 0.25);
+    e.FyzVlast();
+    EXPECT_EQ(tube->lastComposition()(2).toDouble(), 0.25);
+    // A new stream with the same fractions in place of the old one is read afresh.
+    auto other = std::make_shared<morv::Proud>();
+    other->properties(tube);
+    other->Xm(1, 0.7);
+    e.Tr(other);
+    e.FyzVlast();
+    EXPECT_EQ(tube->lastComposition()(1).toDouble(), 0.7);
+    EXPECT_EQ(tube->lastComposition()(2).toDouble(), 0.0);
 }
 
 // ---- Values --------------------------------------------------------------------------------
