@@ -14,6 +14,7 @@
 #include "Platform/PlatformExport.h"
 
 #include <bit>
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -52,8 +53,35 @@ public:
 
     Variant(const Variant&) = default;
     Variant(Variant&&) noexcept = default;
-    Variant& operator=(const Variant&) = default;
-    Variant& operator=(Variant&&) noexcept = default;
+    // A double assigned over a double stores the number in place; every other pair takes the
+    // general assignment of the held kinds.
+    Variant& operator=(const Variant& o) {
+        if (bothHoldDouble(*this, o)) [[likely]]
+            *std::get_if<double>(&m_v) = *std::get_if<double>(&o.m_v);
+        else
+            m_v = o.m_v;
+        return *this;
+    }
+    Variant& operator=(Variant&& o) noexcept {
+        if (bothHoldDouble(*this, o)) [[likely]]
+            *std::get_if<double>(&m_v) = *std::get_if<double>(&o.m_v);
+        else
+            m_v = std::move(o.m_v);
+        return *this;
+    }
+    //! Holds the double v, as assigning Variant(v) does, without a general value between. Only
+    //! a double itself takes this way: any other number becomes a general value of its own kind.
+    template <class T>
+    requires std::same_as<T, double> Variant& operator=(T v) noexcept {
+        if (double* d = std::get_if<double>(&m_v)) [[likely]]
+            *d = v;
+        else
+            m_v.template emplace<double>(v);
+        return *this;
+    }
+    //! Holds the double of a checked number, as assigning Variant(v) does.
+    template <class T>
+    requires std::same_as<T, chk::Num> Variant& operator=(T v) noexcept { return *this = v.value(); }
 
     VarType type() const noexcept { return static_cast<VarType>(m_v.index()); }
     bool isEmpty() const noexcept { return type() == VarType::Empty; }
@@ -162,6 +190,9 @@ public:
     }
 
 private:
+    static bool bothHoldDouble(const Variant& a, const Variant& b) noexcept {
+        return a.type() == VarType::Double && b.type() == VarType::Double;
+    }
     static uint32_t bitsOf(float f) noexcept { return std::bit_cast<uint32_t>(f); }
     static uint64_t bitsOf(double d) noexcept { return std::bit_cast<uint64_t>(d); }
     //! The double of a numeric kind (the caller has checked isNumeric).

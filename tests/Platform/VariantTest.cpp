@@ -120,6 +120,41 @@ TEST(Variant, CountersStayIntegers) {
     EXPECT_EQ(k.toInteger(), 5);
 }
 
+// An assignment gives the kind of what is assigned, whatever the value held before: a double
+// over another kind, another kind over a double, a plain number by its own type.
+TEST(Variant, AssignmentTakesTheKindOfTheValueAssigned) {
+    const Variant kinds[] = {Variant(),     Variant(int16_t{3}), Variant(4),     Variant(2.5f),
+                             Variant(1.25), Variant(true),       Variant("text")};
+    for (const Variant& before : kinds) {
+        for (const Variant& assigned : kinds) {
+            Variant copied = before;
+            copied = assigned;
+            EXPECT_TRUE(copied.identical(assigned));
+            Variant moved = before;
+            Variant source = assigned;
+            moved = std::move(source);
+            EXPECT_TRUE(moved.identical(assigned));
+        }
+        Variant v = before;
+        v = 0.1;
+        EXPECT_TRUE(v.identical(Variant(0.1)));
+        v = before;
+        v = platform::chk::Num(0.5) * 3.0;
+        EXPECT_TRUE(v.identical(Variant(1.5)));
+        v = before;
+        v = 1.5f;
+        EXPECT_EQ(v.type(), VarType::Single);
+        v = int16_t{7};
+        EXPECT_EQ(v.type(), VarType::Integer);
+        v = 7;
+        EXPECT_EQ(v.type(), VarType::Long);
+    }
+    Variant a(platform::VArray(1, 2));
+    Variant d(2.0);
+    d = a;
+    EXPECT_EQ(d.type(), VarType::Array);
+}
+
 TEST(Variant, ArraysAreCopiedWithTheValue) {
     platform::VArray a(1, 3);
     a(2) = Variant(7.0);
