@@ -124,14 +124,11 @@ double Variant::otherToDouble() const {
     }
 }
 
-int16_t Variant::toInteger() const {
+int16_t Variant::roundedInteger() const {
     return platform::toInteger(toDouble());
 }
-int32_t Variant::toLong() const {
+int32_t Variant::roundedLong() const {
     return platform::toLong(toDouble());
-}
-float Variant::toSingle() const {
-    return chk::single(toDouble());
 }
 
 bool Variant::toBool() const {

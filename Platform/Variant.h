@@ -98,11 +98,20 @@ public:
         return otherToDouble();
     }
     //! The value rounded half to even into 16 bits (6 when out of range).
-    int16_t toInteger() const;
+    int16_t toInteger() const {
+        if (const int16_t* i = std::get_if<int16_t>(&m_v)) [[likely]]
+            return *i;
+        return roundedInteger();
+    }
     //! The value rounded half to even into 32 bits (6 when out of range).
-    int32_t toLong() const;
+    int32_t toLong() const {
+        if (const int16_t* i = std::get_if<int16_t>(&m_v)) [[likely]]
+            return *i;
+        if (const int32_t* l = std::get_if<int32_t>(&m_v)) return *l;
+        return roundedLong();
+    }
     //! The value rounded to single precision (6 when out of range).
-    float toSingle() const;
+    float toSingle() const { return chk::single(toDouble()); }
     //! Non-zero is True; a text "True"/"False" or a numeric text; otherwise 13.
     bool toBool() const;
     //! The general-number text of the value (regional separator), "" for empty.
@@ -232,6 +241,9 @@ private:
     static Variant multiply(const Variant& a, const Variant& b);
     static Variant divide(const Variant& a, const Variant& b);
     double otherToDouble() const;
+    // The rounding conversions of a value that is not already an integer of their width.
+    int16_t roundedInteger() const;
+    int32_t roundedLong() const;
     static int compareOther(const Variant& a, const Variant& b);
 
     // An array is held by value: copying the general value copies the array.

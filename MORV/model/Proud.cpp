@@ -29,8 +29,8 @@ void Proud::Xm(int16_t Index, double value) {
     m_XmStamp = newStamp();
 }
 
-kwelar::Smes& Proud::S() {
-    if (!m_S) m_S = std::make_shared<kwelar::Smes>();
+kwelar::Smes& Proud::newS() {
+    m_S = std::make_shared<kwelar::Smes>();
     return *m_S;
 }
 

@@ -58,7 +58,11 @@ public:
 
     //! The stream's mixture object; reading it while it is none creates a new one (in the
     //! library's initial error mode: mode -1 is set only when the stream is created).
-    kwelar::Smes& S();
+    kwelar::Smes& S() {
+        if (m_S) [[likely]]
+            return *m_S;
+        return newS();
+    }
     //! Sets the mixture object; nullptr releases it.
     void S(std::shared_ptr<kwelar::Smes> value) noexcept { m_S = std::move(value); }
 
@@ -84,6 +88,9 @@ public:
     const std::shared_ptr<StreamProperties>& ownProperties() const noexcept { return m_properties; }
 
 private:
+    //! Creates the mixture object that `S` hands out while there is none.
+    kwelar::Smes& newS();
+
     std::string m_Nazev;
     int16_t m_Num = 0;
     double m_m = 0.0;

@@ -204,6 +204,16 @@ TEST(Variant, ConversionsRoundHalfToEven) {
     EXPECT_EQ(Variant(3.5f).toInteger(), 4);
     EXPECT_RUNTIME_ERROR(Variant(32767.5).toInteger(), 6);
     EXPECT_RUNTIME_ERROR(Variant(1e40).toSingle(), 6);
+    // Integers convert exactly where they fit, whatever their kind.
+    EXPECT_EQ(Variant(int16_t{-32768}).toInteger(), -32768);
+    EXPECT_EQ(Variant(int16_t{-32768}).toLong(), -32768);
+    EXPECT_EQ(Variant(int32_t{32767}).toInteger(), 32767);
+    EXPECT_RUNTIME_ERROR(Variant(int32_t{32768}).toInteger(), 6);
+    EXPECT_EQ(Variant(int32_t{-2147483647 - 1}).toLong(), -2147483647 - 1);
+    EXPECT_EQ(Variant(-2.5).toLong(), -2);
+    EXPECT_EQ(Variant(true).toLong(), -1);
+    EXPECT_EQ(Variant().toInteger(), 0);
+    EXPECT_RUNTIME_ERROR(Variant("x").toLong(), 13);
     EXPECT_EQ(Variant("True").toBool(), true);
     EXPECT_EQ(Variant().toString(), "");
 }
