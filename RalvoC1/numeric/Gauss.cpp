@@ -44,11 +44,11 @@ void gaussEliminate(const Variant& nArg, typename P::Array& a, const Variant& nc
                 std::swap(a(k, j), a(p, j));
         }
         for (int32_t j = 1; j <= last; ++j)
-            a(k, j) = P::div(a(k, j), piv);
+            P::divInto(a(k, j), a(k, j), piv);
         for (int32_t i = k + 1; i <= n; ++i) {
             const Num f = a(i, k);
             for (int32_t j = k; j <= last; ++j)
-                a(i, j) = P::sub(a(i, j), P::mul(f, a(k, j)));
+                P::subMul(a(i, j), a(i, j), f, a(k, j));
         }
     }
 
@@ -56,7 +56,7 @@ void gaussEliminate(const Variant& nArg, typename P::Array& a, const Variant& nc
     for (int32_t k = n - 1; k >= 1; --k)
         for (int32_t i = k + 1; i <= n; ++i)
             for (int32_t j = 1; j <= ncol; ++j)
-                a(k, n + j) = P::sub(a(k, n + j), P::mul(a(k, i), a(i, n + j)));
+                P::subMul(a(k, n + j), a(k, n + j), a(k, i), a(i, n + j));
 }
 
 } // namespace

@@ -74,7 +74,7 @@ Variant newtonSolve(Ralvo& self, Uloha& G, Variant n, const Variant& Nunknown, t
             G.Fun(X, F, n, z);
             X(m) = x;
             for (int32_t i = 1; i <= nEq; ++i)
-                J(i, kk) = P::div(P::sub(F(i), J(i, kk)), h);
+                P::subDiv(J(i, kk), F(i), J(i, kk), h);
         }
 
         // Normal equations: A(i, j) = sum over l of J(l, i) J(l, j), right-hand side
@@ -83,12 +83,12 @@ Variant newtonSolve(Ralvo& self, Uloha& G, Variant n, const Variant& Nunknown, t
             for (int32_t j = 1; j <= nUnk; ++j) {
                 Num s = zero;
                 for (int32_t l = 1; l <= nEq; ++l)
-                    s = P::add(s, P::mul(J(l, i), J(l, j)));
+                    P::addMul(s, s, J(l, i), J(l, j));
                 A(i, j) = s;
             }
             Num b = zero;
             for (int32_t l = 1; l <= nEq; ++l)
-                b = P::add(b, P::mul(J(l, i), J(l, rhs)));
+                P::addMul(b, b, J(l, i), J(l, rhs));
             A(i, rhs) = b;
         }
 
@@ -141,7 +141,7 @@ Variant newtonSolve(Ralvo& self, Uloha& G, Variant n, const Variant& Nunknown, t
 
         for (int32_t kk = 1; kk <= nUnk; ++kk) {
             const int32_t m = ipom(kk).toLong();
-            X(m) = P::sub(X(m), P::mul(A(kk, rhs), lam));
+            P::subMul(X(m), X(m), A(kk, rhs), lam);
         }
         G.Fun(X, F, n, z);
 

@@ -26,6 +26,36 @@ struct GeneralValues {
     static Num sub(const Num& a, const Num& b) { return a - b; }
     static Num mul(const Num& a, const Num& b) { return a * b; }
     static Num div(const Num& a, const Num& b) { return a / b; }
+    // Two operations stored into target, each as the operation above gives it: three doubles
+    // are worked in place, any other kinds by the general operators.
+    //! target = a - f * b.
+    static void subMul(Num& target, const Num& a, const Num& f, const Num& b) {
+        if (allDouble(a, f, b)) [[likely]]
+            target = platform::chk::finite(a.toDouble() - platform::chk::finite(f.toDouble() * b.toDouble()));
+        else
+            target = sub(a, mul(f, b));
+    }
+    //! target = a + f * b.
+    static void addMul(Num& target, const Num& a, const Num& f, const Num& b) {
+        if (allDouble(a, f, b)) [[likely]]
+            target = platform::chk::finite(a.toDouble() + platform::chk::finite(f.toDouble() * b.toDouble()));
+        else
+            target = add(a, mul(f, b));
+    }
+    //! target = (a - b) / h.
+    static void subDiv(Num& target, const Num& a, const Num& b, const Num& h) {
+        if (allDouble(a, b, h)) [[likely]]
+            target = platform::chk::div(platform::chk::finite(a.toDouble() - b.toDouble()), h.toDouble());
+        else
+            target = div(sub(a, b), h);
+    }
+    //! target = a / b.
+    static void divInto(Num& target, const Num& a, const Num& b) {
+        if (allDouble(a, b, b)) [[likely]]
+            target = platform::chk::div(a.toDouble(), b.toDouble());
+        else
+            target = div(a, b);
+    }
     //! -a, in the kind of 0 - a.
     static Num neg(const Num& a) { return -a; }
     //! |a| in the kind of a.
@@ -46,6 +76,12 @@ struct GeneralValues {
     static Num pow(const Num& a, const Num& b) { return Num(platform::chk::pow(a.toDouble(), b.toDouble())); }
     //! The sign of a as a 16-bit integer: -1, 0 or 1.
     static Num sgn(const Num& a) { return Num(static_cast<int16_t>((a > Num()) - (a < Num()))); }
+
+private:
+    static bool allDouble(const Num& a, const Num& b, const Num& c) noexcept {
+        using platform::VarType;
+        return a.type() == VarType::Double && b.type() == VarType::Double && c.type() == VarType::Double;
+    }
 };
 
 //! Double-precision numbers in checked arithmetic.
@@ -57,6 +93,10 @@ struct DoubleValues {
     static double sub(double a, double b) { return platform::chk::sub(a, b); }
     static double mul(double a, double b) { return platform::chk::mul(a, b); }
     static double div(double a, double b) { return platform::chk::div(a, b); }
+    static void subMul(double& target, double a, double f, double b) { target = sub(a, mul(f, b)); }
+    static void addMul(double& target, double a, double f, double b) { target = add(a, mul(f, b)); }
+    static void subDiv(double& target, double a, double b, double h) { target = div(sub(a, b), h); }
+    static void divInto(double& target, double a, double b) { target = div(a, b); }
     static double neg(double a) { return -a; }
     static double abs(double a) { return std::fabs(a); }
     static double intPart(double a) { return std::floor(a); }

@@ -161,4 +161,34 @@ TEST(GaussGeneralValues, IntegerElementsGiveFloatingPointResults) {
     EXPECT_TRUE(a(1, 2).identical(Variant(2.5)));
 }
 
+// Single-precision elements are reduced in single precision and stay singles; a double among
+// them makes the results it meets doubles.
+TEST(GaussGeneralValues, SingleElementsStaySingles) {
+    ralvo::Ralvo r;
+    VArray a(0, 2, 0, 3);
+    const float m[2][3] = {{3.0f, 1.0f, 0.1f}, {1.0f, 7.0f, 0.3f}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            a(i + 1, j + 1) = Variant(m[i][j]);
+    Variant ID;
+    r.Gauss(int16_t{2}, a, int16_t{1}, ID);
+    ASSERT_TRUE(ID.identical(Variant(int16_t{0})));
+    // The same steps in single precision: row 1 by 3, row 2 less row 1, by its pivot, back.
+    const float a12 = 1.0f / 3.0f, b1 = 0.1f / 3.0f;
+    const float a22 = 7.0f - 1.0f * a12, b2 = 0.3f - 1.0f * b1;
+    const float x2 = b2 / a22, x1 = b1 - a12 * x2;
+    EXPECT_TRUE(a(2, 3).identical(Variant(x2)));
+    EXPECT_TRUE(a(1, 3).identical(Variant(x1)));
+
+    a(1, 1) = Variant(3.0);
+    a(1, 2) = Variant(1.0f);
+    a(1, 3) = Variant(0.1f);
+    a(2, 1) = Variant(1.0f);
+    a(2, 2) = Variant(7.0f);
+    a(2, 3) = Variant(0.3f);
+    r.Gauss(int16_t{2}, a, int16_t{1}, ID);
+    EXPECT_EQ(a(1, 3).type(), platform::VarType::Double);
+    EXPECT_EQ(a(2, 3).type(), platform::VarType::Double);
+}
+
 } // namespace
