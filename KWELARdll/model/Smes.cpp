@@ -129,6 +129,7 @@ void Smes::ResetujSmes() {
         m_Slozka(i).N = 0;
         m_Slozka(i).Nazev = std::string(ZaznamLatky::NazevWidth, ' ');
     }
+    forgetCorrelationValues();
     if (m_okna) m_okna->recreateComponentChoice();
 }
 

@@ -84,10 +84,12 @@ double Smes::pseudoCriticalTemperature(const Fractions& x, int16_t n) {
 // state instead, at the mixture's reduced temperature Tc_i T / Tcm, where the mixture's
 // density takes every component; the products eta_i V_i and sigma_i^(1/4) / rho_i that the
 // rules mix are then formed from one liquid state of the component.
-Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Fractions& x, int16_t n) {
+Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Fractions& x, int16_t n,
+                                         std::optional<double>& Tcm) {
     const double t = T.toDouble();
     if (point(i, CriticalTemperaturePoint) > t) return T;
-    const double Tr = Num(t) / pseudoCriticalTemperature(x, n);
+    if (!Tcm) Tcm = pseudoCriticalTemperature(x, n);
+    const double Tr = Num(t) / *Tcm;
     return Variant(Num(Tr) * point(i, CriticalTemperaturePoint));
 }
 
@@ -112,9 +114,10 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
     const int16_t n = takeComposition(r, x);
     double S = 0.0;
     double A = 1.0;
+    std::optional<double> Tcm;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > MinMixingFraction) {
-            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            const Variant Ti = componentLiquidTemperature(T, i, x, n, Tcm);
             const double eta = FFce(Ti, i, LiquidViscosityCorrelation).toDouble();
             const double etaM = Num(eta) * point(i, MolarMassPoint);
             const double rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
@@ -301,9 +304,10 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
     double S = 0.0;
     double rho = 1.0;
     double P = 0.0;
+    std::optional<double> Tcm;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > 0.0) {
-            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            const Variant Ti = componentLiquidTemperature(T, i, x, n, Tcm);
             rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
             P = chk::pow(FFce(Ti, i, SurfaceTensionCorrelation).toDouble(), 0.25);
         }
