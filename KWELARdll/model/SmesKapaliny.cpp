@@ -34,13 +34,15 @@ double coefficient(const RozvojVztahu& blok, int k) {
 // ---- Density ----------------------------------------------------------------------------
 
 Variant Smes::ROLW(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, LiquidDensityCorrelation);
-        return Variant(mixedLiquidDensity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ROLW", errorSource("ROLW", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ROLW, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, LiquidDensityCorrelation);
+            return Variant(mixedLiquidDensity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ROLW", errorSource("ROLW", T), e);
+            return Variant();
+        }
+    });
 }
 
 // rho = M / V with V = sum x_i M_i / rho_i(Tr Tc_i): each component's density at the reduced
@@ -96,13 +98,15 @@ Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Frac
 // ---- Viscosity --------------------------------------------------------------------------
 
 Variant Smes::ETAL(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, LiquidViscosityCorrelation);
-        return Variant(mixedLiquidViscosity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ETAL", errorSource("ETAL", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ETAL, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, LiquidViscosityCorrelation);
+            return Variant(mixedLiquidViscosity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ETAL", errorSource("ETAL", T), e);
+            return Variant();
+        }
+    });
 }
 
 // eta = exp(sum x_i ln(eta_i M_i / rho_i)) / (M / rho): logarithmic mixing of eta_i V_i,
@@ -135,12 +139,14 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
 // ---- Thermal conductivity ---------------------------------------------------------------
 
 Variant Smes::ALAL(const Variant& T, const VArray& r) {
-    try {
-        return Variant(mixedLiquidConductivity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ALAL", errorSource("ALAL", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ALAL, T, r, [&] {
+        try {
+            return Variant(mixedLiquidConductivity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ALAL", errorSource("ALAL", T), e);
+            return Variant();
+        }
+    });
 }
 
 // lambda = sqrt(M / sum M_i x_i / lambda_i^2) = (sum w_i / lambda_i^2)^(-1/2), w_i the mass
@@ -172,8 +178,10 @@ Variant Smes::CPL(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::CPLW(const Variant& T, const VArray& r) {
-    const double Cp = CPL(T, r).toDouble();
-    return Variant(Num(Cp) / VSM(r).toDouble());
+    return keptProperty(KeptProperty::CPLW, T, r, [&] {
+        const double Cp = CPL(T, r).toDouble();
+        return Variant(Num(Cp) / VSM(r).toDouble());
+    });
 }
 
 // dHv = sum x_i dHv_i over the components above the threshold and below their critical
@@ -191,8 +199,10 @@ Variant Smes::DHV(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::DHVW(const Variant& T, const VArray& r) {
-    const double H = DHV(T, r).toDouble();
-    return Variant(Num(H) / VSM(r).toDouble());
+    return keptProperty(KeptProperty::DHVW, T, r, [&] {
+        const double H = DHV(T, r).toDouble();
+        return Variant(Num(H) / VSM(r).toDouble());
+    });
 }
 
 // ---- Enthalpy and entropy ---------------------------------------------------------------
@@ -286,13 +296,15 @@ double Smes::mixedVapourPressure(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::SIGMA(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, SurfaceTensionCorrelation);
-        return Variant(mixedSurfaceTension(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("SIGMA", errorSource("SIGMA", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::SIGMA, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, SurfaceTensionCorrelation);
+            return Variant(mixedSurfaceTension(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("SIGMA", errorSource("SIGMA", T), e);
+            return Variant();
+        }
+    });
 }
 
 // sigma = (rho sum x_i sigma_i^(1/4) / rho_i)^4 (parachor rule in density form). A component

@@ -5,12 +5,14 @@
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 
+#include <bit>
 #include <cmath>
 
 namespace kwelar {
 
 using platform::RunTimeError;
 using platform::Variant;
+using platform::VArray;
 namespace chk = platform::chk;
 using platform::chk::Num;
 
@@ -215,6 +217,7 @@ void Smes::keep(CorrelationValues& kept, double T0, double value) {
 
 Variant Smes::correlationValue(const Variant& T, int16_t i, int16_t Nvl) {
     const bool boxFree = showsCalculationErrors() && counterFree();
+    if (Nvl < 1 || Nvl > DataCorrelationCount || (m_Nsloz > 0 && (i < 1 || i > m_Nsloz))) ++m_anomalies;
     if (Nvl < 1 || Nvl > DataCorrelationCount) {
         if (boxFree) {
             countedBox("FFce: Chyba č.vlastnosti(1-10): " + platform::numberText(Nvl), 48, "KWELAR");
@@ -232,6 +235,7 @@ Variant Smes::correlationValue(const Variant& T, int16_t i, int16_t Nvl) {
         // An index that passed the boxes but lies outside 1..20 or 1..11 raises 9 here.
         const ZaznamLatky& z = m_Slozka(i);
         const RozvojVztahu& blok = z.Rozvoj(Nvl);
+        if (blok.Presn == 0) ++m_anomalies;
         if (blok.Presn == 0 && Nvl < CorrelationCount && showsCalculationErrors() && counterFree())
             countedBox("FFce: " + platform::numberText(i) + ".složka " + substanceText(i) + " vlast. " +
                            ChybRozv(Nvl) + " neni v bázi!",
@@ -278,6 +282,56 @@ double Smes::evaluateCorrelation(const ZaznamLatky& z, const RozvojVztahu& blok,
     return evaluateEquation(blok, Tw);
 }
 
+// ---- Kept property values --------------------------------------------------------------
+
+namespace {
+
+uint64_t bitsOf(double x) {
+    return std::bit_cast<uint64_t>(x);
+}
+
+} // namespace
+
+const double* Smes::keptPropertyValue(KeptProperty m, const Variant& T, const VArray& r) const {
+    const PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
+    const int16_t n = m_Nsloz;
+    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot) return nullptr;
+    if (T.type() != platform::VarType::Double || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n)
+        return nullptr;
+    for (int16_t i = 1; i <= n; ++i) {
+        const Variant& x = r(i);
+        if (x.type() != platform::VarType::Double || bitsOf(x.toDouble()) != row.r[i]) return nullptr;
+        if (!m_SlozeniSmesi(i).sameBits(x)) return nullptr;
+    }
+    const uint64_t t = bitsOf(T.toDouble());
+    for (int k = 0; k < row.count; ++k)
+        if (row.T[k] == t) return &row.value[k];
+    return nullptr;
+}
+
+void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, const Variant& value) {
+    const int16_t n = m_Nsloz;
+    if (value.type() != platform::VarType::Double || T.type() != platform::VarType::Double) return;
+    if (n < 1 || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return;
+    std::array<uint64_t, MaxComponents + 1> bits{};
+    for (int16_t i = 1; i <= n; ++i) {
+        if (r(i).type() != platform::VarType::Double) return;
+        bits[i] = bitsOf(r(i).toDouble());
+    }
+    PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
+    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot || row.r != bits) {
+        row = PropertyValues{};
+        row.generation = m_propertyGeneration;
+        row.n = n;
+        row.limits = m_MezeTeplot;
+        row.r = bits;
+    }
+    row.T[row.next] = bitsOf(T.toDouble());
+    row.value[row.next] = value.toDouble();
+    row.next = static_cast<uint8_t>((row.next + 1) % PropertyValues::Size);
+    if (row.count < PropertyValues::Size) ++row.count;
+}
+
 std::string Smes::substanceText(int16_t i) const {
     // The slot is guarded: a slot outside 1..20 reaches the error reports too.
     if (!m_CislaSlozek.contains(i)) return platform::numberText(0) + "  " + ZaznamLatky().Nazev;
@@ -290,6 +344,7 @@ std::string Smes::correlationErrorDescription(const Variant& T, int16_t i, int16
 }
 
 void Smes::reportUnknownType(const Variant& T, int16_t i, int16_t Nvl, int16_t type) {
+    ++m_anomalies;
     // Without the box there is no raise: an object whose counter is used up stays silent.
     if (!(Nvl < CorrelationCount && showsCalculationErrors() && counterFree())) return;
     countedBox("FFce: Typ.korel.vzt." + platform::numberText(type) + " u látky: " + substanceText(i) +
@@ -299,6 +354,7 @@ void Smes::reportUnknownType(const Variant& T, int16_t i, int16_t Nvl, int16_t t
 }
 
 Variant Smes::reportEvaluationError(const RunTimeError& error, const Variant& T, int16_t i, int16_t Nvl) {
+    ++m_anomalies;
     if (showsCalculationErrors() && counterFree())
         countedBox("FFce: Err: " + std::to_string(error.number()) + " : " + error.description() + Crlf +
                        "Vlastnost: " + ChybRozv(Nvl) + " u látky: " + substanceText(i) + Crlf +
