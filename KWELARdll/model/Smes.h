@@ -633,15 +633,16 @@ private:
     //! correlation valid, data present, a known equation type, T a double; nullptr otherwise.
     CorrelationValues* quietCorrelation(const platform::Variant& T, int16_t i, int16_t Nvl);
 
-    //! The mixture properties of (T, r) whose values are kept like the correlations': a
-    //! calculation asks them again and again at the same temperatures of the same mixture.
-    enum class KeptProperty : uint8_t { ROLW, ETAL, ALAL, CPLW, DHVW, SIGMA, ETAG, ALAG, CPGW, Count };
-    //! The last values of one property of one mixture, by the temperature asked [K]. A value
-    //! depends on the temperature, the fractions r(1..Nsloz), the records and substance
-    //! numbers (`m_propertyGeneration`), Nsloz and the clamping switch. Only a calculation
-    //! that showed no box and raised nothing is kept; a value is given back only while the
-    //! composition of the last mixture call already holds r, so that giving it back changes
-    //! nothing the calculation would have changed.
+    //! The mixture properties whose values are kept like the correlations': a calculation
+    //! asks them again and again at the same temperatures (and pressures) of the same mixture.
+    enum class KeptProperty : uint8_t { ROLW, ETAL, ALAL, CPLW, DHVW, SIGMA, ETAG, ALAG, CPGW, RROGW, Count };
+    //! The last values of one property of one mixture, by the temperature [K] and, for the
+    //! real-gas density, the pressure [Pa] asked. A value depends on these, the fractions
+    //! r(1..Nsloz), the records and substance numbers (`m_propertyGeneration`), Nsloz and the
+    //! clamping switch. Only a calculation in which nothing was out of the ordinary is kept
+    //! (`m_anomalies`); a value is given back only while the composition of the last mixture
+    //! call already holds r, so that giving it back changes nothing the calculation would
+    //! have changed.
     struct PropertyValues {
         static constexpr int Size = 4;
         uint64_t generation = 0; //!< 0 = empty
@@ -649,28 +650,36 @@ private:
         int16_t limits = 0;
         std::array<uint64_t, MaxComponents + 1> r{}; //!< bits of r(1..n)
         std::array<uint64_t, Size> T{};
+        std::array<uint64_t, Size> p{}; //!< bits of the pressure; 0 without one
         std::array<double, Size> value{};
-        uint8_t count = 0; //!< entries filled
-        uint8_t next = 0;  //!< the entry the next value replaces
+        std::array<double, Size> density{}; //!< the molar density the real-gas density leaves
+        uint8_t count = 0;                  //!< entries filled
+        uint8_t next = 0;                   //!< the entry the next value replaces
     };
     std::array<PropertyValues, static_cast<size_t>(KeptProperty::Count)> m_propertyValues{};
+    //! RROGW without its kept values.
+    platform::Variant realGasDensity(const platform::Variant& T, const platform::Variant& p,
+                                     const platform::VArray& r);
     uint64_t m_propertyGeneration = 1;
     //! Counts what may show a box, whether or not it does: every counted box, every error
     //! handled by a member, and in FFce a bad index, a block without data, an unknown type
     //! and an evaluation error.
     uint64_t m_anomalies = 0;
-    //! The kept value of property m at (T, r), or nullptr.
-    const double* keptPropertyValue(KeptProperty m, const platform::Variant& T,
-                                    const platform::VArray& r) const;
-    //! Keeps value as property m at (T, r) when the call can be keyed and the value is a number.
+    //! The entry of property m at (T, r) and pressure p (none: nullptr), or -1.
+    int keptPropertyEntry(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
+                          const platform::Variant* p = nullptr) const;
+    //! Keeps value as property m at (T, r) and pressure p when the call can be keyed and the
+    //! value is a number.
     void keepPropertyValue(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
-                           const platform::Variant& value);
+                           const platform::Variant& value, const platform::Variant* p = nullptr,
+                           double density = 0.0);
     //! Property m at (T, r): the kept value, or compute() kept when nothing in it was out of
-    //! the ordinary (`m_anomalies`), so that giving it again would show no box either.
+    //! the ordinary, so that giving it again would show no box either.
     template <class Compute>
     platform::Variant keptProperty(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
                                    Compute compute) {
-        if (const double* kept = keptPropertyValue(m, T, r)) return platform::Variant(*kept);
+        const int kept = keptPropertyEntry(m, T, r);
+        if (kept >= 0) return platform::Variant(m_propertyValues[static_cast<size_t>(m)].value[kept]);
         const uint64_t anomalies = m_anomalies;
         platform::Variant value = compute();
         if (m_anomalies == anomalies) keepPropertyValue(m, T, r, value);

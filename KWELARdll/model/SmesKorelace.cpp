@@ -292,26 +292,29 @@ uint64_t bitsOf(double x) {
 
 } // namespace
 
-const double* Smes::keptPropertyValue(KeptProperty m, const Variant& T, const VArray& r) const {
+int Smes::keptPropertyEntry(KeptProperty m, const Variant& T, const VArray& r, const Variant* p) const {
     const PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
     const int16_t n = m_Nsloz;
-    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot) return nullptr;
-    if (T.type() != platform::VarType::Double || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n)
-        return nullptr;
+    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot) return -1;
+    if (T.type() != platform::VarType::Double || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return -1;
+    if (p && p->type() != platform::VarType::Double) return -1;
     for (int16_t i = 1; i <= n; ++i) {
         const Variant& x = r(i);
-        if (x.type() != platform::VarType::Double || bitsOf(x.toDouble()) != row.r[i]) return nullptr;
-        if (!m_SlozeniSmesi(i).sameBits(x)) return nullptr;
+        if (x.type() != platform::VarType::Double || bitsOf(x.toDouble()) != row.r[i]) return -1;
+        if (!m_SlozeniSmesi(i).sameBits(x)) return -1;
     }
     const uint64_t t = bitsOf(T.toDouble());
+    const uint64_t pressure = p ? bitsOf(p->toDouble()) : 0;
     for (int k = 0; k < row.count; ++k)
-        if (row.T[k] == t) return &row.value[k];
-    return nullptr;
+        if (row.T[k] == t && row.p[k] == pressure) return k;
+    return -1;
 }
 
-void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, const Variant& value) {
+void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, const Variant& value,
+                             const Variant* p, double density) {
     const int16_t n = m_Nsloz;
     if (value.type() != platform::VarType::Double || T.type() != platform::VarType::Double) return;
+    if (p && p->type() != platform::VarType::Double) return;
     if (n < 1 || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return;
     std::array<uint64_t, MaxComponents + 1> bits{};
     for (int16_t i = 1; i <= n; ++i) {
@@ -327,7 +330,9 @@ void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, 
         row.r = bits;
     }
     row.T[row.next] = bitsOf(T.toDouble());
+    row.p[row.next] = p ? bitsOf(p->toDouble()) : 0;
     row.value[row.next] = value.toDouble();
+    row.density[row.next] = density;
     row.next = static_cast<uint8_t>((row.next + 1) % PropertyValues::Size);
     if (row.count < PropertyValues::Size) ++row.count;
 }
