@@ -200,6 +200,9 @@ public:
     //! Number of FFce calls this object has made or received since it was created (the
     //! mixture members' own evaluations included), for measuring the work of a calculation.
     uint64_t correlationCalls() const noexcept { return m_correlationCalls; }
+    //! Number of those calls that evaluated their equation; the others gave a value kept from
+    //! an earlier call at the same temperature.
+    uint64_t correlationEvaluations() const noexcept { return m_correlationEvaluations; }
     //! Formula text of equation type i; " Neznámý vztah! " for an unknown type.
     std::string Vztah(int16_t i) const;
 
@@ -599,7 +602,89 @@ protected:
     FlashState m_flash;
 
 private:
-    uint64_t m_correlationCalls = 0; //!< FFce calls so far
+    uint64_t m_correlationCalls = 0;       //!< FFce calls so far
+    uint64_t m_correlationEvaluations = 0; //!< FFce calls that evaluated their equation
+
+    //! The last values of one correlation of one slot, by the temperature asked [K]. A value
+    //! depends on that temperature, the slot's record, its substance number (water's density
+    //! has its own equation) and the clamping switch; the record's changes empty every row
+    //! (`forgetCorrelationValues`), the number and the switch are kept with the row.
+    struct CorrelationValues {
+        static constexpr int Size = 4;
+        std::array<double, Size> T{}; //!< 0 = no value
+        std::array<double, Size> value{};
+        int16_t substance = 0;
+        int16_t limits = 0;
+        uint8_t next = 0; //!< the entry the next value replaces
+    };
+    std::array<CorrelationValues, MaxComponents * CorrelationCount> m_correlationValues{};
+    //! Empties every row, and every kept property value: the records or the substance
+    //! numbers have changed.
+    void forgetCorrelationValues() noexcept {
+        m_correlationValues.fill(CorrelationValues{});
+        ++m_propertyGeneration;
+    }
+    //! The row of correlation Nvl of slot i, emptied first when its substance number or the
+    //! clamping switch has changed; i and Nvl are valid indices.
+    CorrelationValues& keptValues(int16_t i, int16_t Nvl);
+    //! Keeps a value in place of the row's oldest.
+    static void keep(CorrelationValues& kept, double T0, double value);
+    //! The row of FFce(T, i, Nvl) when the call shows no box before its evaluation: slot and
+    //! correlation valid, data present, a known equation type, T a double; nullptr otherwise.
+    CorrelationValues* quietCorrelation(const platform::Variant& T, int16_t i, int16_t Nvl);
+
+    //! The mixture properties whose values are kept like the correlations': a calculation
+    //! asks them again and again at the same temperatures (and pressures) of the same mixture.
+    enum class KeptProperty : uint8_t { ROLW, ETAL, ALAL, CPLW, DHVW, SIGMA, ETAG, ALAG, CPGW, RROGW, Count };
+    //! The last values of one property of one mixture, by the temperature [K] and, for the
+    //! real-gas density, the pressure [Pa] asked. A value depends on these, the fractions
+    //! r(1..Nsloz), the records and substance numbers (`m_propertyGeneration`), Nsloz and the
+    //! clamping switch. Only a calculation in which nothing was out of the ordinary is kept
+    //! (`m_anomalies`); a value is given back only while the composition of the last mixture
+    //! call already holds r, so that giving it back changes nothing the calculation would
+    //! have changed.
+    struct PropertyValues {
+        static constexpr int Size = 4;
+        uint64_t generation = 0; //!< 0 = empty
+        int16_t n = 0;
+        int16_t limits = 0;
+        std::array<uint64_t, MaxComponents + 1> r{}; //!< bits of r(1..n)
+        std::array<uint64_t, Size> T{};
+        std::array<uint64_t, Size> p{}; //!< bits of the pressure; 0 without one
+        std::array<double, Size> value{};
+        std::array<double, Size> density{}; //!< the molar density the real-gas density leaves
+        uint8_t count = 0;                  //!< entries filled
+        uint8_t next = 0;                   //!< the entry the next value replaces
+    };
+    std::array<PropertyValues, static_cast<size_t>(KeptProperty::Count)> m_propertyValues{};
+    //! RROGW without its kept values.
+    platform::Variant realGasDensity(const platform::Variant& T, const platform::Variant& p,
+                                     const platform::VArray& r);
+    uint64_t m_propertyGeneration = 1;
+    //! Counts what may show a box, whether or not it does: every counted box, every error
+    //! handled by a member, and in FFce a bad index, a block without data, an unknown type
+    //! and an evaluation error.
+    uint64_t m_anomalies = 0;
+    //! The entry of property m at (T, r) and pressure p (none: nullptr), or -1.
+    int keptPropertyEntry(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
+                          const platform::Variant* p = nullptr) const;
+    //! Keeps value as property m at (T, r) and pressure p when the call can be keyed and the
+    //! value is a number.
+    void keepPropertyValue(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
+                           const platform::Variant& value, const platform::Variant* p = nullptr,
+                           double density = 0.0);
+    //! Property m at (T, r): the kept value, or compute() kept when nothing in it was out of
+    //! the ordinary, so that giving it again would show no box either.
+    template <class Compute>
+    platform::Variant keptProperty(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
+                                   Compute compute) {
+        const int kept = keptPropertyEntry(m, T, r);
+        if (kept >= 0) return platform::Variant(m_propertyValues[static_cast<size_t>(m)].value[kept]);
+        const uint64_t anomalies = m_anomalies;
+        platform::Variant value = compute();
+        if (m_anomalies == anomalies) keepPropertyValue(m, T, r, value);
+        return value;
+    }
 
     // Substance list (SmesSeznam.cpp).
     //! Writes the list as "SEZNAM.DAT" into the database's folder; a failure is told in a
@@ -625,6 +710,12 @@ private:
     // Temperature correlations (SmesKorelace.cpp).
     //! Value of a block of equation type 1..19 at the working temperature T [K].
     static double evaluateEquation(const RozvojVztahu& r, double T);
+    //! FFce past its counter: the boxes, the kept values, the evaluation and its errors.
+    platform::Variant correlationValue(const platform::Variant& T, int16_t i, int16_t Nvl);
+    //! Correlation Nvl of slot i (record z, block blok of equation type 1..19) at T0 > 0 [K]:
+    //! the temperature rules, water's liquid density, the coefficients checked, the equation.
+    double evaluateCorrelation(const ZaznamLatky& z, const RozvojVztahu& blok, int16_t i, int16_t Nvl,
+                               double T0);
 
     // Error reports of FFce (SmesKorelace.cpp); built only when an error is reported.
     //! Substance number and name of slot i ("0" and blanks for a slot outside 1..20).
@@ -646,8 +737,10 @@ private:
     // Liquid mixture properties (SmesKapaliny.cpp): the mixing rules of the reported members.
     double mixedLiquidDensity(const platform::Variant& T, const platform::VArray& r);
     double pseudoCriticalTemperature(const Fractions& x, int16_t n);
+    //! Tcm is the mixture's pseudo-critical temperature once a component above its own critical
+    //! temperature has needed it: worked out at the first, kept for the others of one call.
     platform::Variant componentLiquidTemperature(const platform::Variant& T, int16_t i, const Fractions& x,
-                                                 int16_t n);
+                                                 int16_t n, std::optional<double>& Tcm);
     double mixedLiquidViscosity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidConductivity(const platform::Variant& T, const platform::VArray& r);
     double mixedLiquidEntropy(const platform::Variant& T, const platform::VArray& r);

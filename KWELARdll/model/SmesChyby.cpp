@@ -33,6 +33,7 @@ std::string Smes::ChybRozv(int16_t Nvl) const {
 }
 
 int Smes::countedBox(const std::string& text, int style, const std::string& title) {
+    ++m_anomalies;
     const int answer = platform::msgBox(text, style, title);
     ++m_PocErrHlas;
     return answer;
@@ -44,6 +45,7 @@ void Smes::raiseChybaVypoctu(const std::string& source, const std::string& descr
 
 void Smes::HlasChybu(const std::string& member, const std::string& source,
                      const platform::RunTimeError& error) {
+    ++m_anomalies;
     // Only errors of other components (numbers below the raised error's own) get a box:
     // the ordinary run-time errors have small positive numbers.
     if (showsCalculationErrors() && counterFree() && error.number() < ChybaVypoctu)

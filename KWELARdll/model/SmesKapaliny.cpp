@@ -34,13 +34,15 @@ double coefficient(const RozvojVztahu& blok, int k) {
 // ---- Density ----------------------------------------------------------------------------
 
 Variant Smes::ROLW(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, LiquidDensityCorrelation);
-        return Variant(mixedLiquidDensity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ROLW", errorSource("ROLW", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ROLW, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, LiquidDensityCorrelation);
+            return Variant(mixedLiquidDensity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ROLW", errorSource("ROLW", T), e);
+            return Variant();
+        }
+    });
 }
 
 // rho = M / V with V = sum x_i M_i / rho_i(Tr Tc_i): each component's density at the reduced
@@ -84,23 +86,27 @@ double Smes::pseudoCriticalTemperature(const Fractions& x, int16_t n) {
 // state instead, at the mixture's reduced temperature Tc_i T / Tcm, where the mixture's
 // density takes every component; the products eta_i V_i and sigma_i^(1/4) / rho_i that the
 // rules mix are then formed from one liquid state of the component.
-Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Fractions& x, int16_t n) {
+Variant Smes::componentLiquidTemperature(const Variant& T, int16_t i, const Fractions& x, int16_t n,
+                                         std::optional<double>& Tcm) {
     const double t = T.toDouble();
     if (point(i, CriticalTemperaturePoint) > t) return T;
-    const double Tr = Num(t) / pseudoCriticalTemperature(x, n);
+    if (!Tcm) Tcm = pseudoCriticalTemperature(x, n);
+    const double Tr = Num(t) / *Tcm;
     return Variant(Num(Tr) * point(i, CriticalTemperaturePoint));
 }
 
 // ---- Viscosity --------------------------------------------------------------------------
 
 Variant Smes::ETAL(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, LiquidViscosityCorrelation);
-        return Variant(mixedLiquidViscosity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ETAL", errorSource("ETAL", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ETAL, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, LiquidViscosityCorrelation);
+            return Variant(mixedLiquidViscosity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ETAL", errorSource("ETAL", T), e);
+            return Variant();
+        }
+    });
 }
 
 // eta = exp(sum x_i ln(eta_i M_i / rho_i)) / (M / rho): logarithmic mixing of eta_i V_i,
@@ -112,9 +118,10 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
     const int16_t n = takeComposition(r, x);
     double S = 0.0;
     double A = 1.0;
+    std::optional<double> Tcm;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > MinMixingFraction) {
-            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            const Variant Ti = componentLiquidTemperature(T, i, x, n, Tcm);
             const double eta = FFce(Ti, i, LiquidViscosityCorrelation).toDouble();
             const double etaM = Num(eta) * point(i, MolarMassPoint);
             const double rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
@@ -132,12 +139,14 @@ double Smes::mixedLiquidViscosity(const Variant& T, const VArray& r) {
 // ---- Thermal conductivity ---------------------------------------------------------------
 
 Variant Smes::ALAL(const Variant& T, const VArray& r) {
-    try {
-        return Variant(mixedLiquidConductivity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ALAL", errorSource("ALAL", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ALAL, T, r, [&] {
+        try {
+            return Variant(mixedLiquidConductivity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ALAL", errorSource("ALAL", T), e);
+            return Variant();
+        }
+    });
 }
 
 // lambda = sqrt(M / sum M_i x_i / lambda_i^2) = (sum w_i / lambda_i^2)^(-1/2), w_i the mass
@@ -169,8 +178,10 @@ Variant Smes::CPL(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::CPLW(const Variant& T, const VArray& r) {
-    const double Cp = CPL(T, r).toDouble();
-    return Variant(Num(Cp) / VSM(r).toDouble());
+    return keptProperty(KeptProperty::CPLW, T, r, [&] {
+        const double Cp = CPL(T, r).toDouble();
+        return Variant(Num(Cp) / VSM(r).toDouble());
+    });
 }
 
 // dHv = sum x_i dHv_i over the components above the threshold and below their critical
@@ -188,8 +199,10 @@ Variant Smes::DHV(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::DHVW(const Variant& T, const VArray& r) {
-    const double H = DHV(T, r).toDouble();
-    return Variant(Num(H) / VSM(r).toDouble());
+    return keptProperty(KeptProperty::DHVW, T, r, [&] {
+        const double H = DHV(T, r).toDouble();
+        return Variant(Num(H) / VSM(r).toDouble());
+    });
 }
 
 // ---- Enthalpy and entropy ---------------------------------------------------------------
@@ -283,13 +296,15 @@ double Smes::mixedVapourPressure(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::SIGMA(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, SurfaceTensionCorrelation);
-        return Variant(mixedSurfaceTension(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("SIGMA", errorSource("SIGMA", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::SIGMA, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, SurfaceTensionCorrelation);
+            return Variant(mixedSurfaceTension(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("SIGMA", errorSource("SIGMA", T), e);
+            return Variant();
+        }
+    });
 }
 
 // sigma = (rho sum x_i sigma_i^(1/4) / rho_i)^4 (parachor rule in density form). A component
@@ -301,9 +316,10 @@ double Smes::mixedSurfaceTension(const Variant& T, const VArray& r) {
     double S = 0.0;
     double rho = 1.0;
     double P = 0.0;
+    std::optional<double> Tcm;
     for (int16_t i = 1; i <= n; ++i) {
         if (x[i] > 0.0) {
-            const Variant Ti = componentLiquidTemperature(T, i, x, n);
+            const Variant Ti = componentLiquidTemperature(T, i, x, n, Tcm);
             rho = FFce(Ti, i, LiquidDensityCorrelation).toDouble();
             P = chk::pow(FFce(Ti, i, SurfaceTensionCorrelation).toDouble(), 0.25);
         }

@@ -22,12 +22,14 @@ using platform::chk::Num;
 // ---- Viscosity --------------------------------------------------------------------------
 
 Variant Smes::ETAG(const Variant& T, const VArray& r) {
-    try {
-        return Variant(mixedGasViscosity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ETAG", errorSource("ETAG", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ETAG, T, r, [&] {
+        try {
+            return Variant(mixedGasViscosity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ETAG", errorSource("ETAG", T), e);
+            return Variant();
+        }
+    });
 }
 
 // eta = sum x_i eta_i sqrt(M_i) / sum x_i sqrt(M_i), both over the components with x_i > 0.
@@ -81,13 +83,15 @@ thread_local WilkeMassFactors wilkeFactors;
 } // namespace
 
 Variant Smes::ALAG(const Variant& T, const VArray& r) {
-    try {
-        if (m_Nsloz == 1) return FFce(T, 1, GasConductivityCorrelation);
-        return Variant(mixedGasConductivity(T, r));
-    } catch (const RunTimeError& e) {
-        HlasChybu("ALAG", errorSource("ALAG", T), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::ALAG, T, r, [&] {
+        try {
+            if (m_Nsloz == 1) return FFce(T, 1, GasConductivityCorrelation);
+            return Variant(mixedGasConductivity(T, r));
+        } catch (const RunTimeError& e) {
+            HlasChybu("ALAG", errorSource("ALAG", T), e);
+            return Variant();
+        }
+    });
 }
 
 // Wassiljewa: lambda = sum_i x_i lambda_i / D_i, D_i = x_i + sum_(j != i) x_j Phi_ij, with
@@ -157,8 +161,10 @@ Variant Smes::CPG(const Variant& T, const VArray& r) {
 }
 
 Variant Smes::CPGW(const Variant& T, const VArray& r) {
-    const double Cp = CPG(T, r).toDouble();
-    return Variant(Num(Cp) / VSM(r).toDouble());
+    return keptProperty(KeptProperty::CPGW, T, r, [&] {
+        const double Cp = CPG(T, r).toDouble();
+        return Variant(Num(Cp) / VSM(r).toDouble());
+    });
 }
 
 // ---- Density ----------------------------------------------------------------------------

@@ -93,6 +93,25 @@ Variant Smes::JTkoef(const Variant& T, const Variant& p, const VArray& r) {
 // rho = RoRG [mol/cm3] 1e6 [cm3/m3] sum r_i M_i [kg/mol], the molar mass from the caller's
 // fractions. On the condenser model's main road: no text is built unless an error is reported.
 Variant Smes::RROGW(const Variant& T, const Variant& p, const VArray& r) {
+    // The Lee-Kesler density is kept with the molar density it leaves behind, which a kept
+    // value leaves behind too.
+    const KeptProperty member = KeptProperty::RROGW;
+    if (!m_Redlich) {
+        const int kept = keptPropertyEntry(member, T, r, &p);
+        if (kept >= 0) {
+            const PropertyValues& row = m_propertyValues[static_cast<size_t>(member)];
+            m_RoRG = Variant(row.density[kept]);
+            return Variant(row.value[kept]);
+        }
+    }
+    const uint64_t anomalies = m_anomalies;
+    Variant value = realGasDensity(T, p, r);
+    if (!m_Redlich && m_anomalies == anomalies && m_RoRG.type() == platform::VarType::Double)
+        keepPropertyValue(member, T, r, value, &p, m_RoRG.toDouble());
+    return value;
+}
+
+Variant Smes::realGasDensity(const Variant& T, const Variant& p, const VArray& r) {
     try {
         realGas(true, T, p, r);
         if (m_RoRG.isEmpty()) return Variant();

@@ -6,6 +6,7 @@
 #include "BuiltDatabaseSupport.h"
 #include "ForwardingProperties.h"
 
+#include "MORV/model/BoilingPointCache.h"
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/ProgramState.h"
 #include "MORV/model/TaskCommands.h"
@@ -13,6 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -97,9 +101,9 @@ public:
 };
 
 // The work of one design solve of the sample task, per solve: the correlation calls (FFce)
-// of both mixture objects, the real-gas densities and the bubble and dew points asked of the
-// property library, the Newton iterations and the residual evaluations (1 at the start and
-// 4 per iteration: 3 for the Jacobian of the 3 unknowns, 1 after the step).
+// of both mixture objects and those of them that evaluated their equation, the real-gas densities and the
+// bubble and dew points asked of the property library, the Newton iterations and the residual evaluations (1
+// at the start and 4 per iteration: 3 for the Jacobian of the 3 unknowns, 1 after the step).
 void BM_DesignSolveCalls(benchmark::State& state) {
     Task task(samplePath());
     morv::TARMST& he = Task::he();
@@ -108,7 +112,11 @@ void BM_DesignSolveCalls(benchmark::State& state) {
     he.Tr().properties(tube);
     he.Pl().properties(shell);
     const auto correlations = [&] { return he.Tr().S().correlationCalls() + he.Pl().S().correlationCalls(); };
+    const auto evaluations = [&] {
+        return he.Tr().S().correlationEvaluations() + he.Pl().S().correlationEvaluations();
+    };
     const uint64_t correlationsBefore = correlations();
+    const uint64_t evaluationsBefore = evaluations();
     int64_t iterations = 0;
     for (auto _ : state) {
         task.restoreEstimates();
@@ -119,6 +127,7 @@ void BM_DesignSolveCalls(benchmark::State& state) {
         return benchmark::Counter(total / static_cast<double>(state.iterations()));
     };
     state.counters["correlations"] = perSolve(static_cast<double>(correlations() - correlationsBefore));
+    state.counters["evaluated"] = perSolve(static_cast<double>(evaluations() - evaluationsBefore));
     state.counters["densities"] = perSolve(static_cast<double>(tube->densities + shell->densities));
     state.counters["boilingPoints"] =
         perSolve(static_cast<double>(tube->boilingPoints + shell->boilingPoints));
@@ -129,17 +138,31 @@ void BM_DesignSolveCalls(benchmark::State& state) {
 }
 BENCHMARK(BM_DesignSolveCalls)->Unit(benchmark::kMicrosecond);
 
-// One evaluation of the residual function at the solution: properties of both streams, both
-// heat-transfer coefficients and the three residuals.
+// One evaluation of the residual function as a Newton iteration at the solution makes them:
+// the evaluations go round the solution and the three points of its difference Jacobian (one
+// unknown moved by 1 % of itself, at least by 1e-4), each with the properties of both
+// streams, both heat-transfer coefficients and the three residuals; the streams' bubble and
+// dew points are held for the solve, as the design solve holds them.
 void residuals(benchmark::State& state, const std::string& path) {
     Task task(path);
     morv::designSolve(program());
-    VArray x(0, 9), FF(0, 3), z(0, 10);
-    for (int16_t i = 1; i <= 8; ++i)
-        x(i) = Task::he().xx(i);
+    std::array<VArray, 4> x;
+    for (int k = 0; k < 4; ++k) {
+        x[k] = VArray(0, 9);
+        for (int16_t i = 1; i <= 8; ++i)
+            x[k](i) = Task::he().xx(i);
+    }
+    for (int k = 1; k < 4; ++k) {
+        const int32_t m = program().Nezname(k).toLong();
+        const double value = x[k](m).toDouble();
+        x[k](m) = Variant(value + std::max(0.01 * std::fabs(value), 1e-4));
+    }
+    VArray FF(0, 3), z(0, 10);
     Variant N(int16_t{3});
+    morv::FixedBoilingPoints held(Task::he());
+    unsigned k = 0;
     for (auto _ : state) {
-        program().Kondenzator().FUN(x, FF, N, z);
+        program().Kondenzator().FUN(x[k++ % 4], FF, N, z);
         benchmark::DoNotOptimize(FF);
     }
 }

@@ -105,6 +105,51 @@ TEST_F(LiquidBinary, PrandtlAndReynoldsNumbersCombineTheMixtureProperties) {
     EXPECT_NEAR(s.ReL(T, r, v, d).toDouble(), Re, rel(Re));
 }
 
+// A mixture property asked again at the same temperature and composition gives the value
+// calculated before, bit for bit and without a correlation call; another composition, a
+// changed record or a composition call in between is calculated anew, and a calculation that
+// showed a box shows it again.
+TEST_F(LiquidBinary, APropertyAskedAgainIsKeptForItsTemperatureAndComposition) {
+    using Member = Variant (kwelar::Smes::*)(const Variant&, const VArray&);
+    const std::pair<const char*, Member> members[] = {
+        {"ROLW", &kwelar::Smes::ROLW}, {"ETAL", &kwelar::Smes::ETAL},   {"ALAL", &kwelar::Smes::ALAL},
+        {"CPLW", &kwelar::Smes::CPLW}, {"SIGMA", &kwelar::Smes::SIGMA},
+    };
+    const VArray other = fractions({0.25, 0.75});
+    for (const auto& [name, member] : members) {
+        const auto call = [&](const VArray& composition) { return (s.*member)(T, composition); };
+        const Variant first = call(r);
+        const uint64_t calls = s.correlationCalls();
+        EXPECT_TRUE(call(r).identical(first)) << name;
+        EXPECT_EQ(s.correlationCalls(), calls) << name << " kept";
+        EXPECT_FALSE(call(other).identical(first)) << name;
+        EXPECT_GT(s.correlationCalls(), calls) << name << " another composition";
+        EXPECT_TRUE(call(r).identical(first)) << name;
+        EXPECT_TRUE(s.slozeniSmesi()(2).identical(Variant(0.5))) << name << " the composition is taken";
+    }
+
+    // A composition call in between leaves its fractions behind: the next call takes r again.
+    const double lambda = s.ALAL(T, r).toDouble();
+    s.CPL(T, other);
+    EXPECT_EQ(s.ALAL(T, r).toDouble(), lambda);
+    EXPECT_TRUE(s.slozeniSmesi()(1).identical(Variant(0.5)));
+
+    s.KWLConst(1, 6, 1, 0.3f);
+    EXPECT_NE(s.ALAL(T, r).toDouble(), lambda) << "a changed record";
+    s.ZapisNslozky(1, 3);
+    s.Inikwl();
+    EXPECT_EQ(s.ALAL(T, r).toDouble(), lam[1]) << "another substance in the slot";
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // No heat of vaporisation in the records: each call shows the boxes of both components.
+    boxes->allowUnscripted(true);
+    s.DHVW(T, r);
+    const size_t shown = boxes.boxes().size();
+    ASSERT_GT(shown, 0u);
+    s.DHVW(T, r);
+    EXPECT_EQ(boxes.boxes().size(), 2 * shown);
+}
+
 // Critical temperatures 500 and 600 K: the pseudo-critical temperature is the critical-volume
 // weighted Tcm = sum phi_i Tc_i, and each density is taken at T Tc_i / Tcm, not at T.
 TEST_F(LiquidMixture, DensityTakesEachComponentAtTheReducedTemperatureOfTheMixture) {

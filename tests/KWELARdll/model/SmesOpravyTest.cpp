@@ -173,6 +173,19 @@ TEST_F(SmesOpravyTest, EditsReachTheRecordAndTheNumberForTheNextLoad) {
     EXPECT_EQ(s->Mvi(2).toDouble(), static_cast<double>(0.04607f));
 }
 
+// A correlation evaluated before the edit is evaluated anew from the edited record.
+TEST_F(SmesOpravyTest, AnEditedCorrelationServesTheNextCall) {
+    const platform::Variant T(300.0);
+    const double before = s->FFce(T, 2, 2).toDouble();
+    ASSERT_NE(before, 5.0);
+    EditorTexts& t = open(2);
+    t["Text3_1"] = "1";
+    t["txtRozv_6"] = "5";
+    t["txtRozv_7"] = "0";
+    s->SejmiDocasne(2);
+    EXPECT_EQ(s->FFce(T, 2, 2).toDouble(), 5.0);
+}
+
 TEST_F(SmesOpravyTest, AnEmptyNumberBoxEmptiesTheSlot) {
     open(2)["Text1"] = "";
     s->SejmiDocasne(2);
