@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace platform {
@@ -37,7 +39,7 @@ enum class VarType { Empty, Integer, Long, Single, Double, Boolean, String, Obje
 
 class PLATFORM_EXPORT Variant {
 public:
-    Variant() = default;
+    Variant() : m_v() {}
     Variant(int16_t v) : m_v(v) {}
     Variant(int32_t v) : m_v(v) {}
     Variant(float v) : m_v(v) {}
@@ -51,8 +53,23 @@ public:
     //! A general value holding a copy of the array.
     Variant(const VArray& a);
 
-    Variant(const Variant&) = default;
-    Variant(Variant&&) noexcept = default;
+    // A double is copied as its number; every other kind by the general copy of the held kinds.
+    Variant(const Variant& o) {
+        if (const double* d = std::get_if<double>(&o.m_v)) [[likely]]
+            std::construct_at(&m_v, std::in_place_index<doubleIndex>, *d);
+        else
+            std::construct_at(&m_v, o.m_v);
+    }
+    Variant(Variant&& o) noexcept {
+        if (const double* d = std::get_if<double>(&o.m_v)) [[likely]]
+            std::construct_at(&m_v, std::in_place_index<doubleIndex>, *d);
+        else
+            std::construct_at(&m_v, std::move(o.m_v));
+    }
+    //! The numeric kinds and empty own nothing: their storage ends without a destructor call.
+    ~Variant() {
+        if (!isNumeric()) std::destroy_at(&m_v);
+    }
     // A double assigned over a double stores the number in place; every other pair takes the
     // general assignment of the held kinds.
     Variant& operator=(const Variant& o) {
@@ -257,7 +274,14 @@ private:
         ArrayBox& operator=(ArrayBox&&) noexcept = default;
         ~ArrayBox();
     };
-    std::variant<std::monostate, int16_t, int32_t, float, double, bool, std::string, ObjectRef, ArrayBox> m_v;
+    using Storage =
+        std::variant<std::monostate, int16_t, int32_t, float, double, bool, std::string, ObjectRef, ArrayBox>;
+    static constexpr size_t doubleIndex = static_cast<size_t>(VarType::Double);
+    static_assert(std::is_same_v<std::variant_alternative_t<doubleIndex, Storage>, double>);
+    // Held in a union so that the destructor decides whether the held kind needs destroying.
+    union {
+        Storage m_v;
+    };
 };
 
 //! Abs of a general value, keeping its kind (Abs of the smallest integer widens).

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <cfloat>
+#include <memory>
 
 using platform::Variant;
 using platform::VarType;
@@ -153,6 +154,28 @@ TEST(Variant, AssignmentTakesTheKindOfTheValueAssigned) {
     Variant d(2.0);
     d = a;
     EXPECT_EQ(d.type(), VarType::Array);
+}
+
+// A copied, moved or ended general value holding an object reference keeps the object's
+// count of holders right; a text survives its copies.
+TEST(Variant, HeldResourcesAreCopiedMovedAndReleased) {
+    const auto object = std::make_shared<platform::Object>();
+    {
+        const Variant v(object);
+        Variant w = v;
+        const Variant x = std::move(w);
+        EXPECT_EQ(object.use_count(), 3);
+        w = Variant(1.0);
+        EXPECT_EQ(object.use_count(), 3);
+    }
+    EXPECT_EQ(object.use_count(), 1);
+    Variant t("text");
+    {
+        const Variant copy = t;
+        t = Variant(2.0);
+        EXPECT_EQ(copy.str(), "text");
+    }
+    EXPECT_TRUE(t.identical(Variant(2.0)));
 }
 
 TEST(Variant, ArraysAreCopiedWithTheValue) {
