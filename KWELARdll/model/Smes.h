@@ -635,7 +635,22 @@ private:
 
     //! The mixture properties whose values are kept like the correlations': a calculation
     //! asks them again and again at the same temperatures (and pressures) of the same mixture.
-    enum class KeptProperty : uint8_t { ROLW, ETAL, ALAL, CPLW, DHVW, SIGMA, ETAG, ALAG, CPGW, RROGW, Count };
+    //! The bubble and dew points are kept by their pressure in place of the temperature.
+    enum class KeptProperty : uint8_t {
+        ROLW,
+        ETAL,
+        ALAL,
+        CPLW,
+        DHVW,
+        SIGMA,
+        ETAG,
+        ALAG,
+        CPGW,
+        RROGW,
+        TBV,
+        TRB,
+        Count
+    };
     //! The last values of one property of one mixture, by the temperature [K] and, for the
     //! real-gas density, the pressure [Pa] asked. A value depends on these, the fractions
     //! r(1..Nsloz), the records and substance numbers (`m_propertyGeneration`), Nsloz and the
