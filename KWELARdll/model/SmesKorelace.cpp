@@ -258,18 +258,20 @@ void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, 
     if (value.type() != platform::VarType::Double || T.type() != platform::VarType::Double) return;
     if (p && p->type() != platform::VarType::Double) return;
     if (n < 1 || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return;
-    std::array<uint64_t, MaxComponents + 1> bits{};
-    for (int16_t i = 1; i <= n; ++i) {
-        if (r(i).type() != platform::VarType::Double) return;
-        bits[i] = bitsOf(r(i).toDouble());
-    }
     PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
-    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot || row.r != bits) {
+    bool sameKey = row.generation == m_propertyGeneration && row.n == n && row.limits == m_MezeTeplot;
+    for (int16_t i = 1; i <= n; ++i) {
+        const Variant& x = r(i);
+        if (x.type() != platform::VarType::Double) return;
+        sameKey = sameKey && bitsOf(x.toDouble()) == row.r[i];
+    }
+    if (!sameKey) {
         row = PropertyValues{};
         row.generation = m_propertyGeneration;
         row.n = n;
         row.limits = m_MezeTeplot;
-        row.r = bits;
+        for (int16_t i = 1; i <= n; ++i)
+            row.r[i] = bitsOf(r(i).toDouble());
     }
     row.T[row.next] = bitsOf(T.toDouble());
     row.p[row.next] = p ? bitsOf(p->toDouble()) : 0;
