@@ -62,14 +62,14 @@ void Smes::ZapisNslozky(int16_t Index, int16_t value) {
         return;
     }
     m_CislaSlozek(Index) = value;
-    forgetCorrelationValues();
+    forgetPropertyValues();
     m_PriznakNacteni = 0;
 }
 
 void Smes::DefSmes(int16_t KK, platform::VArray& r) {
     const int32_t n = KK < 0 ? -static_cast<int32_t>(KK) : KK;
     m_ChyboveHlasky = KK < 0 ? 1 : 0;
-    forgetCorrelationValues();
+    forgetPropertyValues();
     for (int32_t k = 1; k <= n; ++k)
         m_CislaSlozek(k) = r(k).toInteger();
     if (n < MaxComponents) m_CislaSlozek(n + 1) = 0;
@@ -96,7 +96,7 @@ void Smes::DefSlozky(const std::vector<Variant>& parm) {
         platform::msgBox("Nebyly zadány čísla složek!", 48, DefinitionTitle);
     if (!parm.empty()) step([&] { m_ChyboveHlasky = parm[0] < Variant(int16_t{0}) ? 1 : 0; });
     const size_t given = std::min<size_t>(parm.size(), MaxComponents);
-    forgetCorrelationValues();
+    forgetPropertyValues();
     for (size_t k = 1; k <= given; ++k)
         step([&] { m_CislaSlozek(static_cast<int32_t>(k)) = platform::Abs(parm[k - 1]).toInteger(); });
     if (parm.size() < static_cast<size_t>(MaxComponents))
@@ -121,7 +121,7 @@ void Smes::Nsloz(const Variant& value) {
     if (!(value < Variant(m_Nsloz))) return;
     m_Nsloz = value.toInteger();
     m_CislaSlozek(m_Nsloz + 1) = 0;
-    forgetCorrelationValues();
+    forgetPropertyValues();
 }
 
 void Smes::ResetujSmes() {
@@ -133,7 +133,7 @@ void Smes::ResetujSmes() {
         m_Slozka(i).N = 0;
         m_Slozka(i).Nazev = std::string(ZaznamLatky::NazevWidth, ' ');
     }
-    forgetCorrelationValues();
+    forgetPropertyValues();
     if (m_okna) m_okna->recreateComponentChoice();
 }
 

@@ -200,9 +200,6 @@ public:
     //! Number of FFce calls this object has made or received since it was created (the
     //! mixture members' own evaluations included), for measuring the work of a calculation.
     uint64_t correlationCalls() const noexcept { return m_correlationCalls; }
-    //! Number of those calls that evaluated their equation; the others gave a value kept from
-    //! an earlier call at the same temperature.
-    uint64_t correlationEvaluations() const noexcept { return m_correlationEvaluations; }
     //! Formula text of equation type i; " Neznámý vztah! " for an unknown type.
     std::string Vztah(int16_t i) const;
 
@@ -602,40 +599,28 @@ protected:
     FlashState m_flash;
 
 private:
-    uint64_t m_correlationCalls = 0;       //!< FFce calls so far
-    uint64_t m_correlationEvaluations = 0; //!< FFce calls that evaluated their equation
-
-    //! The last values of one correlation of one slot, by the temperature asked [K]. A value
-    //! depends on that temperature, the slot's record, its substance number (water's density
-    //! has its own equation) and the clamping switch; the record's changes empty every row
-    //! (`forgetCorrelationValues`), the number and the switch are kept with the row.
-    struct CorrelationValues {
-        static constexpr int Size = 4;
-        std::array<double, Size> T{}; //!< 0 = no value
-        std::array<double, Size> value{};
-        int16_t substance = 0;
-        int16_t limits = 0;
-        uint8_t next = 0; //!< the entry the next value replaces
-    };
-    std::array<CorrelationValues, MaxComponents * CorrelationCount> m_correlationValues{};
-    //! Empties every row, and every kept property value: the records or the substance
-    //! numbers have changed.
-    void forgetCorrelationValues() noexcept {
-        m_correlationValues.fill(CorrelationValues{});
-        ++m_propertyGeneration;
-    }
-    //! The row of correlation Nvl of slot i, emptied first when its substance number or the
-    //! clamping switch has changed; i and Nvl are valid indices.
-    CorrelationValues& keptValues(int16_t i, int16_t Nvl);
-    //! Keeps a value in place of the row's oldest.
-    static void keep(CorrelationValues& kept, double T0, double value);
-    //! The row of FFce(T, i, Nvl) when the call shows no box before its evaluation: slot and
-    //! correlation valid, data present, a known equation type, T a double; nullptr otherwise.
-    CorrelationValues* quietCorrelation(const platform::Variant& T, int16_t i, int16_t Nvl);
+    uint64_t m_correlationCalls = 0; //!< FFce calls so far
+    //! Forgets every kept property value: the records or the substance numbers have changed.
+    void forgetPropertyValues() noexcept { ++m_propertyGeneration; }
 
     //! The mixture properties whose values are kept like the correlations': a calculation
     //! asks them again and again at the same temperatures (and pressures) of the same mixture.
-    enum class KeptProperty : uint8_t { ROLW, ETAL, ALAL, CPLW, DHVW, SIGMA, ETAG, ALAG, CPGW, RROGW, Count };
+    //! The bubble and dew points are kept by their pressure in place of the temperature.
+    enum class KeptProperty : uint8_t {
+        ROLW,
+        ETAL,
+        ALAL,
+        CPLW,
+        DHVW,
+        SIGMA,
+        ETAG,
+        ALAG,
+        CPGW,
+        RROGW,
+        TBV,
+        TRB,
+        Count
+    };
     //! The last values of one property of one mixture, by the temperature [K] and, for the
     //! real-gas density, the pressure [Pa] asked. A value depends on these, the fractions
     //! r(1..Nsloz), the records and substance numbers (`m_propertyGeneration`), Nsloz and the
@@ -710,12 +695,6 @@ private:
     // Temperature correlations (SmesKorelace.cpp).
     //! Value of a block of equation type 1..19 at the working temperature T [K].
     static double evaluateEquation(const RozvojVztahu& r, double T);
-    //! FFce past its counter: the boxes, the kept values, the evaluation and its errors.
-    platform::Variant correlationValue(const platform::Variant& T, int16_t i, int16_t Nvl);
-    //! Correlation Nvl of slot i (record z, block blok of equation type 1..19) at T0 > 0 [K]:
-    //! the temperature rules, water's liquid density, the coefficients checked, the equation.
-    double evaluateCorrelation(const ZaznamLatky& z, const RozvojVztahu& blok, int16_t i, int16_t Nvl,
-                               double T0);
 
     // Error reports of FFce (SmesKorelace.cpp); built only when an error is reported.
     //! Substance number and name of slot i ("0" and blanks for a slot outside 1..20).

@@ -219,7 +219,7 @@ Variant Smes::Inikwl() {
     // the record of its own substance or, for a missing one, an empty record with the number
     // 0; no record of an earlier mixture stays behind. The first missing one is reported.
     const platform::RecordFile db(m_AdrKWELAR, RecordLength);
-    forgetCorrelationValues();
+    forgetPropertyValues();
     bool missing = false;
     for (int16_t k = 1; k <= n; ++k) {
         const int16_t number = m_CislaSlozek(k);

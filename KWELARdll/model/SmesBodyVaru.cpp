@@ -15,21 +15,25 @@ namespace chk = platform::chk;
 using platform::chk::Num;
 
 Variant Smes::TBV(const Variant& p, const VArray& r) {
-    try {
-        return boilingTemperature(p, r, false);
-    } catch (const RunTimeError& e) {
-        HlasChybu("TBV", pressureErrorSource("TBV", p), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::TBV, p, r, [&] {
+        try {
+            return boilingTemperature(p, r, false);
+        } catch (const RunTimeError& e) {
+            HlasChybu("TBV", pressureErrorSource("TBV", p), e);
+            return Variant();
+        }
+    });
 }
 
 Variant Smes::TRB(const Variant& p, const VArray& r) {
-    try {
-        return boilingTemperature(p, r, true);
-    } catch (const RunTimeError& e) {
-        HlasChybu("TRB", pressureErrorSource("TRB", p), e);
-        return Variant();
-    }
+    return keptProperty(KeptProperty::TRB, p, r, [&] {
+        try {
+            return boilingTemperature(p, r, true);
+        } catch (const RunTimeError& e) {
+            HlasChybu("TRB", pressureErrorSource("TRB", p), e);
+            return Variant();
+        }
+    });
 }
 
 // Newton's method on T alone for f(T) = 0, with the vapour pressures P_i(T) of correlation 9:

@@ -141,7 +141,7 @@ void Smes::Bod(int16_t i, int16_t j, float value) {
         return;
     }
     m_Slozka(i).B(j) = value;
-    forgetCorrelationValues();
+    forgetPropertyValues();
 }
 
 float Smes::KWLConst(int16_t i, int16_t j, int16_t M) const {
@@ -179,7 +179,7 @@ void Smes::KWLConst(int16_t i, int16_t j, int16_t M, float value) {
         return;
     }
     RozvojVztahu& r = m_Slozka(i).Rozvoj(j);
-    forgetCorrelationValues();
+    forgetPropertyValues();
     switch (M) {
     case 1:
         r.A1 = value;

@@ -168,54 +168,6 @@ std::string temperatureLine(const Variant& T) {
 
 Variant Smes::FFce(const Variant& T, int16_t i, int16_t Nvl) {
     ++m_correlationCalls;
-    // The common call, a correlation with data and a valid slot at a temperature given as a
-    // number, shows no box before its evaluation: its value is looked up among the kept ones
-    // and evaluated here when it is not there. Every other call goes the whole way.
-    if (CorrelationValues* kept = quietCorrelation(T, i, Nvl)) {
-        // Temperatures at or below 0 K take the error path below; an empty entry holds 0.
-        const double T0 = T.toDouble();
-        if (T0 > 0.0 && std::isfinite(T0)) {
-            for (int k = 0; k < CorrelationValues::Size; ++k)
-                if (kept->T[k] == T0) return Variant(kept->value[k]);
-            double y;
-            try {
-                y = evaluateCorrelation(m_Slozka(i), m_Slozka(i).Rozvoj(Nvl), i, Nvl, T0);
-            } catch (const RunTimeError& e) {
-                return reportEvaluationError(e, T, i, Nvl);
-            }
-            keep(*kept, T0, y);
-            return Variant(y);
-        }
-    }
-    return correlationValue(T, i, Nvl);
-}
-
-Smes::CorrelationValues* Smes::quietCorrelation(const Variant& T, int16_t i, int16_t Nvl) {
-    if (Nvl < 1 || Nvl > DataCorrelationCount || i < 1 || i > MaxComponents || (m_Nsloz > 0 && i > m_Nsloz))
-        return nullptr;
-    if (T.type() != platform::VarType::Double) return nullptr;
-    const RozvojVztahu& blok = m_Slozka(i).Rozvoj(Nvl);
-    if (blok.Presn == 0 || blok.TypVztahu < 1 || blok.TypVztahu > EquationTypeCount) return nullptr;
-    return &keptValues(i, Nvl);
-}
-
-Smes::CorrelationValues& Smes::keptValues(int16_t i, int16_t Nvl) {
-    CorrelationValues& kept = m_correlationValues[(i - 1) * CorrelationCount + (Nvl - 1)];
-    if (kept.substance != m_CislaSlozek(i) || kept.limits != m_MezeTeplot) {
-        kept = CorrelationValues{};
-        kept.substance = m_CislaSlozek(i);
-        kept.limits = m_MezeTeplot;
-    }
-    return kept;
-}
-
-void Smes::keep(CorrelationValues& kept, double T0, double value) {
-    kept.T[kept.next] = T0;
-    kept.value[kept.next] = value;
-    kept.next = static_cast<uint8_t>((kept.next + 1) % CorrelationValues::Size);
-}
-
-Variant Smes::correlationValue(const Variant& T, int16_t i, int16_t Nvl) {
     const bool boxFree = showsCalculationErrors() && counterFree();
     if (Nvl < 1 || Nvl > DataCorrelationCount || (m_Nsloz > 0 && (i < 1 || i > m_Nsloz))) ++m_anomalies;
     if (Nvl < 1 || Nvl > DataCorrelationCount) {
@@ -244,14 +196,25 @@ Variant Smes::correlationValue(const Variant& T, int16_t i, int16_t Nvl) {
             const double T0 = T.toDouble();
             // No correlation holds at 0 K or below: an invalid argument like the others.
             if (!(T0 > 0.0 && std::isfinite(T0))) platform::raise(platform::err::InvalidCall);
-            // A value asked for again at the same temperature is the one evaluated before: the
-            // equation, its coefficients and the rules below give the same bits again.
-            CorrelationValues& kept = keptValues(i, Nvl);
-            for (int k = 0; k < CorrelationValues::Size; ++k)
-                if (kept.T[k] == T0) return Variant(kept.value[k]);
-            const double y = evaluateCorrelation(z, blok, i, Nvl, T0);
-            keep(kept, T0, y);
-            return Variant(y);
+            // Correlations 5 and up are not taken above the critical temperature; clamping
+            // to the validity range, when on, looks at T0 too and so overrides that.
+            double Tw = T0;
+            if (Nvl >= FirstSubcriticalCorrelation) {
+                const double Tc = chk::finite(z.B(2));
+                if (Tc > MinCriticalTemperature && T0 > Tc) Tw = SubcriticalFraction * Tc;
+            }
+            if (m_MezeTeplot > 0) {
+                if (T0 < blok.Od) Tw = blok.Od;
+                if (T0 > blok.Do) Tw = blok.Do;
+            }
+            if (m_CislaSlozek(i) == WaterSubstance && Nvl == LiquidDensityCorrelation)
+                return Variant(waterDensity(Tw));
+            // Coefficients of a damaged record that are not finite raise 6.
+            const bool finite = std::isfinite(blok.A1) & std::isfinite(blok.A2) & std::isfinite(blok.A3) &
+                                std::isfinite(blok.A4) & std::isfinite(blok.A5) & std::isfinite(blok.A6);
+            if (!finite) [[unlikely]]
+                platform::raise(platform::err::Overflow);
+            return Variant(evaluateEquation(blok, Tw));
         }
         unknownType = blok.TypVztahu;
     } catch (const RunTimeError& e) {
@@ -259,27 +222,6 @@ Variant Smes::correlationValue(const Variant& T, int16_t i, int16_t Nvl) {
     }
     reportUnknownType(T, i, Nvl, unknownType);
     return Variant(NoCorrelationValue);
-}
-
-double Smes::evaluateCorrelation(const ZaznamLatky& z, const RozvojVztahu& blok, int16_t i, int16_t Nvl,
-                                 double T0) {
-    ++m_correlationEvaluations;
-    // Correlations 5 and up are not taken above the critical temperature; clamping to the
-    // validity range, when on, looks at T0 too and so overrides that.
-    double Tw = T0;
-    if (Nvl >= FirstSubcriticalCorrelation) {
-        const double Tc = chk::finite(z.B(2));
-        if (Tc > MinCriticalTemperature && T0 > Tc) Tw = SubcriticalFraction * Tc;
-    }
-    if (m_MezeTeplot > 0) {
-        if (T0 < blok.Od) Tw = blok.Od;
-        if (T0 > blok.Do) Tw = blok.Do;
-    }
-    if (m_CislaSlozek(i) == WaterSubstance && Nvl == LiquidDensityCorrelation) return waterDensity(Tw);
-    // Coefficients of a damaged record that are not finite raise 6.
-    for (const float a : {blok.A1, blok.A2, blok.A3, blok.A4, blok.A5, blok.A6})
-        chk::finite(a);
-    return evaluateEquation(blok, Tw);
 }
 
 // ---- Kept property values --------------------------------------------------------------
@@ -316,18 +258,20 @@ void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, 
     if (value.type() != platform::VarType::Double || T.type() != platform::VarType::Double) return;
     if (p && p->type() != platform::VarType::Double) return;
     if (n < 1 || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return;
-    std::array<uint64_t, MaxComponents + 1> bits{};
-    for (int16_t i = 1; i <= n; ++i) {
-        if (r(i).type() != platform::VarType::Double) return;
-        bits[i] = bitsOf(r(i).toDouble());
-    }
     PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
-    if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot || row.r != bits) {
+    bool sameKey = row.generation == m_propertyGeneration && row.n == n && row.limits == m_MezeTeplot;
+    for (int16_t i = 1; i <= n; ++i) {
+        const Variant& x = r(i);
+        if (x.type() != platform::VarType::Double) return;
+        sameKey = sameKey && bitsOf(x.toDouble()) == row.r[i];
+    }
+    if (!sameKey) {
         row = PropertyValues{};
         row.generation = m_propertyGeneration;
         row.n = n;
         row.limits = m_MezeTeplot;
-        row.r = bits;
+        for (int16_t i = 1; i <= n; ++i)
+            row.r[i] = bitsOf(r(i).toDouble());
     }
     row.T[row.next] = bitsOf(T.toDouble());
     row.p[row.next] = p ? bitsOf(p->toDouble()) : 0;

@@ -82,7 +82,7 @@ bool Smes::takeBackEditor(int16_t Ind) {
     }
     m_Slozka(Ind) = z;
     m_CislaSlozek(Ind) = z.N;
-    forgetCorrelationValues();
+    forgetPropertyValues();
     return true;
 }
 

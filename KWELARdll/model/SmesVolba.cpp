@@ -71,7 +71,7 @@ void Smes::ZadejSmes() {
     if (!m_VolbaPotvrzena) {
         m_Nsloz = 0;
         m_CislaSlozek(1) = 0;
-        forgetCorrelationValues();
+        forgetPropertyValues();
     }
 }
 
@@ -83,7 +83,7 @@ void Smes::mZadSmes_SZavrit(const platform::Array<int16_t>& N) {
     for (int32_t j = 1; j <= n; ++j)
         m_CislaSlozek(j) = N(j);
     if (n < MaxComponents) m_CislaSlozek(n + 1) = 0;
-    forgetCorrelationValues();
+    forgetPropertyValues();
     if (Inikwl().toInteger() == 0 && showsResultMessages())
         platform::msgBox("Nemohu načíst z " + m_DataFileName + "!", 16, "KWELAR");
 }

@@ -65,32 +65,17 @@ Mixture& mixture() {
     return m;
 }
 
-// One correlation of one component: equation type `type` (slot `type`), or the water density
-// (slot 20, correlation 4) for type 0. Evaluated: the temperature goes round eight values
-// between 350 and 351 K, more than a correlation keeps, so that every call evaluates its
-// equation. Kept: every call at 350 K, the value kept from the first.
-void ffce(benchmark::State& state, bool evaluated) {
+// One correlation of one component at 350 K: equation type `type` (slot `type`), or the
+// water density (slot 20, correlation 4) for type 0.
+void BM_FFce(benchmark::State& state) {
     const auto type = static_cast<int16_t>(state.range(0));
     kwelar::Smes& s = mixture().s;
     const int16_t slot = type == 0 ? int16_t{20} : type;
     const int16_t Nvl = type == 0 ? int16_t{4} : int16_t{2};
-    Variant T[8];
-    for (int k = 0; k < 8; ++k)
-        T[k] = Variant(350.0 + (evaluated ? k / 8.0 : 0.0));
-    const uint64_t before = s.correlationEvaluations();
-    unsigned k = 0;
+    const Variant T(350.0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(s.FFce(T[k++ % 8], slot, Nvl));
-    state.counters["evaluated"] = benchmark::Counter(
-        static_cast<double>(s.correlationEvaluations() - before) / static_cast<double>(state.iterations()));
-}
-void BM_FFce(benchmark::State& state) {
-    ffce(state, true);
-}
-void BM_FFceKept(benchmark::State& state) {
-    ffce(state, false);
+        benchmark::DoNotOptimize(s.FFce(T, slot, Nvl));
 }
 BENCHMARK(BM_FFce)->DenseRange(0, 19)->ArgName("type");
-BENCHMARK(BM_FFceKept)->Arg(7)->ArgName("type");
 
 } // namespace

@@ -295,6 +295,29 @@ INSTANTIATE_TEST_SUITE_P(Modes, Divergence,
                                     (info.param.counterFree ? "_CounterFree" : "_CounterUsedUp");
                          });
 
+// A boiling point asked again at the same pressure and composition is the one calculated before,
+// without a correlation call; a diverging one shows its box again.
+TEST_F(BubbleDew, ABoilingPointAskedAgainIsKeptButADivergenceIsShownAgain) {
+    antoine(3, Hexane, 507.6f);
+    antoine(4, Heptane, 540.2f);
+    load({3, 4});
+    const VArray r = fractions({0.4, 0.6});
+    for (const Member member : {&kwelar::Smes::TBV, &kwelar::Smes::TRB}) {
+        const Variant first = (s.*member)(Variant(101325.0), r);
+        const uint64_t calls = s.correlationCalls();
+        EXPECT_TRUE((s.*member)(Variant(101325.0), r).identical(first));
+        EXPECT_EQ(s.correlationCalls(), calls);
+        EXPECT_FALSE((s.*member)(Variant(2e5), r).identical(first)) << "another pressure";
+    }
+
+    antoine(3, AboveCritical, 350.0f);
+    load({3});
+    boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_EQ(s.TBV(Variant(101325.0), fractions({1.0})).type(), VarType::Integer);
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
 // 50 passes are allowed: the 51st computes its Newton value and then ends the iteration.
 TEST_F(BubbleDew, IterationEndsOnThe51stPass) {
     antoine(3, AboveCritical, 350.0f);

@@ -134,8 +134,11 @@ TEST_F(LiquidBinary, APropertyAskedAgainIsKeptForItsTemperatureAndComposition) {
     EXPECT_EQ(s.ALAL(T, r).toDouble(), lambda);
     EXPECT_TRUE(s.slozeniSmesi()(1).identical(Variant(0.5)));
 
+    s.Bod(1, 1, 0.03f);
+    const double lighter = s.ALAL(T, r).toDouble();
+    EXPECT_NE(lighter, lambda) << "a changed molar mass";
     s.KWLConst(1, 6, 1, 0.3f);
-    EXPECT_NE(s.ALAL(T, r).toDouble(), lambda) << "a changed record";
+    EXPECT_NE(s.ALAL(T, r).toDouble(), lighter) << "a changed coefficient";
     s.ZapisNslozky(1, 3);
     s.Inikwl();
     EXPECT_EQ(s.ALAL(T, r).toDouble(), lam[1]) << "another substance in the slot";

@@ -335,38 +335,6 @@ TEST_F(Korelace, ClampingToTheValidityRangeWhenSwitchedOn) {
     EXPECT_DOUBLE_EQ(ffce(520.0, 1, 5), 490.0) << "inside the range the 0.98 Tc rule stays";
 }
 
-// ---- Values kept by temperature ------------------------------------------------------------
-
-// A correlation asked again at the same temperature gives the value evaluated before, bit for
-// bit, without evaluating it again; any change of the records in memory, clamping or a new
-// mixture is seen by the next call.
-TEST_F(Korelace, AValueAskedAgainIsKeptUntilTheRecordsChange) {
-    loadIdentity(5, 500.0f);
-    const uint64_t evaluations = s.correlationEvaluations(), calls = s.correlationCalls();
-    EXPECT_EQ(ffce(300.0, 1, 5), 300.0);
-    EXPECT_EQ(ffce(300.0, 1, 5), 300.0);
-    EXPECT_EQ(s.correlationCalls() - calls, 2u);
-    EXPECT_EQ(s.correlationEvaluations() - evaluations, 1u);
-    EXPECT_EQ(ffce(301.0, 1, 5), 301.0) << "another temperature is evaluated";
-
-    const std::pair<const char*, std::function<void()>> changes[] = {
-        {"a coefficient set", [&] { s.KWLConst(1, 5, 1, 7.0f); }},
-        {"the critical temperature set", [&] { s.Bod(1, 2, 250.0f); }},
-        {"clamping switched on", [&] { s.MezeZap(); }},
-        {"clamping switched off", [&] { s.MezeVyp(); }},
-        {"the same mixture loaded again", [&] { load({3}); }},
-    };
-    const double expected[] = {307.0, 0.98 * 250.0 + 7.0, 7.0, 0.98 * 250.0 + 7.0, 300.0};
-    for (size_t k = 0; k < std::size(changes); ++k) {
-        changes[k].second();
-        EXPECT_DOUBLE_EQ(ffce(300.0, 1, 5), expected[k]) << changes[k].first;
-    }
-
-    latka(4).point(2, 500.0f).block(5, 1, {1.0f, 2.0f});
-    load({4});
-    EXPECT_DOUBLE_EQ(ffce(300.0, 1, 5), 601.0) << "another substance in the slot";
-}
-
 // ---- Water ----------------------------------------------------------------------------------
 
 // Saturated liquid water (IAPWS): rho' = 322 (1 + sum b_k theta^e_k), theta = 1 - T/647.096.

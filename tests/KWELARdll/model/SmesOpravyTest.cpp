@@ -173,17 +173,23 @@ TEST_F(SmesOpravyTest, EditsReachTheRecordAndTheNumberForTheNextLoad) {
     EXPECT_EQ(s->Mvi(2).toDouble(), static_cast<double>(0.04607f));
 }
 
-// A correlation evaluated before the edit is evaluated anew from the edited record.
-TEST_F(SmesOpravyTest, AnEditedCorrelationServesTheNextCall) {
+// A mixture property calculated before the edit is calculated anew from the edited record:
+// hexane's ideal-gas heat capacity becomes the constant 5.
+TEST_F(SmesOpravyTest, AnEditedRecordServesTheNextPropertyCall) {
     const platform::Variant T(300.0);
-    const double before = s->FFce(T, 2, 2).toDouble();
-    ASSERT_NE(before, 5.0);
+    platform::VArray r(0, 21);
+    r(1) = platform::Variant(0.5);
+    r(2) = platform::Variant(0.5);
+    const double before = s->CPGW(T, r).toDouble();
     EditorTexts& t = open(2);
     t["Text3_1"] = "1";
     t["txtRozv_6"] = "5";
     t["txtRozv_7"] = "0";
     s->SejmiDocasne(2);
-    EXPECT_EQ(s->FFce(T, 2, 2).toDouble(), 5.0);
+    const double water = s->FFce(T, 1, 2).toDouble();
+    const double after = s->CPGW(T, r).toDouble();
+    EXPECT_NE(after, before);
+    EXPECT_DOUBLE_EQ(after, (0.5 * water + 0.5 * 5.0) / s->VSM(r).toDouble());
 }
 
 TEST_F(SmesOpravyTest, AnEmptyNumberBoxEmptiesTheSlot) {
