@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -84,14 +85,30 @@ void printFields(morv::TARMST& he) {
     std::printf("%s\n", line.c_str());
     std::printf("Q %a L %a Plocha %a Kprostup %a\n", static_cast<double>(he.Q), static_cast<double>(he.L),
                 static_cast<double>(he.Plocha), static_cast<double>(he.Kprostup));
-#define FIELD(name) std::printf(#name " %s\n", text(he.name).c_str());
-    FIELD(Ttrubstr)
-    FIELD(Tplaststr) FIELD(vtrubstr) FIELD(vplaststr) FIELD(HustTr) FIELD(HustPl) FIELD(ViskTr) FIELD(ViskwTr)
-        FIELD(ViskPl) FIELD(ViskwPl) FIELD(VisKor) FIELD(CpTr) FIELD(CpPl) FIELD(VodTr) FIELD(VodPl)
-            FIELD(dHTr) FIELD(dHPl) FIELD(TbvT) FIELD(TrbT) FIELD(TbvP) FIELD(TrbP) FIELD(PrT) FIELD(PrP)
-                FIELD(ReT) FIELD(ReP) FIELD(NuT) FIELD(NuP) FIELD(WTr) FIELD(WPl) FIELD(Alfai) FIELD(Alfao)
-                    FIELD(Alfakon) FIELD(Twi) FIELD(Two) FIELD(dPtr) FIELD(dPpl) FIELD(dPkom)
-#undef FIELD
+    using Field = platform::Variant morv::TARMST::*;
+    static const std::pair<const char*, Field> fields[] = {
+        {"Ttrubstr", &morv::TARMST::Ttrubstr}, {"Tplaststr", &morv::TARMST::Tplaststr},
+        {"vtrubstr", &morv::TARMST::vtrubstr}, {"vplaststr", &morv::TARMST::vplaststr},
+        {"HustTr", &morv::TARMST::HustTr},     {"HustPl", &morv::TARMST::HustPl},
+        {"ViskTr", &morv::TARMST::ViskTr},     {"ViskwTr", &morv::TARMST::ViskwTr},
+        {"ViskPl", &morv::TARMST::ViskPl},     {"ViskwPl", &morv::TARMST::ViskwPl},
+        {"VisKor", &morv::TARMST::VisKor},     {"CpTr", &morv::TARMST::CpTr},
+        {"CpPl", &morv::TARMST::CpPl},         {"VodTr", &morv::TARMST::VodTr},
+        {"VodPl", &morv::TARMST::VodPl},       {"dHTr", &morv::TARMST::dHTr},
+        {"dHPl", &morv::TARMST::dHPl},         {"TbvT", &morv::TARMST::TbvT},
+        {"TrbT", &morv::TARMST::TrbT},         {"TbvP", &morv::TARMST::TbvP},
+        {"TrbP", &morv::TARMST::TrbP},         {"PrT", &morv::TARMST::PrT},
+        {"PrP", &morv::TARMST::PrP},           {"ReT", &morv::TARMST::ReT},
+        {"ReP", &morv::TARMST::ReP},           {"NuT", &morv::TARMST::NuT},
+        {"NuP", &morv::TARMST::NuP},           {"WTr", &morv::TARMST::WTr},
+        {"WPl", &morv::TARMST::WPl},           {"Alfai", &morv::TARMST::Alfai},
+        {"Alfao", &morv::TARMST::Alfao},       {"Alfakon", &morv::TARMST::Alfakon},
+        {"Twi", &morv::TARMST::Twi},           {"Two", &morv::TARMST::Two},
+        {"dPtr", &morv::TARMST::dPtr},         {"dPpl", &morv::TARMST::dPpl},
+        {"dPkom", &morv::TARMST::dPkom},
+    };
+    for (const auto& [name, field] : fields)
+        std::printf("%s %s\n", name, text(he.*field).c_str());
 }
 
 void trace(const std::string& path) {
