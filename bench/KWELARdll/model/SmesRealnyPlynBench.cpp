@@ -33,9 +33,11 @@ const std::string& databasePath() {
     return db.path;
 }
 
-// Real-gas density of the 70 : 30 mixture at 320 K and 4 MPa, as the condenser model asks for it
-// at every residual evaluation (error mode -1): Lee-Kesler or Redlich-Kwong.
-void BM_RROGW(benchmark::State& state, bool redlich) {
+// Real-gas density of the 70 : 30 mixture at 320 K and about 4 MPa, as the condenser model asks
+// for it at every residual evaluation (error mode -1): Lee-Kesler or Redlich-Kwong. Calculated:
+// the pressure goes round eight values within 0.8 %, more than the mixture keeps. Kept: every
+// call at 4 MPa, the Lee-Kesler density kept from the first.
+void BM_RROGW(benchmark::State& state, bool redlich, bool kept = false) {
     kwelar::Smes s;
     kwelartest::pointAt(s, databasePath());
     s.DefSlozky({2, 3});
@@ -44,12 +46,17 @@ void BM_RROGW(benchmark::State& state, bool redlich) {
     VArray r(0, 21);
     r(1) = Variant(0.7);
     r(2) = Variant(0.3);
-    const Variant T(320.0), p(4e6);
+    const Variant T(320.0);
+    Variant p[8];
+    for (int k = 0; k < 8; ++k)
+        p[k] = Variant(4e6 * (1.0 + (kept ? 0 : k) / 1000.0));
+    unsigned k = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(s.RROGW(T, p, r));
+        benchmark::DoNotOptimize(s.RROGW(T, p[k++ % 8], r));
 }
 
 BENCHMARK_CAPTURE(BM_RROGW, LeeKesler, false);
 BENCHMARK_CAPTURE(BM_RROGW, RedlichKwong, true);
+BENCHMARK_CAPTURE(BM_RROGW, LeeKeslerKept, false, true);
 
 } // namespace
