@@ -194,6 +194,11 @@ public:
     //! are both empty; any other pair (objects, arrays) gives false. A cheap test of "nothing
     //! changed" that never raises.
     bool sameBits(const Variant& o) const noexcept {
+        // Two doubles, the common pair, are compared at once.
+        if (const double* d = std::get_if<double>(&m_v)) [[likely]] {
+            const double* e = std::get_if<double>(&o.m_v);
+            return e && bitsOf(*d) == bitsOf(*e);
+        }
         if (m_v.index() != o.m_v.index()) return false;
         switch (type()) {
         case VarType::Empty:

@@ -603,8 +603,8 @@ private:
     //! Forgets every kept property value: the records or the substance numbers have changed.
     void forgetPropertyValues() noexcept { ++m_propertyGeneration; }
 
-    //! The mixture properties whose values are kept like the correlations': a calculation
-    //! asks them again and again at the same temperatures (and pressures) of the same mixture.
+    //! The mixture properties whose values are kept: a calculation asks them again and again at
+    //! the same temperatures (and pressures) of the same mixture.
     //! The bubble and dew points are kept by their pressure in place of the temperature.
     enum class KeptProperty : uint8_t {
         ROLW,
@@ -642,14 +642,14 @@ private:
         uint8_t next = 0;                   //!< the entry the next value replaces
     };
     std::array<PropertyValues, static_cast<size_t>(KeptProperty::Count)> m_propertyValues{};
-    //! RROGW without its kept values.
-    platform::Variant realGasDensity(const platform::Variant& T, const platform::Variant& p,
-                                     const platform::VArray& r);
     uint64_t m_propertyGeneration = 1;
     //! Counts what may show a box, whether or not it does: every counted box, every error
     //! handled by a member, and in FFce a bad index, a block without data, an unknown type
     //! and an evaluation error.
     uint64_t m_anomalies = 0;
+    //! True when a call at (T, r) and pressure p (none: nullptr) can be keyed: T, p and the
+    //! fractions r(1..Nsloz) doubles, Nsloz at least 1.
+    bool keyable(const platform::Variant& T, const platform::VArray& r, const platform::Variant* p) const;
     //! The entry of property m at (T, r) and pressure p (none: nullptr), or -1.
     int keptPropertyEntry(KeptProperty m, const platform::Variant& T, const platform::VArray& r,
                           const platform::Variant* p = nullptr) const;
@@ -670,6 +670,9 @@ private:
         if (m_anomalies == anomalies) keepPropertyValue(m, T, r, value);
         return value;
     }
+    //! RROGW without its kept values.
+    platform::Variant realGasDensity(const platform::Variant& T, const platform::Variant& p,
+                                     const platform::VArray& r);
 
     // Substance list (SmesSeznam.cpp).
     //! Writes the list as "SEZNAM.DAT" into the database's folder; a failure is told in a

@@ -8,9 +8,7 @@
 #include "Platform/MessageBox.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace kwelar {
 
@@ -82,18 +80,6 @@ Variant Smes::VSM(const platform::VArray& r) {
 
 // ---- Composition of a mixture call ------------------------------------------------------
 
-namespace {
-
-//! The same kind and bits of two fractions: doubles, nearly all of them, are compared at
-//! once; the other kinds as `sameBits` does.
-bool sameFraction(const Variant& a, const Variant& b) noexcept {
-    if (a.type() == platform::VarType::Double && b.type() == platform::VarType::Double)
-        return std::bit_cast<uint64_t>(a.toDouble()) == std::bit_cast<uint64_t>(b.toDouble());
-    return a.sameBits(b);
-}
-
-} // namespace
-
 int16_t Smes::takeComposition(const platform::VArray& r, Fractions& x) {
     const int16_t n = m_Nsloz;
     if (n >= 1 && r.contains(1) && r.contains(n) && m_SlozeniSmesi.contains(1) &&
@@ -103,7 +89,7 @@ int16_t Smes::takeComposition(const platform::VArray& r, Fractions& x) {
         const Variant* given = &r(1);
         Variant* kept = &m_SlozeniSmesi(1);
         for (int16_t i = 0; i < n; ++i)
-            if (!sameFraction(kept[i], given[i])) kept[i] = given[i];
+            if (!kept[i].sameBits(given[i])) kept[i] = given[i];
         for (int16_t i = 0; i < n; ++i)
             x[static_cast<size_t>(i) + 1] = kept[i].toDouble();
         return n;

@@ -234,16 +234,24 @@ uint64_t bitsOf(double x) {
 
 } // namespace
 
+bool Smes::keyable(const Variant& T, const VArray& r, const Variant* p) const {
+    const int16_t n = m_Nsloz;
+    if (n < 1 || T.type() != platform::VarType::Double || (p && p->type() != platform::VarType::Double))
+        return false;
+    if (r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return false;
+    for (int16_t i = 1; i <= n; ++i)
+        if (r(i).type() != platform::VarType::Double) return false;
+    return true;
+}
+
 int Smes::keptPropertyEntry(KeptProperty m, const Variant& T, const VArray& r, const Variant* p) const {
     const PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
     const int16_t n = m_Nsloz;
     if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot) return -1;
-    if (T.type() != platform::VarType::Double || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return -1;
-    if (p && p->type() != platform::VarType::Double) return -1;
+    if (!keyable(T, r, p)) return -1;
     for (int16_t i = 1; i <= n; ++i) {
         const Variant& x = r(i);
-        if (x.type() != platform::VarType::Double || bitsOf(x.toDouble()) != row.r[i]) return -1;
-        if (!m_SlozeniSmesi(i).sameBits(x)) return -1;
+        if (bitsOf(x.toDouble()) != row.r[i] || !m_SlozeniSmesi(i).sameBits(x)) return -1;
     }
     const uint64_t t = bitsOf(T.toDouble());
     const uint64_t pressure = p ? bitsOf(p->toDouble()) : 0;
@@ -255,16 +263,11 @@ int Smes::keptPropertyEntry(KeptProperty m, const Variant& T, const VArray& r, c
 void Smes::keepPropertyValue(KeptProperty m, const Variant& T, const VArray& r, const Variant& value,
                              const Variant* p, double density) {
     const int16_t n = m_Nsloz;
-    if (value.type() != platform::VarType::Double || T.type() != platform::VarType::Double) return;
-    if (p && p->type() != platform::VarType::Double) return;
-    if (n < 1 || r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return;
+    if (value.type() != platform::VarType::Double || !keyable(T, r, p)) return;
     PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
     bool sameKey = row.generation == m_propertyGeneration && row.n == n && row.limits == m_MezeTeplot;
-    for (int16_t i = 1; i <= n; ++i) {
-        const Variant& x = r(i);
-        if (x.type() != platform::VarType::Double) return;
-        sameKey = sameKey && bitsOf(x.toDouble()) == row.r[i];
-    }
+    for (int16_t i = 1; i <= n && sameKey; ++i)
+        sameKey = bitsOf(r(i).toDouble()) == row.r[i];
     if (!sameKey) {
         row = PropertyValues{};
         row.generation = m_propertyGeneration;

@@ -1,27 +1,9 @@
 #include "MORV/model/BoilingPointCache.h"
 
-#include <bit>
-#include <cstdint>
-
 namespace morv {
 
 using platform::Variant;
 using platform::VArray;
-
-namespace {
-
-//! The same kind and bits of two elements of a composition array: an empty element and a
-//! double, nearly all of them, are told apart at once; the other kinds as `sameBits` does.
-bool sameElement(const Variant& a, const Variant& b) noexcept {
-    const platform::VarType kind = a.type();
-    if (kind != b.type()) return false;
-    if (kind == platform::VarType::Empty) return true;
-    if (kind == platform::VarType::Double)
-        return std::bit_cast<uint64_t>(a.toDouble()) == std::bit_cast<uint64_t>(b.toDouble());
-    return a.sameBits(b);
-}
-
-} // namespace
 
 bool BoilingPointCache::matches(const std::optional<Point>& point, const Variant& p, const VArray& r) {
     // The same pressure and composition, kind for kind and bit for bit: the model hands over
@@ -36,7 +18,7 @@ bool BoilingPointCache::matches(const std::optional<Point>& point, const Variant
     const Variant* given = &r(lo);
     const int32_t count = hi - lo + 1;
     for (int32_t i = 0; i < count; ++i)
-        if (!sameElement(kept[i], given[i])) return false;
+        if (!kept[i].sameBits(given[i])) return false;
     return true;
 }
 
