@@ -97,6 +97,23 @@ Variant arith(const Variant& a, const Variant& b, Op op) {
 
 } // namespace
 
+bool Variant::sameOtherBits(const Variant& o) const noexcept {
+    switch (type()) {
+    case VarType::Integer:
+        return *std::get_if<int16_t>(&m_v) == *std::get_if<int16_t>(&o.m_v);
+    case VarType::Long:
+        return *std::get_if<int32_t>(&m_v) == *std::get_if<int32_t>(&o.m_v);
+    case VarType::Single:
+        return bitsOf(*std::get_if<float>(&m_v)) == bitsOf(*std::get_if<float>(&o.m_v));
+    case VarType::Boolean:
+        return *std::get_if<bool>(&m_v) == *std::get_if<bool>(&o.m_v);
+    case VarType::String:
+        return *std::get_if<std::string>(&m_v) == *std::get_if<std::string>(&o.m_v);
+    default:
+        return false;
+    }
+}
+
 bool Variant::isNumberLike() const {
     if (isNumeric()) return true;
     double d;

@@ -248,10 +248,14 @@ int Smes::keptPropertyEntry(KeptProperty m, const Variant& T, const VArray& r, c
     const PropertyValues& row = m_propertyValues[static_cast<size_t>(m)];
     const int16_t n = m_Nsloz;
     if (row.generation != m_propertyGeneration || row.n != n || row.limits != m_MezeTeplot) return -1;
-    if (!keyable(T, r, p)) return -1;
+    // The same tests as keyable, made in one pass with the comparison of the fractions.
+    if (T.type() != platform::VarType::Double || (p && p->type() != platform::VarType::Double)) return -1;
+    if (r.rank() != 1 || r.lbound() > 1 || r.ubound() < n) return -1;
     for (int16_t i = 1; i <= n; ++i) {
         const Variant& x = r(i);
-        if (bitsOf(x.toDouble()) != row.r[i] || !m_SlozeniSmesi(i).sameBits(x)) return -1;
+        if (x.type() != platform::VarType::Double || bitsOf(x.toDouble()) != row.r[i] ||
+            !m_SlozeniSmesi(i).sameBits(x))
+            return -1;
     }
     const uint64_t t = bitsOf(T.toDouble());
     const uint64_t pressure = p ? bitsOf(p->toDouble()) : 0;
