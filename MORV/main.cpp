@@ -6,6 +6,7 @@
 #include "Platform/ProgramEnd.h"
 #include "Platform/qt/QtFileDialog.h"
 #include "Platform/qt/QtMessageService.h"
+#include "Platform/qt/UserLocale.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MORV"));
+    platform::settleUserLocale();
     platform::installQtPlatform();
     static platform::QtFileDialogBackend fileDialogs;
     platform::setFileDialogBackend(&fileDialogs);

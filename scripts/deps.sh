@@ -1,9 +1,11 @@
 # Installs the Debian packages the project needs that are missing (sourced by the scripts).
 # "locales" holds the definitions the build compiles the tests' decimal-comma locale from;
-# "zlib1g-dev" is what libxlsxwriter links with and what the tests read zip files with.
+# "zlib1g-dev" is what libxlsxwriter links with and what the tests read zip files with;
+# "qt6-translations-l10n" holds the toolkit's own texts (standard dialogs) in the user's language.
 morv_install_deps() {
     local wanted=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-                  libbenchmark-dev libxlsxwriter-dev clang-format zlib1g-dev fonts-dejavu-core locales)
+                  libbenchmark-dev libxlsxwriter-dev clang-format zlib1g-dev fonts-dejavu-core locales
+                  qt6-translations-l10n)
     local missing=()
     local p
     for p in "${wanted[@]}"; do

@@ -1,7 +1,8 @@
-// The main of window tests: the offscreen platform, one application object and scripted
-// message boxes for every test.
+// The main of window tests: the offscreen platform, one application object whose locale is
+// settled as the program's is, and scripted message boxes for every test.
 
 #include "Platform/MessageBox.h"
+#include "Platform/qt/UserLocale.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    platform::settleUserLocale();
     ::testing::InitGoogleTest(&argc, argv);
     // Until a test installs its own script, any box is unexpected and answered cautiously.
     platform::ScriptedMessageService boxes;
