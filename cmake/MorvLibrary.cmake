@@ -68,7 +68,10 @@ endfunction()
 # morv_add_test(<name> SOURCES ... LINKS ... [QT])
 #
 # One GoogleTest executable, registered with CTest test by test. QT links the window-test
-# main (offscreen platform, one application object, scripted boxes) instead of gtest_main.
+# main (offscreen platform, one application object, scripted boxes) instead of gtest_main,
+# and runs the whole executable once more as on a Czech desktop: the user's locale
+# cs_CZ.UTF-8 (decimal comma, Czech texts of the toolkit), compiled into the build by
+# tests/support and found through LOCPATH.
 function(morv_add_test name)
     cmake_parse_arguments(ARG "QT" "" "SOURCES;LINKS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -81,6 +84,12 @@ function(morv_add_test name)
         DISCOVERY_TIMEOUT 60
         NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(ARG_QT)
+        add_test(NAME ${name}.CzechDesktop COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${name}.CzechDesktop PROPERTIES
+            TIMEOUT 600
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=cs_CZ.UTF-8;LANG=cs_CZ.UTF-8;LANGUAGE=cs;LOCPATH=${CMAKE_BINARY_DIR}/locale")
+    endif()
 endfunction()
 
 # morv_add_benchmark(<name> SOURCES ... LINKS ...)

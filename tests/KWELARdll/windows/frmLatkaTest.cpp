@@ -3,6 +3,7 @@
 
 #include "FixtureDb.h"
 #include "KWELARdll/model/Smes.h"
+#include "Platform/Regional.h"
 #include "WindowScript.h"
 
 #include <QLabel>
@@ -64,6 +65,8 @@ protected:
     TempDir dir;
     kwelartest::QtWindowsScope windows;
     ScriptedBoxes boxes;
+    //! The windows show numbers with the decimal separator pinned, whatever the desktop.
+    platform::DecimalSeparatorScope separator{'.'};
     Smes s{};
     VArray Xmol;
     VArray Xhmot;

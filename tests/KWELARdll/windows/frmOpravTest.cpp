@@ -110,6 +110,8 @@ protected:
 
     testsupport::TempDir dir;
     testsupport::ScriptedBoxes boxes;
+    //! The windows show numbers with the decimal separator pinned, whatever the desktop.
+    platform::DecimalSeparatorScope separator{'.'};
     std::unique_ptr<SmesProbe> s;
     std::string database;
     std::string original;

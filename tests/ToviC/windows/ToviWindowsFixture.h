@@ -6,6 +6,7 @@
 #include "ToviC/windows/ToviOknaQt.h"
 #include "ToviC/windows/frmPrep.h"
 
+#include "Platform/Regional.h"
 #include "Platform/qt/ModalHost.h"
 
 #include "TestSupport.h"
@@ -25,6 +26,10 @@ public:
         tovi::setToviOknaFactory(nullptr);
         platform::ModalHost::setHook({});
     }
+
+    //! The windows show numbers with the decimal separator pinned, whatever the desktop; a
+    //! test sets another for its own cases.
+    platform::DecimalSeparatorScope separator{'.'};
 
     //! The conversion window that is shown (null when none is).
     static tovi::frmPrep* shownConversionWindow() {

@@ -76,6 +76,8 @@ protected:
 
     MainWindow main;
     testsupport::ScriptedBoxes boxes;
+    //! The windows show numbers with the decimal separator pinned, whatever the desktop.
+    platform::DecimalSeparatorScope separator{'.'};
     std::unique_ptr<frmTrubkov> window;
 };
 
