@@ -147,8 +147,11 @@ double valComma(std::string_view text) {
     return val(s);
 }
 
-bool tryRegionalNumber(std::string_view text, double& out) {
-    const char sep = Regional::decimalSeparator();
+namespace {
+
+//! One number, blanks around it allowed, with `sep` as its decimal separator and an optional
+//! exponent.
+bool tryWholeNumber(std::string_view text, char sep, double& out) {
     size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t'))
         ++b;
@@ -187,6 +190,16 @@ bool tryRegionalNumber(std::string_view text, double& out) {
     if (!std::isfinite(r)) return false;
     out = r;
     return true;
+}
+
+} // namespace
+
+bool tryRegionalNumber(std::string_view text, double& out) {
+    return tryWholeNumber(text, Regional::decimalSeparator(), out);
+}
+
+bool tryPointNumber(std::string_view text, double& out) {
+    return tryWholeNumber(text, '.', out);
 }
 
 double regionalNumber(std::string_view text) {

@@ -40,5 +40,8 @@ PLATFORM_EXPORT double valComma(std::string_view text);
 PLATFORM_EXPORT double regionalNumber(std::string_view text);
 //! As regionalNumber, reporting failure instead of raising.
 PLATFORM_EXPORT bool tryRegionalNumber(std::string_view text, double& out);
+//! As tryRegionalNumber with "." as the separator whatever the region: reads a number text
+//! (" 5.13346", " 7.008463E+08", "-.25") back.
+PLATFORM_EXPORT bool tryPointNumber(std::string_view text, double& out);
 
 } // namespace platform

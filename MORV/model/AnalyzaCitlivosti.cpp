@@ -83,6 +83,8 @@ bool pastTheEnd(const Variant& v, const Variant& end, bool rising) {
 
 } // namespace
 
+const std::string analysisPressureDropCaptions = "   dPtr    dPpl";
+
 const std::string& analysisListCaption(int16_t i) {
     static const std::array<std::string, 8> captions = {
         "Hmotový průtok v trubkách", "Hmotový průtok v plášti",   "Vstupní teplota do trubek",
@@ -142,7 +144,7 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
     T += Crlf + "ANALÝZA CITLIVOSTI" + Crlf + Crlf + st.AnalNazev;
     for (int16_t i = 0; i <= 7; ++i)
         if (m.IPOM(i) == 1) T += "\t" + analysisColumnCaption(i);
-    T += "   dPtr    dPpl" + Crlf;
+    T += analysisPressureDropCaptions + Crlf;
     st.AnalPocBodu = 0;
 
     const int16_t varied = st.AnalProm;

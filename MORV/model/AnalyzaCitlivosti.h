@@ -26,6 +26,10 @@ MORVMODEL_EXPORT const std::string& analysisListCaption(int16_t i);
 //! The caption of main quantity i (0 to 7) as a column of the table when it is an unknown.
 MORVMODEL_EXPORT const std::string& analysisColumnCaption(int16_t i);
 
+//! What closes the caption line of the table after the captions of the unknowns: the
+//! captions of the two pressure-drop columns, set off by blanks where the others have TABs.
+MORVMODEL_EXPORT extern const std::string analysisPressureDropCaptions;
+
 //! The values of the analysis range: start, start + step, ... while not past the end (not
 //! below it for a negative step), stepped in the arithmetic of the general values that hold
 //! them, as the analysis steps them. Counts no further than `limit`.

@@ -1,4 +1,5 @@
 #include "Platform/Conversions.h"
+#include "Platform/DecimalText.h"
 #include "Platform/Regional.h"
 
 #include "TestSupport.h"
@@ -135,6 +136,23 @@ TEST(RegionalReader, AcceptsOnlyTheRegionalSeparator) {
     EXPECT_RUNTIME_ERROR(regionalNumber("2,5"), 13);
     EXPECT_RUNTIME_ERROR(regionalNumber(""), 13);
     EXPECT_RUNTIME_ERROR(regionalNumber("12cm"), 13);
+}
+
+// Number texts read back whole whatever the region; anything else around the number, or a
+// comma, is not one.
+TEST(PointReader, ReadsNumberTextsBackUnderEitherSeparator) {
+    for (const char separator : {'.', ','}) {
+        DecimalSeparatorScope region(separator);
+        for (const double x : {5.13346, 7.008463E+08, -0.25, 0.0, 15.06557, 1E-05}) {
+            double read = -1;
+            EXPECT_TRUE(tryPointNumber(numberText(x), read)) << numberText(x);
+            EXPECT_EQ(read, decimalValue(numberText(x))) << numberText(x);
+        }
+        double read = 7;
+        for (const char* text : {"2,5", "", " ", "-", ".", "12cm", "1.5.3", "1E", "abc", "11.12.2026"})
+            EXPECT_FALSE(tryPointNumber(text, read)) << '"' << text << '"';
+        EXPECT_EQ(read, 7);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "MORV/window/export/ExportText.h"
 
+#include "MORV/model/AnalyzaCitlivosti.h"
 #include "Platform/Conversions.h"
 #include "Platform/Progress.h"
 #include "Platform/RunTimeError.h"
@@ -99,6 +100,14 @@ std::vector<std::vector<std::string>> workbookRows(const std::string& text) {
             continue;
         }
         std::vector<std::string> fields = cutAt(line, "\t");
+        const std::string& tail = analysisPressureDropCaptions;
+        std::string& last = fields.back();
+        if (fields.size() > 1 && last.size() > tail.size() &&
+            last.compare(last.size() - tail.size(), tail.size(), tail) == 0) {
+            last.resize(last.size() - tail.size());
+            for (std::string& caption : cutAt(tail, " "))
+                if (!caption.empty()) fields.push_back(std::move(caption));
+        }
         fields.back() = leftCharacters(fields.back(), lastFieldLimit);
         rows.push_back(std::move(fields));
     }

@@ -28,6 +28,9 @@ MORVWINDOW_EXPORT void appendExportText(const std::string& path, const std::stri
 //! The rows of the workbook route: the text cut into lines at each CR LF (what follows the
 //! last CR LF is left out); row j holds the fields of line j, cut at its TAB characters, the
 //! last field at most 99 characters; a line of fewer than 3 characters gives an empty row.
+//! The caption line of an analysis table, whose pressure-drop captions follow the last
+//! unknown's caption after blanks, gets them in cells of their own, so that each caption
+//! stands over its column.
 MORVWINDOW_EXPORT std::vector<std::vector<std::string>> workbookRows(const std::string& text);
 
 //! The lines of the document routes: the text cut at each CR LF; what follows the last

@@ -54,9 +54,12 @@ void writeWorkbook(const std::string& path, const std::string& text, platform::P
             if (field.empty()) continue;
             const auto col = static_cast<lxw_col_t>(c);
             double number = 0.0;
+            // A number is a field in the regional format of the windows, or a number text with
+            // its "." whatever the region (as the report writes its dimensionless criteria).
             // A cell the sheet cannot hold (a text over its length limit) is left out and the
             // write goes on.
-            if (platform::tryRegionalNumber(field, number) && std::isfinite(number))
+            if ((platform::tryRegionalNumber(field, number) || platform::tryPointNumber(field, number)) &&
+                std::isfinite(number))
                 worksheet_write_number(sheet, row, col, number, formatOf(row, col));
             else
                 worksheet_write_string(sheet, row, col, field.c_str(), formatOf(row, col));

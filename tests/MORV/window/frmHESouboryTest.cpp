@@ -8,19 +8,26 @@
 
 #include "MORV/window/export/Document.h"
 #include "Platform/Progress.h"
+#include "Platform/qt/QtFileDialog.h"
+#include "Platform/qt/UserLocale.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -373,22 +380,22 @@ TEST_F(Files, WorkbookHoldsTheCellsWidthsCentringAndBoldHeading) {
         for (const char* empty : {"A2", "A3", "B3"}) // an empty line and a line of two characters
             EXPECT_EQ(text(empty), "") << empty;
         EXPECT_EQ(text("A4"), "Hmotový průtok (kg/s)");
-        // A field is a number when it reads as one in the regional format.
+        // A field is a number when it reads as one in the regional format, or as a number
+        // text with its "." whatever the region; a comma is no separator of the point region.
+        EXPECT_TRUE(isNumber("B4"));
+        EXPECT_DOUBLE_EQ(morvtest::fileNumber(text("B4")), 26.784);
         if (separator == '.') {
-            EXPECT_TRUE(isNumber("B4"));
-            EXPECT_DOUBLE_EQ(morvtest::fileNumber(text("B4")), 26.784);
             EXPECT_FALSE(isNumber("C4"));
             EXPECT_EQ(text("C4"), "1,5");
         } else {
-            EXPECT_FALSE(isNumber("B4"));
-            EXPECT_EQ(text("B4"), "26.784");
             EXPECT_TRUE(isNumber("C4"));
             EXPECT_DOUBLE_EQ(morvtest::fileNumber(text("C4")), 1.5);
         }
         EXPECT_EQ(text("B5"), "slovo");
         EXPECT_EQ(text("C5"), std::string(99, 'x')); // the last field cut to 99 characters
         EXPECT_EQ(text("D6"), "d");
-        EXPECT_EQ(isNumber("E6"), separator == '.');
+        EXPECT_TRUE(isNumber("E6"));
+        EXPECT_DOUBLE_EQ(morvtest::fileNumber(text("E6")), -2.5E-03);
         EXPECT_EQ(w.cell("F6"), nullptr);
 
         // Excel stores a width of n characters with the cell's 5-pixel padding in 7-pixel
@@ -456,6 +463,269 @@ TEST_F(Files, DocumentHoldsTheLinesAsParagraphs) {
     EXPECT_TRUE(d.tables.empty());
     EXPECT_EQ(d.paragraphs, (std::vector<std::string>{"VÝPOČET", "", "Průtok\t1.5\t2"}));
 }
+
+// ---- The toolkit's dialogs ---------------------------------------------------------------------
+
+// The open and save dialogs that the toolkit draws speak the desktop's language: the program's
+// own requests shown by the toolkit's dialog, whose accept button is read and whose picture is
+// taken (named after the desktop's language).
+TEST_F(Files, OpenAndSaveDialogsSpeakTheDesktopsLanguage) {
+    QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
+    for (const char* button : {"cmdNactiD", "cmdNFile"}) {
+        dialogs.cancel();
+        boxes.answer(platform::answer::Ok);
+        click(button);
+    }
+    ASSERT_EQ(dialogs.requests().size(), 2u);
+    const bool czech = QLocale::system().language() == QLocale::Czech;
+    const QString folderName = qEnvironmentVariable("MORV_SCREENSHOTS");
+    struct Shown {
+        const char* picture;
+        QDialogButtonBox::StandardButton accept;
+        const char* english;
+        const char* czech;
+    };
+    const Shown shown[] = {{"dialog-open", QDialogButtonBox::Open, "Open", "Otevřít"},
+                           {"dialog-save", QDialogButtonBox::Save, "Save", "Uložit"}};
+    platform::QtFileDialogBackend toolkit;
+    for (size_t i = 0; i < 2; ++i) {
+        onModal([&](QDialog& d) {
+            d.resize(760, 460);
+            d.show();
+            QApplication::processEvents();
+            auto* buttons = d.findChild<QDialogButtonBox*>();
+            EXPECT_NE(buttons, nullptr);
+            if (QPushButton* accept = buttons ? buttons->button(shown[i].accept) : nullptr)
+                EXPECT_EQ(accept->text().remove('&'),
+                          QString::fromUtf8(czech ? shown[i].czech : shown[i].english));
+            else
+                ADD_FAILURE() << "no accept button in " << shown[i].picture;
+            if (!folderName.isEmpty()) {
+                QDir().mkpath(folderName);
+                EXPECT_TRUE(
+                    d.grab().save(folderName + "/" + shown[i].picture + (czech ? "-cs" : "") + ".png"));
+            }
+            d.hide();
+            return int(QDialog::Rejected);
+        });
+        EXPECT_FALSE(toolkit.show(dialogs.requests()[i]).accepted);
+    }
+}
+
+// ---- The same files on every desktop ----------------------------------------------------------
+
+namespace {
+
+//! A desktop the results are written on: the C library's locale that the window toolkit takes
+//! from the user's environment when it starts, and the decimal separator of the user's
+//! regional settings that the windows and the report show.
+struct Desktop {
+    const char* locale;
+    char separator;
+};
+const Desktop desktops[] = {{"C", '.'}, {testsupport::ProcessLocale::DecimalComma, ','}};
+
+//! The lines of a text cut at each CR LF, what follows the last one left out.
+std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = text.find(Crlf, start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+//! The TAB-separated fields of a line.
+std::vector<std::string> tabFields(const std::string& line) {
+    std::vector<std::string> fields;
+    for (size_t start = 0;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+//! The value of a field written on a desktop: a number in that desktop's regional format or a
+//! number text; nothing for any other text.
+std::optional<double> fieldValue(const std::string& field, char separator) {
+    platform::DecimalSeparatorScope region(separator);
+    double x = 0;
+    if (platform::tryRegionalNumber(field, x) || platform::tryPointNumber(field, x)) return x;
+    return std::nullopt;
+}
+
+//! Two rows of fields written on the two desktops say the same: the same number where one
+//! stands, the same text elsewhere. Returns how many numbers they hold.
+int expectSameFields(const std::vector<std::string>& point, const std::vector<std::string>& comma,
+                     const std::string& where) {
+    EXPECT_EQ(point.size(), comma.size()) << where;
+    int numbers = 0;
+    for (size_t f = 0; f < std::min(point.size(), comma.size()); ++f) {
+        const auto x = fieldValue(point[f], '.');
+        const auto y = fieldValue(comma[f], ',');
+        EXPECT_EQ(x.has_value(), y.has_value()) << where << ": " << point[f] << " | " << comma[f];
+        if (x && y) {
+            EXPECT_EQ(*x, *y) << where << ": " << point[f] << " | " << comma[f];
+            ++numbers;
+        } else {
+            EXPECT_EQ(point[f], comma[f]) << where;
+        }
+    }
+    return numbers;
+}
+
+class SameFilesOnEveryDesktop : public Files, public ::testing::WithParamInterface<int> {
+protected:
+    //! The route's file written as a user of the desktop writes it: the program started (the
+    //! toolkit's locale settled), the sample task loaded, calculated and analysed over the
+    //! shell flow with the range typed in the regional format, then the results written.
+    std::string writtenOn(const Desktop& desktop) {
+        testsupport::ProcessLocale locale(desktop.locale);
+        program().SouborVysl.clear(); // each desktop asks for its own file
+        platform::settleUserLocale();
+        platform::DecimalSeparatorScope region(desktop.separator);
+        click("cmdSmaz");
+        EXPECT_EQ(morv::loadTask(program(), sampleTask), 0);
+        morv::ZobrazData(*window);
+        QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton);
+        EXPECT_TRUE(control<QLabel>("lblStav")->text().endsWith(QStringLiteral("  iterací")));
+        const char* range[] = {desktop.separator == ',' ? "0,9" : "0.9",
+                               desktop.separator == ',' ? "1,1" : "1.1",
+                               desktop.separator == ',' ? "0,1" : "0.1"};
+        onModal([&](QDialog& d) {
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            auto* list = d.findChild<QComboBox*>("cmbProm");
+            const int at = list->findText(QStringLiteral("Hmotový průtok v plášti"));
+            EXPECT_GE(at, 0);
+            list->setCurrentIndex(at);
+            emit list->activated(at);
+            for (int i = 0; i < 3; ++i) {
+                auto* box = d.findChild<QLineEdit*>(QStringLiteral("txtPoc_%1").arg(i));
+                box->selectAll();
+                QTest::keyClicks(box, range[i]);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            QTest::mouseClick(d.findChild<QPushButton*>("cmdAn"), Qt::LeftButton);
+            return d.result();
+        });
+        click("cmdAnal");
+        EXPECT_EQ(program().AnalPocBodu, 3);
+
+        const std::string name =
+            folder.file(std::string("vysledky-") + testsupport::processLocaleName(desktop.locale));
+        dialogs.choose(name, GetParam());
+        if (GetParam() >= 4) boxes.answer(platform::answer::Ok);
+        click("cmdZapis");
+        const char* extension[] = {"", ".txt", ".res", ".out", ".odt", ".xlsx", ".odt"};
+        return name + extension[GetParam()];
+    }
+};
+
+} // namespace
+
+// A file written on a Czech desktop holds what the same file written in the C locale holds,
+// number by number, and the workbook's number cells are numbers the file format can read
+// (the reader refuses a decimal comma in a number cell).
+TEST_P(SameFilesOnEveryDesktop, HoldTheSameNumbers) {
+    const std::string point = writtenOn(desktops[0]);
+    const std::string comma = writtenOn(desktops[1]);
+    int numbers = 0;
+    switch (GetParam()) {
+    case 1:
+    case 2:
+    case 3: {
+        const auto a = crlfLines(readBytes(point)), b = crlfLines(readBytes(comma));
+        ASSERT_EQ(a.size(), b.size());
+        for (size_t r = 0; r < a.size(); ++r)
+            numbers += expectSameFields(tabFields(a[r]), tabFields(b[r]), "line " + std::to_string(r + 1));
+        break;
+    }
+    case 4: {
+        const auto a = morvtest::readDocument(point).paragraphs, b = morvtest::readDocument(comma).paragraphs;
+        ASSERT_EQ(a.size(), b.size());
+        for (size_t r = 0; r < a.size(); ++r)
+            numbers +=
+                expectSameFields(tabFields(a[r]), tabFields(b[r]), "paragraph " + std::to_string(r + 1));
+        break;
+    }
+    case 6: {
+        const auto a = morvtest::readDocument(point).tables, b = morvtest::readDocument(comma).tables;
+        ASSERT_EQ(a.size(), 1u);
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_EQ(a[0].columnWidths, b[0].columnWidths);
+        ASSERT_EQ(a[0].rows.size(), b[0].rows.size());
+        // The fields beyond the fourth stand in the fourth cell, with their TABs.
+        auto fieldsOf = [](const std::vector<std::string>& cells) {
+            std::vector<std::string> fields;
+            for (const std::string& cell : cells)
+                for (std::string& field : tabFields(cell))
+                    fields.push_back(std::move(field));
+            return fields;
+        };
+        for (size_t r = 0; r < a[0].rows.size(); ++r)
+            numbers += expectSameFields(fieldsOf(a[0].rows[r]), fieldsOf(b[0].rows[r]),
+                                        "row " + std::to_string(r + 1));
+        break;
+    }
+    case 5: {
+        const morvtest::WorkbookContent a = morvtest::readWorkbook(point), b = morvtest::readWorkbook(comma);
+        ASSERT_EQ(a.cells.size(), b.cells.size());
+        for (const auto& [ref, cell] : a.cells) {
+            const morvtest::SheetCell* other = b.cell(ref);
+            ASSERT_NE(other, nullptr) << ref;
+            EXPECT_EQ(cell.number, other->number) << ref << ": " << cell.text << " | " << other->text;
+            EXPECT_EQ(cell.text, other->text) << ref;
+            numbers += cell.number;
+        }
+        EXPECT_EQ(a.columnWidths, b.columnWidths);
+        // The report's dimensionless criteria, written as number texts, are numbers too, and
+        // the captions of the analysis stand over their columns.
+        for (const auto* book : {&a, &b}) {
+            for (const char* criterion :
+                 {"Prandtlovo č. plášť (kond)", "Archimedovo č. plášť", "Kriterium K32 plášť"}) {
+                auto row = std::find_if(book->cells.begin(), book->cells.end(),
+                                        [&](const auto& c) { return c.second.text == criterion; });
+                ASSERT_NE(row, book->cells.end()) << criterion;
+                const morvtest::SheetCell* value = book->cell("B" + row->first.substr(1));
+                ASSERT_NE(value, nullptr) << criterion;
+                EXPECT_TRUE(value->number) << criterion << ": " << value->text;
+            }
+            auto caption = std::find_if(book->cells.begin(), book->cells.end(), [](const auto& c) {
+                return c.second.text == "Hmotový průtok v plášti";
+            });
+            ASSERT_NE(caption, book->cells.end());
+            const std::string row = caption->first.substr(1);
+            const char* captions[] = {"Hmot. průtok v trubkách", "Převedené teplo (W)", "Teplosměnná plocha",
+                                      "dPtr", "dPpl"};
+            for (int c = 0; c < 5; ++c) {
+                const morvtest::SheetCell* cell = book->cell(std::string(1, char('B' + c)) + row);
+                ASSERT_NE(cell, nullptr) << captions[c];
+                EXPECT_EQ(cell->text, captions[c]);
+            }
+            const morvtest::SheetCell* firstPoint = book->cell("A" + std::to_string(std::stoi(row) + 1));
+            ASSERT_NE(firstPoint, nullptr);
+            EXPECT_TRUE(firstPoint->number);
+            EXPECT_DOUBLE_EQ(morvtest::fileNumber(firstPoint->text), 0.9);
+            const morvtest::SheetCell* shellDrop = book->cell("F" + std::to_string(std::stoi(row) + 1));
+            ASSERT_NE(shellDrop, nullptr);
+            EXPECT_TRUE(shellDrop->number);
+        }
+        break;
+    }
+    }
+    // The report and the analysis hold well over a hundred numbers.
+    EXPECT_GT(numbers, 100);
+}
+
+namespace {
+std::string routeName(const ::testing::TestParamInfo<int>& info) {
+    const char* names[] = {"", "Txt", "Res", "Out", "Document", "Workbook", "Table"};
+    return names[info.param];
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Routes, SameFilesOnEveryDesktop, ::testing::Range(1, 7), routeName);
 
 namespace {
 

@@ -84,6 +84,27 @@ TEST(WorkbookRows, LinesFieldsShortLinesAndTheLongLastField) {
     EXPECT_EQ(cut[0][1].size(), 198u);
 }
 
+TEST(WorkbookRows, AnalysisCaptionsStandOverTheirColumns) {
+    // The export text of an analysis table: the caption line with the pressure-drop captions
+    // after blanks, a row with the pressure drops after blanks and a TAB.
+    const auto rows = morv::workbookRows(exportText("ANALÝZA CITLIVOSTI\r\n\r\nPřevedené teplo\t"
+                                                    "Hmot. průtok v trubkách\tHmot. průtok v plášti\t"
+                                                    "Teplosměnná plocha   dPtr    dPpl\r\n"
+                                                    "2.0000E+05\t\t\t7.5212\t\t\t1.0000\t\t\t"
+                                                    "40.278\t\t    5310\t1193\r\n"));
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[2],
+              (std::vector<std::string>{"Převedené teplo", "Hmot. průtok v trubkách", "Hmot. průtok v plášti",
+                                        "Teplosměnná plocha", "dPtr", "dPpl"}));
+    EXPECT_EQ(rows[3],
+              (std::vector<std::string>{"2.0000E+05", "7.5212", "1.0000", "40.278", "    5310", "1193"}));
+    // Only the end of a line that closes with those captions is split.
+    EXPECT_EQ(morv::workbookRows("Poznámka   dPtr    dPpl\r\n")[0],
+              (std::vector<std::string>{"Poznámka   dPtr    dPpl"}));
+    EXPECT_EQ(morv::workbookRows("a\tdPtr    dPpl x\r\n")[0],
+              (std::vector<std::string>{"a", "dPtr    dPpl x"}));
+}
+
 TEST(DocumentLines, CutAtLineEndsWithTheLastPieceKeptWhenItHasText) {
     EXPECT_EQ(morv::documentLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(morv::documentLines("a\r\nb"), (std::vector<std::string>{"a", "b"}));

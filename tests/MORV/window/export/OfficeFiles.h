@@ -172,6 +172,7 @@ inline WorkbookContent readWorkbook(const std::string& path) {
             const std::string v = sheet.readElementText().toStdString();
             SheetCell& c = w.cells[ref];
             c.text = c.number ? v : strings.at(std::stoul(v));
+            if (c.number) fileNumber(v); // a number cell holds a number of the file format
         }
     }
     return w;
