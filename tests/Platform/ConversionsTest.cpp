@@ -1,5 +1,4 @@
 #include "Platform/Conversions.h"
-#include "Platform/DecimalText.h"
 #include "Platform/Regional.h"
 
 #include "TestSupport.h"
@@ -143,11 +142,13 @@ TEST(RegionalReader, AcceptsOnlyTheRegionalSeparator) {
 TEST(PointReader, ReadsNumberTextsBackUnderEitherSeparator) {
     for (const char separator : {'.', ','}) {
         DecimalSeparatorScope region(separator);
-        for (const double x : {5.13346, 7.008463E+08, -0.25, 0.0, 15.06557, 1E-05}) {
-            double read = -1;
-            EXPECT_TRUE(tryPointNumber(numberText(x), read)) << numberText(x);
-            EXPECT_EQ(read, decimalValue(numberText(x))) << numberText(x);
-        }
+        for (const double x : {5.13346, 7.008463E+08, -0.25, 0.0, 15.06557, 1E-05})
+            for (const bool single : {true, false}) {
+                const std::string text = numberText(x, single);
+                double read = -1;
+                EXPECT_TRUE(tryPointNumber(text, read)) << text;
+                EXPECT_EQ(read, val(text)) << text;
+            }
         double read = 7;
         for (const char* text : {"2,5", "", " ", "-", ".", "12cm", "1.5.3", "1E", "abc", "11.12.2026"})
             EXPECT_FALSE(tryPointNumber(text, read)) << '"' << text << '"';
