@@ -167,6 +167,9 @@ std::map<std::string, std::string> shownState(QWidget& window) {
 } // namespace
 
 TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
+    // As a Czech user's program runs: the decimal comma in the process and in the boxes.
+    testsupport::ProcessLocale locale(testsupport::ProcessLocale::DecimalComma);
+    platform::DecimalSeparatorScope region(',');
     QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
     dialogs.choose(sampleTask, 3);
     click("cmdNactiD");
