@@ -12,12 +12,68 @@ void streamTypesFromTemperatures(TARMST& m) {
     if (m.PlTyp == -1) m.IPOM(8, 1);
 }
 
+namespace {
+
+//! What the properties of a load write into the condensation model: the properties of the
+//! condensate.
+struct Condensate {
+    Single Hustko, Cpko, Viskko, Vodko, Prko;
+
+    explicit Condensate(const TARMMORV& k)
+        : Hustko(k.Hustko), Cpko(k.Cpko), Viskko(k.Viskko), Vodko(k.Vodko), Prko(k.Prko) {}
+    void restore(TARMMORV& k) const {
+        k.Hustko = Hustko;
+        k.Cpko = Cpko;
+        k.Viskko = Viskko;
+        k.Vodko = Vodko;
+        k.Prko = Prko;
+    }
+};
+
+//! The stream of the new model that stands where `stream` stood in the old one.
+std::shared_ptr<Proud> sameSide(const std::shared_ptr<Proud>& stream, TARMST& before, TARMST& after) {
+    if (stream == before.TrRef()) return after.TrRef();
+    if (stream == before.PlRef()) return after.PlRef();
+    return stream;
+}
+
+} // namespace
+
 int16_t loadTask(ProgramState& state, const std::string& path) {
-    state.Vymenik().NactiData(path);
-    if (state.ChybaNacteni < 0) return state.ChybaNacteni;
-    streamTypesFromTemperatures(state.Vymenik());
-    state.Kondenzator().he(state.VymenikRef());
-    state.Kondenzator().FyzVlast();
+    // The task is read into a model of its own, which the program takes over only when the
+    // file has been read and the properties of both streams computed: a load that fails at
+    // any step leaves the program's model, and what the properties write into the
+    // condensation model, as they were.
+    TARMST& current = state.Vymenik();
+    const auto task = std::make_shared<TARMST>();
+    // What the user set outside the task and the file does not hold goes on with the new
+    // model: the fixed coefficients of method 4 and the error mode of each stream's mixture
+    // object (a composition entry leaves the library's own mode).
+    task->AlfaiK = current.AlfaiK;
+    task->AlfaoK = current.AlfaoK;
+    task->Tr().S().ChyboveHlasky(current.Tr().S().ChyboveHlasky());
+    task->Pl().S().ChyboveHlasky(current.Pl().S().ChyboveHlasky());
+
+    const int16_t readBefore = state.ChybaNacteni;
+    const int32_t compositionBefore = state.SlozeniZadano;
+    TARMMORV& k = state.Kondenzator();
+    const std::shared_ptr<TARMST> heBefore = k.heRef();
+    const Condensate condensateBefore(k);
+    try {
+        task->NactiData(path);
+        if (state.ChybaNacteni < 0) return state.ChybaNacteni;
+        streamTypesFromTemperatures(*task);
+        k.he(task);
+        k.FyzVlast();
+    } catch (...) {
+        k.he(heBefore);
+        condensateBefore.restore(k);
+        state.ChybaNacteni = readBefore;
+        state.SlozeniZadano = compositionBefore;
+        throw;
+    }
+    state.AktProud = sameSide(state.AktProud, current, *task);
+    state.Vymenik(task);
     return state.ChybaNacteni;
 }
 

@@ -18,12 +18,16 @@ namespace morv {
 //! and otherwise left as it is.
 MORVMODEL_EXPORT void streamTypesFromTemperatures(TARMST& m);
 
-//! Loads a design task: `Vymenik.NactiData` (which reports a missing file or a wrong
-//! structure in its own box and sets `ChybaNacteni` to -1); after a read, the stream types,
-//! `Kondenzator.he` = `Vymenik` and the properties of both streams at their mean temperatures
-//! (`Kondenzator.FyzVlast`). Returns `ChybaNacteni`: 0 read, -1 not read (the model then
-//! keeps what the reader left and no properties are computed). A failure of the property
-//! library reaches the caller as its run-time error.
+//! Loads a design task, all or nothing: `NactiData` into a new exchanger model (which reports
+//! a missing file or a wrong structure in its own box and sets `ChybaNacteni` to -1); after a
+//! read, the stream types, `Kondenzator.he` = the new model and the properties of both
+//! streams at their mean temperatures (`Kondenzator.FyzVlast`). Only then does the new model
+//! become `Vymenik` (and `AktProud` its stream of the same side); it takes over the fixed
+//! coefficients `AlfaiK`, `AlfaoK` and the mixture objects' error modes of the model before.
+//! Returns `ChybaNacteni`: 0 loaded, -1 not read. A failure of the property library reaches
+//! the caller as its run-time error; then, as after a file that was not read, `Vymenik` and
+//! `Kondenzator` are as they were (`he` and the condensate properties; the status of the read
+//! too after a run-time error).
 MORVMODEL_EXPORT int16_t loadTask(ProgramState& state, const std::string& path);
 
 //! Saves the design task of `Vymenik` into the file, replacing it.

@@ -3,6 +3,7 @@
 #include "Platform/Conversions.h"
 #include "Platform/DrawingSurface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace morv {
@@ -54,18 +55,21 @@ TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     out.perRow.assign(1, 0);
     double y = 0;
     int32_t row = 1;
+    int64_t positions = 0;
     while (y + rowClearance * s2 < shell) {
-        if (row > TubeSheetLayout::maxRows) return out;
-        out.perRow.push_back(0);
+        if (++positions > TubeSheetLayout::maxPositions) return out;
+        const bool kept = row <= TubeSheetLayout::maxRows;
+        if (kept) out.perRow.push_back(0);
         double x = (dims.staggered && row % 2 == 0) ? s1 / 2 : 0;
         int32_t n = 0;
         while (x + tubeClearance * s1 < std::sqrt(shell * shell - y * y)) {
             if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x)) break;
+            if (++positions > TubeSheetLayout::maxPositions) return out;
             if (out.tubes.size() < TubeSheetLayout::maxDrawnTubes) out.tubes.push_back({x, y});
             x += s1;
             ++n;
             ++out.quarterTubes;
-            out.perRow[size_t(row)] = n;
+            if (kept) out.perRow[size_t(row)] = n;
         }
         ++row;
         y += s2;
@@ -95,7 +99,8 @@ TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& s, const TubeSheetDime
 
     s.setCurrentX(labelX);
     s.setCurrentY(0);
-    for (int32_t i = 1; i <= sheet.rows; ++i) {
+    // The rows beyond the kept ones get no label.
+    for (int32_t i = 1; i <= std::min(sheet.rows, TubeSheetLayout::maxRows); ++i) {
         const int32_t n = sheet.rowTubes(i);
         s.print(n > 0 ? platform::numberText(n) : std::string());
         s.setCurrentX(labelX);

@@ -41,13 +41,19 @@ struct TubeCentre {
 };
 
 struct MORVMODEL_EXPORT TubeSheetLayout {
-    //! Rows of the quarter whose tube counts are kept; a sheet with more rows is refused.
+    //! Rows of the quarter whose tube counts are kept and labelled; the rows beyond are laid
+    //! out, drawn and counted in `rows` and `quarterTubes` all the same.
     static constexpr int32_t maxRows = 50;
     //! Tubes of the quarter whose centres are kept for drawing; the counts go on beyond.
     static constexpr std::size_t maxDrawnTubes = 20000;
+    //! Positions of the quarter (tubes and rows) the layout goes through at most: a grid
+    //! finer than this, thousands of times any real sheet's, is refused, as the loops would
+    //! not end in any reasonable time.
+    static constexpr int64_t maxPositions = 10'000'000;
 
     //! False when the dimensions were refused: a dimension that is not a number, zero or
-    //! negative (any scaled value below 1e-5), more rows than `maxRows`, or no tube that fits.
+    //! negative (any scaled value below 1e-5), a grid of more than `maxPositions`, or no tube
+    //! that fits.
     bool valid = false;
     bool staggered = false;
     double q = 1;  //!< the shell radius is 100 q sketch units
@@ -58,8 +64,9 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     int32_t rows = 0;
     //! Tubes of the quarter.
     int64_t quarterTubes = 0;
-    //! Tubes of each row of the quarter, row 1 (through the centre) at index 1; element 0 is
-    //! not used; 0 for a row that the row test admits but in which no tube fits.
+    //! Tubes of each row of the quarter, row 1 (through the centre) at index 1, up to row
+    //! `maxRows`; element 0 is not used; 0 for a row that the row test admits but in which no
+    //! tube fits.
     std::vector<int32_t> perRow;
     //! Centres of the tubes of the quarter in the order laid out (at most `maxDrawnTubes`).
     std::vector<TubeCentre> tubes;
@@ -73,7 +80,7 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     //! staggered 4 N - 2 A(1) - 2 Int(rows / 2 + 0.5) + 1, since only the odd rows have a tube
     //! on the axis.
     int64_t sheetTubes() const;
-    //! Tubes of row i of the quarter (0 outside 1 .. rows).
+    //! Tubes of row i of the quarter (0 outside 1 .. rows and beyond `maxRows`).
     int32_t rowTubes(int32_t i) const {
         return i >= 1 && std::size_t(i) < perRow.size() ? perRow[std::size_t(i)] : 0;
     }
@@ -86,7 +93,8 @@ MORVMODEL_EXPORT TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims
 //! Sketches the quarter sheet on the surface and returns its layout. The surface gets the
 //! scale (-10, -10)-(110, 110) and is cleared; for accepted dimensions it then shows the
 //! shell filled white with the two axes from its centre, the tubes as outlined circles and,
-//! in the margin left of the shell, the tubes of each row (empty for a row without a tube).
+//! in the margin left of the shell, the tubes of each row up to `maxRows` (empty for a row
+//! without a tube).
 //! For refused dimensions the cleared surface stays empty.
 MORVMODEL_EXPORT TubeSheetLayout sketchTubeSheet(platform::DrawingSurface& surface,
                                                  const TubeSheetDimensions& dims);

@@ -9,9 +9,12 @@
 #include "Platform/qt/ModalHost.h"
 #include "Platform/qt/QtProgress.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace morv {
 
@@ -40,6 +43,13 @@ void frmHE::cmdLogK_Click() {
         platform::msgBox(text, 64, "MORV");
         faults = true;
     };
+    // A box that holds no number is named by its caption: the rules that need it cannot be
+    // checked, so the data cannot pass as sound.
+    std::string unread;
+    for (const auto& [value, index] : {std::pair{&L, 3}, {&sT, 6}, {&sL, 7}, {&b, 8}, {&nT, 10}, {&nL, 11}})
+        if (!*value)
+            unread += (unread.empty() ? "" : ", ") + lblKo[static_cast<size_t>(index)]->text().toStdString();
+    if (!unread.empty()) report("Nelze přečíst: " + unread + "!");
     // The proposal divides the model's shell diameter by its pitch; without a pitch there is
     // none to make.
     auto proposal = [&](const char* words, double pitch) {

@@ -150,12 +150,14 @@ void frmHE::cmdVypoc_Click() {
             platform::msgBox("Uživatel stiskl CANCEL, data neuložena!", 16, "MORV");
             return end();
         }
+        // The label names the task's file only once the file has been written; a failed
+        // write is shown and the calculation goes on.
         try {
             m.UlozData(CommonDialog1->FileName);
+            lblFile->setText(QString::fromStdString(CommonDialog1->FileName));
         } catch (const platform::RunTimeError& e) {
             showError(e);
         }
-        lblFile->setText(QString::fromStdString(CommonDialog1->FileName));
     }
 
     if (m.TrbP.toDouble() < 1.0)

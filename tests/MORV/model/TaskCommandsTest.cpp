@@ -3,6 +3,7 @@
 
 #include "BuiltDatabaseSupport.h"
 
+#include "KWELARdll/model/KwelarConstants.h"
 #include "MORV/model/TaskCommands.h"
 #include "Platform/FileSystem.h"
 
@@ -81,4 +82,54 @@ TEST_F(TaskCommands, SavedTaskLoadsBackToTheSameFile) {
     const std::string second = folder.path() + "/second.dat";
     morv::saveTask(program(), second);
     EXPECT_EQ(readBytes(second), saved);
+}
+
+TEST_F(TaskCommands, LoadWhosePropertiesFailLeavesTheProgramAsItWas) {
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    const std::shared_ptr<morv::TARMST> model = program().VymenikRef();
+    const morv::TARMMORV& k = program().Kondenzator();
+    const double density = k.Hustko, cp = k.Cpko, viscosity = k.Viskko, conductivity = k.Vodko,
+                 prandtl = k.Prko;
+    const std::string before = folder.path() + "/before.dat";
+    morv::saveTask(program(), before);
+
+    // The sample task with methanol's substance number changed to one the database lacks.
+    std::string task = readBytes(sampleTask);
+    task.replace(task.find("23,\"Methanol"), 2, "999");
+    const std::string missing = folder.write("missing-substance.dat", task);
+    boxes->allowUnscripted(true);
+    try {
+        morv::loadTask(program(), missing);
+        ADD_FAILURE() << "the load did not fail";
+    } catch (const platform::RunTimeError& e) {
+        EXPECT_EQ(e.number(), kwelar::ChybaVypoctu);
+    }
+
+    EXPECT_EQ(program().VymenikRef(), model);
+    EXPECT_EQ(program().Kondenzator().heRef(), model);
+    const std::string after = folder.path() + "/after.dat";
+    morv::saveTask(program(), after);
+    EXPECT_EQ(readBytes(after), readBytes(before));
+    EXPECT_EQ(program().ChybaNacteni, 0);
+    EXPECT_EQ(static_cast<double>(k.Hustko), density);
+    EXPECT_EQ(static_cast<double>(k.Cpko), cp);
+    EXPECT_EQ(static_cast<double>(k.Viskko), viscosity);
+    EXPECT_EQ(static_cast<double>(k.Vodko), conductivity);
+    EXPECT_EQ(static_cast<double>(k.Prko), prandtl);
+}
+
+TEST_F(TaskCommands, LoadedTaskKeepsTheSettingsTheFileDoesNotHold) {
+    morv::TARMST& before = program().Vymenik();
+    before.AlfaiK = 1200.0;
+    before.AlfaoK = 800.0;
+    before.Pl().S().ResetujSmes(); // as a composition entry leaves it: the library's own mode
+    program().AktProud = before.PlRef();
+
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    morv::TARMST& m = program().Vymenik();
+    EXPECT_EQ(m.AlfaiK.toDouble(), 1200.0);
+    EXPECT_EQ(m.AlfaoK.toDouble(), 800.0);
+    EXPECT_EQ(m.Tr().S().ChyboveHlasky(), -1);
+    EXPECT_EQ(m.Pl().S().ChyboveHlasky(), 0);
+    EXPECT_EQ(program().AktProud, m.PlRef());
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -150,8 +151,8 @@ const RefusedCase refusedCases[] = {
     {"NegativePitchAlong", {400, 25, 65, -65, true}},
     {"NotANumber", {400, notANumber, 65, 65, false}},
     {"ScaledBelowTheSmallestDimension", {4e7, 1, 65, 65, false}},
-    // 100 rows in the quarter: more than the counts per row are kept for.
-    {"MoreThanFiftyRows", {400, 1, 2, 2, false}},
+    // Pitches of 5e-5 units: some 10^8 grid positions in the quarter, far beyond any sheet.
+    {"GridTooFineToLayOut", {400, 0.0001, 0.0001, 0.0001, false}},
     {"NoTubeFits", {400, 25, 400, 65, false}},
 };
 
@@ -171,11 +172,79 @@ TEST_P(Refused, SketchOfRefusedDimensionsStaysEmpty) {
 INSTANTIATE_TEST_SUITE_P(FaultyData, Refused, ::testing::ValuesIn(refusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LayoutLimits, FiftyRowsAreAccepted) {
-    // Pitch along 2 units: rows at y = 0, 2, .. 98, 50 rows, exactly the limit.
+TEST(LayoutLimits, FiftyRowsAreAllKept) {
+    // Pitch along 2 units: rows at y = 0, 2, .. 98, 50 rows, each with its count kept.
     const TubeSheetLayout l = layOutTubeSheet({400, 1, 8, 4, false});
     ASSERT_TRUE(l.valid);
     EXPECT_EQ(l.rows, 50);
+    EXPECT_EQ(l.perRow.size(), 51u);
+    EXPECT_GT(l.rowTubes(49), 0); // row 50, at the shell, holds no tube
+}
+
+namespace {
+
+//! The tubes of the whole sheet counted position by position from the rules of the layout,
+//! each tube of the quarter mirrored into the other three: once at the centre, twice on an
+//! axis, four times elsewhere. Also the rows of the quarter and the tubes of its first row.
+struct SheetCount {
+    int64_t quarterRows = 0, firstRow = 0, sheetTubes = 0;
+};
+
+SheetCount countSheet(const TubeSheetDimensions& dims) {
+    const double R = dims.D / 2, s1 = dims.sT * 100 / R, s2 = dims.sL * 100 / R;
+    SheetCount c;
+    for (int64_t k = 0; k * s2 + 0.7 * s2 < 100; ++k) {
+        const double y = k * s2;
+        ++c.quarterRows;
+        const double x0 = dims.staggered && k % 2 == 1 ? s1 / 2 : 0;
+        for (int64_t j = 0;; ++j) {
+            const double x = x0 + j * s1;
+            if (x + 0.75 * s1 >= std::sqrt(100 * 100 - y * y)) break;
+            if (y > 50 && y + 0.75 * s1 > std::sqrt(100 * 100 - x * x)) break;
+            if (k == 0) ++c.firstRow;
+            c.sheetTubes += x == 0 && y == 0 ? 1 : x == 0 || y == 0 ? 2 : 4;
+        }
+    }
+    return c;
+}
+
+} // namespace
+
+TEST(LayoutLimits, LargeCondenserCountsAndDrawsItsRowsBeyondTheFiftieth) {
+    // 2.0 m shell, 16 mm tubes staggered at 20 mm across and 17.3 mm along: 58 rows in the
+    // quarter.
+    const TubeSheetDimensions dims{2.0, 0.016, 0.020, 0.0173, true};
+    const SheetCount expected = countSheet(dims);
+    ASSERT_EQ(expected.quarterRows, 58);
+    ASSERT_EQ(expected.sheetTubes, 8811);
+
+    const TubeSheetLayout l = layOutTubeSheet(dims);
+    ASSERT_TRUE(l.valid);
+    EXPECT_EQ(l.rows, expected.quarterRows);
+    EXPECT_EQ(l.sheetRows(), 2 * expected.quarterRows - 1);
+    EXPECT_EQ(l.sheetTubes(), expected.sheetTubes);
+    EXPECT_EQ(l.centralRowTubes(), 2 * expected.firstRow - 1);
+    EXPECT_EQ(l.centralRowTubes(), 99);
+    // The counts of the first 50 rows are kept; the rows beyond count in the totals only.
+    EXPECT_EQ(l.perRow.size(), size_t(TubeSheetLayout::maxRows + 1));
+    EXPECT_EQ(l.rowTubes(50), 25);
+    EXPECT_EQ(l.rowTubes(51), 0);
+    int64_t kept = 0;
+    for (int32_t i = 1; i <= TubeSheetLayout::maxRows; ++i)
+        kept += l.rowTubes(i);
+    EXPECT_LT(kept, l.quarterTubes);
+
+    // Every tube is drawn, the lowest rows included; only the first 50 rows are labelled.
+    RecordingSurface s(7050, 7050);
+    sketchTubeSheet(s, dims);
+    EXPECT_EQ(int64_t(s.ofKind(Kind::Circle).size()), 1 + l.quarterTubes);
+    double lowest = 0;
+    for (const auto& c : s.ofKind(Kind::Circle))
+        if (c.r < 100) lowest = std::max(lowest, c.y1);
+    EXPECT_DOUBLE_EQ(lowest, 56 * l.s2); // row 57, the last with tubes
+    ASSERT_EQ(s.texts().size(), size_t(TubeSheetLayout::maxRows));
+    EXPECT_EQ(s.texts()[0], " 50");
+    EXPECT_EQ(s.texts()[49], " 25");
 }
 
 TEST(LayoutLimits, DrawnTubesAreCappedWhileTheCountGoesOn) {

@@ -8,6 +8,7 @@
 
 #include "MORV/window/export/Document.h"
 #include "Platform/Progress.h"
+#include "Platform/qt/FlexGrid.h"
 #include "Platform/qt/QtFileDialog.h"
 #include "Platform/qt/UserLocale.h"
 
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <regex>
 #include <sstream>
@@ -142,6 +144,81 @@ TEST_F(Files, CancelledLoadSaysSoOnceAndLoadsNothing) {
     EXPECT_EQ(boxes.boxes()[0].title, "MORV");
     EXPECT_TRUE(control<QLabel>("lblFile")->text().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("txtZnac")->text().isEmpty());
+}
+
+namespace {
+
+//! Everything the main window shows that a load could change: the text and tool tip of every
+//! box, the caption of every label, the choice of every list and check box and the cells of
+//! both composition grids, by object name.
+std::map<std::string, std::string> shownState(QWidget& window) {
+    std::map<std::string, std::string> shown;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
+        shown["box " + box->objectName().toStdString()] =
+            box->text().toStdString() + "|" + box->toolTip().toStdString();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        shown["label " + label->objectName().toStdString()] = label->text().toStdString();
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        shown["list " + list->objectName().toStdString()] = list->currentText().toStdString();
+    for (const QCheckBox* check : window.findChildren<QCheckBox*>())
+        shown["check " + check->objectName().toStdString()] = check->isChecked() ? "1" : "0";
+    for (const platform::FlexGrid* grid : window.findChildren<platform::FlexGrid*>())
+        for (int row = 0; row < grid->Rows(); ++row)
+            for (int col = 0; col < grid->Cols(); ++col)
+                shown["grid " + grid->objectName().toStdString() + " " + std::to_string(row) + "," +
+                      std::to_string(col)] = grid->TextMatrix(row, col).toStdString();
+    return shown;
+}
+
+} // namespace
+
+TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
+    // As a Czech user's program runs: the decimal comma in the process and in the boxes.
+    testsupport::ProcessLocale locale(testsupport::ProcessLocale::DecimalComma);
+    platform::DecimalSeparatorScope region(',');
+    QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
+    dialogs.choose(sampleTask, 3);
+    click("cmdNactiD");
+    click("cmdVypoc");
+    const QString solved = control<QLabel>("lblStav")->text();
+    ASSERT_TRUE(solved.endsWith(QStringLiteral("  iterací"))) << solved.toStdString();
+    ASSERT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+    program().AnalHotova = true;
+    const std::string report = program().Vysledky;
+    const std::string before = folder.file("pred.dat");
+    morv::saveTask(program(), before);
+    const std::map<std::string, std::string> shownBefore = shownState(*window);
+
+    // The sample task with methanol's substance number changed to one the database lacks.
+    std::string task = readBytes(sampleTask);
+    task.replace(task.find("\"KM-01\""), 7, "\"KM-02\"");
+    task.replace(task.find("23,\"Methanol"), 2, "999");
+    dialogs.choose(folder.write("chybna-latka.dat", task), 3);
+    boxes->allowUnscripted(true);
+    click("cmdNactiD");
+
+    ASSERT_FALSE(boxes.boxes().empty());
+    EXPECT_EQ(boxes.boxes().back().text, "Načti - Chyba č. -2147220904\r\nChyba při výpočtu vlastnosti!");
+    EXPECT_EQ(boxes.boxes().back().style, 16);
+    EXPECT_EQ(boxes.boxes().back().title, "MORV");
+    const std::string after = folder.file("po.dat");
+    morv::saveTask(program(), after);
+    EXPECT_EQ(readBytes(after), readBytes(before));
+    EXPECT_EQ(shownState(*window), shownBefore);
+    EXPECT_EQ(control<QLabel>("lblFile")->text().toStdString(), sampleTask);
+    EXPECT_EQ(control<QLabel>("lblStav")->text(), solved);
+    EXPECT_TRUE(program().AnalHotova);
+    EXPECT_EQ(program().Kondenzator().heRef(), program().VymenikRef());
+
+    // The next calculation solves the task shown, from the solution of the first.
+    boxes->clear();
+    click("cmdVypoc");
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+    EXPECT_TRUE(control<QLabel>("lblStav")->text().endsWith(QStringLiteral("  iterací")));
+    ASSERT_GT(program().Vysledky.size(), report.size());
+    const std::string second = program().Vysledky.substr(report.size());
+    EXPECT_NE(second.find("KodZn.:  KM-01"), std::string::npos);
+    EXPECT_NE(second.find("\r\nMethanol "), std::string::npos);
 }
 
 // ---- The results file and the text route ----------------------------------------------------

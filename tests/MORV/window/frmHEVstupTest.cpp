@@ -306,7 +306,21 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18", 64},
                    {"Počet řad trubek za sebou převyšuje průměr pláště!\r\nOdpovídal by počet řad 18", 64},
                    {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"EmptyRuleBoxIsSkipped", with(sound, {{3, ""}}), {{"Data jsou O.K.", 64}}}),
+        CheckCase{"UnreadableLengthIsNamedAndItsRulesSkipped",
+                  with(sound, {{3, "abc"}}),
+                  {{"Nelze přečíst: Délka trubek!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+        CheckCase{"OnlyTheDiametersGiven",
+                  {{0, "0.6"}, {1, "0.025"}},
+                  {{"Nelze přečíst: Délka trubek, Rozteč trubek napříč proudu, Rozteč trubek podél proudu, "
+                    "Rozteč mezi přepážkami, Počet trub.středové řady kolmo na proud, Počet řad trubek ve "
+                    "směru proudu!",
+                    64},
+                   {"Zjištěny chyby v konstrukčních datech!", 64}}},
+        CheckCase{"UnreadableBoxBesidesABrokenRule",
+                  with(sound, {{8, ""}, {6, "0.0259"}}),
+                  {{"Nelze přečíst: Rozteč mezi přepážkami!", 64},
+                   {"Rozteč trubek menší než průměr trubky!", 64},
+                   {"Zjištěny chyby v konstrukčních datech!", 64}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Entry, LogicalCheckWithoutAModelPitchLeavesTheProposalOut) {

@@ -196,6 +196,21 @@ TEST_F(Calculation, SavedTaskBeforeTheSolve) {
     EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací")));
 }
 
+TEST_F(Calculation, FailedTaskSaveIsShownKeepsTheFileLabelAndSolves) {
+    QLabel* file = control<QLabel>("lblFile");
+    file->setText(QStringLiteral("ulozena.dat"));
+    control<QCheckBox>("chkZap")->setChecked(true);
+    // A folder in place of the file: it cannot be written.
+    dialogs.choose(folder.path(), 2);
+    boxes.answer(platform::answer::Ok);
+    calculate();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text.rfind("Výpočet - Chyba č.  75\r\n", 0), 0u) << boxes.boxes()[0].text;
+    EXPECT_EQ(boxes.boxes()[0].style, 16);
+    EXPECT_EQ(file->text(), QStringLiteral("ulozena.dat"));
+    EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací")));
+}
+
 TEST_F(Calculation, ShortEstimateOfWaterAsksAndNoEnds) {
     box("txtPar_0")->setText("0.5");
     boxes.answer(platform::answer::No);

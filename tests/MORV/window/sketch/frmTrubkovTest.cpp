@@ -153,6 +153,25 @@ TEST_F(Sketch, CatalogueUnitsKeepTheirCountsWhenDrawnAndWrittenBack) {
     }
 }
 
+// A large condenser: 2.0 m shell, 16 mm tubes staggered at 20 mm across and 17.3 mm along,
+// 58 rows in the quarter.
+TEST_F(Sketch, LargeCondenserBeyondFiftyRowsIsDrawnCountedAndWrittenBack) {
+    for (char sep : {'.', ','}) {
+        SCOPED_TRACE(std::string("decimal separator ") + sep);
+        platform::DecimalSeparatorScope separator(sep);
+        auto shown = [sep](const char* t) { return QString(t).replace('.', QChar(sep)); };
+        main.construction(shown("2"), shown("0.016"), shown("0.02"), shown("0.0173"), "0");
+        open();
+        EXPECT_TRUE(boxes.boxes().empty());
+        EXPECT_EQ(counts(), (std::array<QString, 3>{"115", "8811", "99"}));
+        QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+        EXPECT_EQ(window->result(), QDialog::Accepted);
+        EXPECT_EQ(main.text(11), "115");
+        EXPECT_EQ(main.text(4), "8811");
+        EXPECT_EQ(main.text(10), "99");
+    }
+}
+
 TEST_F(Sketch, ZeroShellIsRefusedAndNothingIsWrittenBack) {
     main.construction("0", "0.025", "0.065", "0.065", "1");
     main.set(4, "77");
@@ -294,7 +313,8 @@ TEST_F(Sketch, Screenshots) {
         const char *D, *d, *sT, *sL, *code;
     } shots[] = {{"inline", "0,4", "0,025", "0,065", "0,065", "1"},
                  {"staggered", "0,4", "0,025", "0,065", "0,065", "0"},
-                 {"800125", "0,8", "0,025", "0,032", "0,0277", "0"}};
+                 {"800125", "0,8", "0,025", "0,032", "0,0277", "0"},
+                 {"2000016", "2", "0,016", "0,02", "0,0173", "0"}};
     for (const auto& shot : shots) {
         main.construction(shot.D, shot.d, shot.sT, shot.sL, shot.code);
         open();
