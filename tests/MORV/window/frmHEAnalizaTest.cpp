@@ -417,4 +417,35 @@ TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
     EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/frmHE-analysis.png"));
 }
 
+// The chart as a user makes it: the sample task calculated, its duty varied from 200 to 300 kW,
+// "Zobrazit graf analýzy", "Zobrazit graf" on the first result, with a decimal comma. The
+// picture of the README (docs/images/chart.png) is this one.
+TEST_F(Analysis, ScreenshotOfADutyChartMadeThroughTheChoiceWindow) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    calculate({0, 1, 7});
+    // The task's boxes were shown with a decimal point; the rest reads and writes commas.
+    platform::DecimalSeparatorScope comma(',');
+    settings("Převedené teplo", "200", "300", "25");
+    analyse();
+    ASSERT_EQ(program().AnalPocBodu, 5);
+    QTest::mouseClick(control<QPushButton>("cmdGraf"), Qt::LeftButton);
+    auto* choice = window->findChild<morv::frmPreGraf*>();
+    ASSERT_NE(choice, nullptr);
+    ASSERT_TRUE(becomesActive(*choice));
+    onModal([&](QDialog& d) {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(becomesActive(d));
+        QApplication::processEvents();
+        EXPECT_EQ(dynamic_cast<morv::frmGraf&>(d).chart()->PopisY, "Hmot.průtok trubky");
+        EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(folder) + "/chart.png"));
+        QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(20, 20));
+        return d.result();
+    });
+    QTest::mouseClick(choice->cmdGr, Qt::LeftButton);
+    choice->hide();
+}
+
 } // namespace
