@@ -272,11 +272,10 @@ TEST_F(Chart, SecondaryAxisWidensTheRightMarginAndHasItsOwnTicks) {
 const std::vector<double> Duty = {0, 2e5, 2.5e5, 3e5};
 const std::vector<double> Flow = {0, 1.2, 1.5, 1.9};
 
-//! Text boxes of the printed labels are inside the surface's user area.
+//! The printed texts (of one-byte characters), each in its font, lie inside the surface's user
+//! area.
 void expectInside(const platform::DrawingSurface& G, const std::vector<RecordingSurface::Primitive>& texts) {
     for (const auto& t : texts) {
-        platform::RecordingSurface measure;
-        measure.setFont(t.font);
         const double w = RecordingSurface::charWidthTwips(t.font) * double(t.text.size());
         EXPECT_GE(t.x1, G.scaleLeft()) << t.text;
         EXPECT_LE(t.x1 + G.unitsOfWidthTwips(w), G.scaleLeft() + G.scaleWidth() + 1e-9) << t.text;
