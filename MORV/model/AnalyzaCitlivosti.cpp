@@ -81,6 +81,15 @@ bool pastTheEnd(const Variant& v, const Variant& end, bool rising) {
     return rising ? v > end : v < end;
 }
 
+//! The line of a point whose calculation ended with a run-time error: the varied value, the
+//! error's number and its description, with its source where it names one.
+std::string pointErrorLine(ProgramState& st, const Variant& v, const platform::RunTimeError& e) {
+    std::string why = e.description();
+    if (!e.source().empty()) why = why.empty() ? e.source() : why + " (" + e.source() + ")";
+    return "Výpočet pro hodnotu " + st.Prevodnik().RoundX(v).toString() + " skončil chybou č. " +
+           platform::format(e.number(), "0") + ": " + why + ", analýza ukončena!" + Crlf;
+}
+
 } // namespace
 
 const std::string analysisPressureDropCaptions = "   dPtr    dPpl";
@@ -142,8 +151,14 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
 
     bar.setVisible(true);
     T += Crlf + "ANALÝZA CITLIVOSTI" + Crlf + Crlf + st.AnalNazev;
+    st.AnalHotovaNazev = st.AnalNazev;
+    st.AnalHotovaNezname.fill(0);
+    size_t unknown = 0;
     for (int16_t i = 0; i <= 7; ++i)
-        if (m.IPOM(i) == 1) T += "\t" + analysisColumnCaption(i);
+        if (m.IPOM(i) == 1) {
+            T += "\t" + analysisColumnCaption(i);
+            if (unknown < st.AnalHotovaNezname.size()) st.AnalHotovaNezname[unknown++] = int16_t(i + 1);
+        }
     T += analysisPressureDropCaptions + Crlf;
     st.AnalPocBodu = 0;
 
@@ -154,25 +169,33 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
     try {
         for (Variant v = start; !pastTheEnd(v, end, rising) && st.AnalPocBodu < k::maxAnalysisPoints;
              v += step) {
-            setMainField(m, varied, v.toDouble());
-            std::array<double, 8> estimates{};
-            for (int16_t i = 0; i <= 7; ++i)
-                estimates[size_t(i)] = mainField(m, i);
-
-            const DesignSolveResult r = designSolve(st, DesignSolveKind::AnalysisPoint);
-            if (r.status != DesignSolveStatus::Solved) break;
-            const int16_t ID = r.ID.toInteger();
-            recordAnalysisPoint(st, T, v, ID);
-            const float progress =
-                span == 0.0 ? 100.0f : static_cast<float>(100.0 * (v - start).toDouble() / span);
-            bar.setValue(platform::toInteger(progress));
-
-            // A failed iterate is no start for the next point: its estimates come back.
-            if (ID > 0)
+            try {
+                setMainField(m, varied, v.toDouble());
+                std::array<double, 8> estimates{};
                 for (int16_t i = 0; i <= 7; ++i)
-                    if (m.IPOM(i) == 1) setMainField(m, i, estimates[size_t(i)]);
+                    estimates[size_t(i)] = mainField(m, i);
+
+                const DesignSolveResult r = designSolve(st, DesignSolveKind::AnalysisPoint);
+                if (r.status != DesignSolveStatus::Solved) break;
+                const int16_t ID = r.ID.toInteger();
+                recordAnalysisPoint(st, T, v, ID);
+                const float progress =
+                    span == 0.0 ? 100.0f : static_cast<float>(100.0 * (v - start).toDouble() / span);
+                bar.setValue(platform::toInteger(progress));
+
+                // A failed iterate is no start for the next point: its estimates come back.
+                if (ID > 0)
+                    for (int16_t i = 0; i <= 7; ++i)
+                        if (m.IPOM(i) == 1) setMainField(m, i, estimates[size_t(i)]);
+            } catch (const platform::RunTimeError& e) {
+                // The table says where and why it ends.
+                T += pointErrorLine(st, v, e);
+                out.error = e;
+                break;
+            }
         }
     } catch (const platform::RunTimeError& e) {
+        // The range itself cannot be stepped on.
         out.error = e;
     }
 

@@ -42,7 +42,8 @@ struct AnalysisOutcome {
     //! (after the line of a point that did not converge) and one line break at the end.
     std::string table;
     //! The run-time error that ended the analysis at a point (of the property library, of
-    //! the arithmetic); the rows of the points before it are in the table.
+    //! the arithmetic); the rows of the points before it and the line of the point it ended
+    //! at are in the table.
     std::optional<platform::RunTimeError> error;
 };
 
@@ -57,7 +58,8 @@ MORVMODEL_EXPORT void recordAnalysisPoint(ProgramState& state, std::string& tabl
 //! in W) on the model as the last calculation left it; at most `k::maxAnalysisPoints` points,
 //! as the settings window ensures.
 //!  1. The bar is shown; the caption lines name `AnalNazev`, the column captions of the three
-//!     unknowns (i ascending) and "dPtr    dPpl"; `AnalPocBodu` = 0.
+//!     unknowns (i ascending) and "dPtr    dPpl"; `AnalPocBodu` = 0. `AnalNazev` and the
+//!     positions of the unknowns are kept as `AnalHotovaNazev`, `AnalHotovaNezname`.
 //!  2. For every value v: the varied field = v (a flow as a double, the others as singles),
 //!     the design solve of the analysis-point kind (the vector from the fields, properties,
 //!     Newton with tolerance 0.001 and damping 0.5, the solved vector into `xx` and into the
@@ -71,7 +73,9 @@ MORVMODEL_EXPORT void recordAnalysisPoint(ProgramState& state, std::string& tabl
 //!     the shell-side one (Pa, whole numbers); the bar at 100 (v - start) / (end - start), or
 //!     100 for a range of one value; the arrays: `AnalX` = v, `AnalY1..3` = the unknowns,
 //!     `AnalY4` = `Pterm`, `AnalY5` = `Kprostup`, `AnalY6`, `AnalY7` = the pressure drops.
-//!  4. An error raised at a point ends the loop there.
+//!  4. An error raised at a point ends the loop there, with the line "Výpočet pro hodnotu ",
+//!     the value, " skončil chybou č. ", the error's number, ": ", its description (and its
+//!     source in brackets, or the source alone) and ", analýza ukončena!".
 //!  5. One more line break; the table appended to `Vysledky`; the bar hidden; `AnalHotova` set.
 MORVMODEL_EXPORT AnalysisOutcome analyzaCitlivosti(ProgramState& state, platform::Progress& bar);
 

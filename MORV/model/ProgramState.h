@@ -103,6 +103,12 @@ public:
     std::string GrafPopis;
     //! An analysis has been completed and its arrays hold its points.
     bool AnalHotova = false;
+    //! The quantities of the analysis in the arrays, as they were when it ran: the name of
+    //! the quantity it varied, and the positions 1 to 8 in the Newton vector of its three
+    //! unknowns in the order of AnalY1 to AnalY3. The charts are captioned from these, so a
+    //! choice or a set of unknowns changed since never names values that are not plotted.
+    std::string AnalHotovaNazev;
+    std::array<int16_t, 3> AnalHotovaNezname{};
     //! Number of analysis points stored, 0 to `k::maxAnalysisPoints`.
     int16_t AnalPocBodu = 0;
     //! The series chosen for the chart, 0 to 6 in the order of AnalY1 to AnalY7.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace morv {
 
@@ -25,6 +26,9 @@ constexpr double Unset = 1e-25;
 //! Surfaces narrower than these get the small tick labels and the smaller title [twips].
 constexpr double NarrowForLabels = 4500;
 constexpr double NarrowForTitle = 6000;
+//! The tick labels' font shrinks by this step to fit the picture, down to the smallest size [pt].
+constexpr double LabelSizeStep = 0.5;
+constexpr double SmallestLabelSize = 4;
 
 //! Runs one drawing statement of the layout; a surface error skips just that statement.
 template <class F> void skipOnError(F&& statement) {
@@ -37,6 +41,24 @@ template <class F> void skipOnError(F&& statement) {
 //! Characters of a UTF-8 text.
 double characters(const std::string& text) {
     return double(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+//! A tick label: its text and where its upper-left corner stands.
+struct Label {
+    double x, y;
+    std::string text;
+};
+
+//! Every label lies inside the picture in the surface's font.
+bool insidePicture(const DrawingSurface& G, const std::vector<Label>& labels) {
+    const double left = std::min(G.scaleLeft(), G.scaleLeft() + G.scaleWidth());
+    const double right = std::max(G.scaleLeft(), G.scaleLeft() + G.scaleWidth());
+    const double top = std::min(G.scaleTop(), G.scaleTop() + G.scaleHeight());
+    const double bottom = std::max(G.scaleTop(), G.scaleTop() + G.scaleHeight());
+    return std::all_of(labels.begin(), labels.end(), [&](const Label& l) {
+        const double w = std::abs(G.textWidth(l.text)), h = std::abs(G.textHeight(l.text));
+        return l.x >= left && l.x + w <= right && l.y >= top && l.y + h <= bottom;
+    });
 }
 
 void printAt(DrawingSurface& G, double x, double y, const std::string& text) {
@@ -244,16 +266,30 @@ void GrafXY::Draw(DrawingSurface& G) {
         skipOnError([&] { G.line(i * hx, dy, i * hx, 0.98 * dy); });
     }
 
-    skipOnError([&] { G.setFontSize(G.widthTwips() < NarrowForLabels ? 6 : fontSize); });
+    std::vector<Label> labels;
     for (int i = 0; i <= nY; ++i)
-        skipOnError([&] { printAt(G, -0.13 * dx, i * hy - 0.01 * dy, RoundX(Ymax - i * hy)); });
+        labels.push_back({-0.13 * dx, i * hy - 0.01 * dy, RoundX(Ymax - i * hy)});
     for (int i = 0; i <= nX; i += nX > 6 ? 2 : 1)
-        skipOnError([&] { printAt(G, i * hx - 0.02 * dx, 1.03 * dy, RoundX(Xmin + i * hx)); });
+        labels.push_back({i * hx - 0.02 * dx, 1.03 * dy, RoundX(Xmin + i * hx)});
     if (m_secondaryInUse)
         for (int i = 0; i <= nY1; ++i)
             skipOnError([&] {
-                printAt(G, 1.03 * dx, i * hy1 - 0.02 * dy, RoundX(Ymax1 - platform::chk::div(i * dy1, nY1)));
+                labels.push_back(
+                    {1.03 * dx, i * hy1 - 0.02 * dy, RoundX(Ymax1 - platform::chk::div(i * dy1, nY1))});
             });
+    double labelSize = fontSize;
+    skipOnError([&] {
+        labelSize = G.widthTwips() < NarrowForLabels ? 6 : fontSize;
+        G.setFontSize(labelSize);
+        // The labels stand where they stand; a font too large for the picture's margins
+        // becomes smaller until every label lies inside the picture.
+        while (G.fontSize() > SmallestLabelSize && !insidePicture(G, labels))
+            G.setFontSize(std::max(G.fontSize() - LabelSizeStep, SmallestLabelSize));
+    });
+    for (const Label& label : labels)
+        skipOnError([&] { printAt(G, label.x, label.y, label.text); });
+    // The axis captions in the labels' own size.
+    skipOnError([&] { G.setFontSize(labelSize); });
 
     if (!PopisX.empty())
         skipOnError([&] { printAt(G, 1.25 * dx / 2 - characters(PopisX) / 100 * dx, 1.09 * dy, PopisX); });

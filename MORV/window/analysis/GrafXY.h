@@ -49,7 +49,10 @@ public:
     //! Draws the whole chart on G. A zero range on the X or the primary Y axis (or on the
     //! secondary one while in use) is reported in a box and G is not touched. Errors of the
     //! surface while the frame, the ticks and the texts are drawn are skipped; errors while
-    //! the series and markers are drawn reach the caller.
+    //! the series and markers are drawn reach the caller. The tick labels are printed 6 pt
+    //! high on a surface narrower than 4500 twips, else in the surface's font size, and
+    //! smaller (in half points, down to 4 pt) while one of them would reach past an edge of
+    //! the picture; the axis captions keep the size before that.
     void Draw(platform::DrawingSurface& G);
     //! Adds one series from x(odkud..kam) and y(odkud..kam). Beyond 50 series, 500 points in
     //! all or the bounds of the arrays it raises 9 and adds nothing.

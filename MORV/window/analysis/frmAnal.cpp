@@ -160,6 +160,17 @@ void frmAnal::txtPoc_KeyPress(int Index, int KeyAscii) {
 }
 
 void frmAnal::cmdAn_Click() {
+    // With nothing chosen in the list, the quantity chosen last time is varied again; but
+    // only while it is still a known quantity of the task: an unknown is what the solve finds.
+    const int16_t varied = m_state.AnalProm;
+    const bool chosen = varied >= 0 && varied <= 7 && m_state.AnalNazev == analysisListCaption(varied);
+    if (!chosen || m_state.Vymenik().IPOM(varied) != 0) {
+        std::string text = "Vyberte v seznamu zadanou proměnnou pro analýzu!";
+        if (chosen) text = analysisListCaption(varied) + " je nyní jednou z neznámých!\r\n" + text;
+        platform::msgBox(text, 16, "HE");
+        cmbProm->setFocus();
+        return;
+    }
     platform::Variant start, end, step;
     // A box without a number is no range either.
     if (!singleValue(*txtPoc[0], start) || !singleValue(*txtPoc[1], end) || !singleValue(*txtPoc[2], step) ||

@@ -37,7 +37,10 @@ public:
     //! base units and shown rounded; then the focus moves on (from the step to "Analyzuj"). A
     //! refused value stays with the focus.
     void txtPoc_KeyPress(int Index, int KeyAscii);
-    //! Reads and checks the range; a good one is stored (a duty in W) and the window hidden.
+    //! Checks the choice and reads and checks the range; a good one is stored (a duty in W)
+    //! and the window hidden. With nothing chosen in the list, the quantity chosen last time
+    //! is varied while it is still known; a quantity that is now an unknown, or none chosen
+    //! yet, is refused with a message that asks for a choice, and the window stays.
     void cmdAn_Click();
     //! Enter on "Analyzuj" acts as its click.
     void cmdAn_KeyPress(int KeyAscii);

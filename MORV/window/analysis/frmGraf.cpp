@@ -42,7 +42,7 @@ void frmGraf::Form_Activate() {
     const int16_t n = m_state.AnalPocBodu;
     const int16_t v = m_state.GrafVelicina;
     if (v >= 0 && v <= 6) m_chart->Add(m_state.AnalX, m_state.AnalY[size_t(v)], 1, n);
-    m_chart->PopisX = m_state.AnalNazev;
+    m_chart->PopisX = m_state.AnalHotovaNazev;
     m_chart->PopisY = m_state.GrafPopis;
     m_chart->Body(1, 1);
     m_chart->SilaCar(2);

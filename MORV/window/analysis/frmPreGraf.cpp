@@ -2,7 +2,6 @@
 
 #include "MORV/model/ProgramState.h"
 #include "MORV/window/analysis/frmGraf.h"
-#include "Platform/RunTimeError.h"
 #include "Platform/qt/Activation.h"
 #include "Platform/qt/ModalHost.h"
 
@@ -86,20 +85,20 @@ QString frmPreGraf::unknownCaption(int code) {
 }
 
 void frmPreGraf::Form_Activate() {
-    lblBaz->setText(QString::fromStdString(m_state.AnalNazev));
-    for (int k = 1; k <= 3; ++k) {
+    showCaptions();
+    cmdGr->setFocus();
+}
+
+void frmPreGraf::showCaptions() {
+    // The quantities of the analysis whose points are plotted, not those of the task now.
+    lblBaz->setText(QString::fromStdString(m_state.AnalHotovaNazev));
+    for (size_t k = 0; k < m_state.AnalHotovaNezname.size(); ++k) {
         // A position that names no unknown leaves its caption as it was.
-        int code = 0;
-        try {
-            code = m_state.Nezname(k).toInteger();
-        } catch (const platform::RunTimeError&) {
-        }
-        const QString caption = unknownCaption(code);
-        if (!caption.isEmpty()) optAn[size_t(k - 1)]->setText(caption);
+        const QString caption = unknownCaption(m_state.AnalHotovaNezname[k]);
+        if (!caption.isEmpty()) optAn[k]->setText(caption);
     }
     for (size_t i = 3; i < optAn.size(); ++i)
         optAn[i]->setText(QString::fromUtf8(fixedCaptions[i - 3]));
-    cmdGr->setFocus();
 }
 
 void frmPreGraf::optAn_Click(int Index) {
@@ -108,6 +107,8 @@ void frmPreGraf::optAn_Click(int Index) {
 }
 
 void frmPreGraf::cmdGr_Click() {
+    // An analysis run while the window stayed open has its own captions.
+    showCaptions();
     for (size_t i = 0; i < optAn.size(); ++i)
         if (optAn[i]->isChecked()) {
             m_state.GrafVelicina = int16_t(i);

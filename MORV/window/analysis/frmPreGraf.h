@@ -29,12 +29,13 @@ public:
     ~frmPreGraf() override;
 
     //! Each activation (also the return from a chart): the varied quantity, the captions of
-    //! the options by the unknowns of the analysis, the focus on "Zobrazit graf". The choice
-    //! stays.
+    //! the options by the unknowns of the analysis (as they were when it ran), the focus on
+    //! "Zobrazit graf". The choice stays.
     void Form_Activate();
     //! An option clicked: it alone is chosen, the focus goes to "Zobrazit graf".
     void optAn_Click(int Index);
-    //! The chosen result and its caption into the program state, then its chart, modal.
+    //! The captions brought up to the analysis, the chosen result and its caption into the
+    //! program state, then its chart, modal.
     void cmdGr_Click();
     //! Hides the window and brings the main window's first tab to the front.
     void cmdNe_Click();
@@ -54,6 +55,9 @@ public:
     QPushButton* cmdNe;
 
 private:
+    //! The varied quantity and the options' captions of the analysis in the arrays.
+    void showCaptions();
+
     QWidget& m_main;
     ProgramState& m_state;
     std::unique_ptr<frmGraf> m_graf;

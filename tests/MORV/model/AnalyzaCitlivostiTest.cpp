@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <regex>
 #include <string>
 #include <vector>
@@ -108,6 +109,9 @@ TEST_F(Analysis, DutyFrom200To300KilowattsGivesThreeRowsAndTheirArrays) {
     const char* first[] = {"2.0000E+05", "2.5000E+05", "3.0000E+05"};
     const morv::ProgramState& s = program();
     ASSERT_EQ(s.AnalPocBodu, 3);
+    // The arrays keep the quantities they were made with: the charts are captioned by them.
+    EXPECT_EQ(s.AnalHotovaNazev, "Převedené teplo");
+    EXPECT_EQ(s.AnalHotovaNezname, (std::array<int16_t, 3>{1, 2, 8}));
     for (int k = 1; k <= 3; ++k) {
         std::smatch m;
         const std::string& r = l[size_t(3 + k)];

@@ -1,6 +1,7 @@
 // The sensitivity analysis started from the main window: its preconditions, the settings window
 // driven by keys and clicks, the table appended to the results and shown on the results tab,
-// "Storno", and an error at a point.
+// "Storno", an error at a point, and the charts of an analysis after the task's unknowns
+// changed.
 
 #include "ForwardingProperties.h"
 #include "MainWindowFixture.h"
@@ -10,8 +11,12 @@
 #include "MORV/model/TaskCommands.h"
 #include "MORV/window/Vypocet.h"
 #include "MORV/window/analysis/frmAnal.h"
+#include "MORV/window/analysis/frmGraf.h"
+#include "MORV/window/analysis/frmPreGraf.h"
 #include "Platform/Progress.h"
 #include "Platform/RunTimeError.h"
+
+#include "TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +25,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 using morv::program;
 using morvtest::MainWindowTest;
@@ -206,10 +215,190 @@ TEST_F(Analysis, ErrorAtAPointEndsTheAnalysisAndKeepsTheRowsBeforeIt) {
     const std::string table = program().Vysledky.substr(report.size());
     EXPECT_NE(table.find("dPpl\r\n1.0000\t\t\t"), std::string::npos) << table;
     EXPECT_EQ(table.find("1.1000\t\t\t"), std::string::npos) << table;
+    // The table ends with where and why: the property library's error names its function.
+    const std::string why = "Výpočet pro hodnotu 1.1000 skončil chybou č. -2147220904: KWELAR - ETAG, "
+                            "analýza ukončena!\r\n\r\n";
+    ASSERT_GE(table.size(), why.size());
+    EXPECT_EQ(table.substr(table.size() - why.size()), why) << table;
     EXPECT_TRUE(program().AnalHotova);
     EXPECT_FALSE(bar.isVisible());
     EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 6);
     shell.properties(nullptr);
+}
+
+//! Waits until the window is the active one, as it is once shown over the active main window.
+bool becomesActive(QWidget& w) {
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; });
+}
+
+//! The sequences of a user on the sample task, under the C library's locale and under one
+//! that writes a decimal comma, as the window toolkit sets it from a Czech user's environment.
+class AnalysisSequence : public Analysis, public ::testing::WithParamInterface<const char*> {
+protected:
+    void TearDown() override {
+        if (auto* choice = window->findChild<morv::frmPreGraf*>()) choice->hide();
+        Analysis::TearDown();
+    }
+    void clearResults() { QTest::mouseClick(control<QPushButton>("cmdSmaz"), Qt::LeftButton); }
+    //! The settings window opened and left with "Storno" after `act` on it.
+    void settingsThenStorno(std::function<void(QDialog&)> act) {
+        onModal([act](QDialog& d) {
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            act(d);
+            QTest::mouseClick(d.findChild<QPushButton*>("smdSt"), Qt::LeftButton);
+            return d.result();
+        });
+    }
+    morv::frmPreGraf& openCharts() {
+        QTest::mouseClick(control<QPushButton>("cmdGraf"), Qt::LeftButton);
+        auto* choice = window->findChild<morv::frmPreGraf*>();
+        EXPECT_NE(choice, nullptr);
+        EXPECT_TRUE(becomesActive(*choice));
+        return *choice;
+    }
+    //! The captions of the chart that "Zobrazit graf" shows, which is closed with a click.
+    std::pair<std::string, std::string> chartCaptions(morv::frmPreGraf& choice) {
+        std::pair<std::string, std::string> xy;
+        onModal([&xy](QDialog& d) {
+            auto& chart = dynamic_cast<morv::frmGraf&>(d);
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(becomesActive(d));
+            if (chart.chart()) xy = {chart.chart()->PopisX, chart.chart()->PopisY};
+            QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(20, 20));
+            return d.result();
+        });
+        QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
+        return xy;
+    }
+    static std::vector<double> plotted(int16_t series) {
+        const auto& y = program().AnalY[size_t(series)];
+        return {y.begin() + 1, y.begin() + 1 + program().AnalPocBodu};
+    }
+
+    testsupport::ProcessLocale locale{GetParam()};
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, AnalysisSequence, ::testing::ValuesIn(testsupport::ProcessLocales),
+                         [](const auto& info) { return testsupport::processLocaleName(info.param); });
+
+TEST_P(AnalysisSequence, ChartsNameTheQuantitiesOfTheAnalysisAfterTheUnknownsChanged) {
+    // The shell flow varied with the tube flow, the duty and the area unknown.
+    calculate({0, 6, 7});
+    settings("Hmotový průtok v plášti", "0.8", "1.2", "0.1");
+    analyse();
+    ASSERT_EQ(program().AnalPocBodu, 5);
+    const std::vector<double> tubeFlows = plotted(0);
+    // The tube outlet temperature unknown instead of the tube flow, the results cleared, the
+    // task calculated again; another quantity chosen in the settings, then "Storno".
+    clearResults();
+    calculate({4, 6, 7});
+    settingsThenStorno([](QDialog& d) {
+        auto* list = d.findChild<QComboBox*>("cmbProm");
+        const int at = list->findText("Vstupní teplota do trubek");
+        list->setCurrentIndex(at);
+        emit list->activated(at);
+    });
+    analyse();
+    EXPECT_EQ(program().AnalNazev, "Vstupní teplota do trubek");
+
+    // The charts still show the analysis made, under its own names.
+    morv::frmPreGraf& choice = openCharts();
+    EXPECT_EQ(choice.lblBaz->text(), "Hmotový průtok v plášti");
+    EXPECT_EQ(choice.optAn[0]->text(), "Hmot.průtok trubky");
+    EXPECT_EQ(choice.optAn[1]->text(), "Převedené teplo (W)");
+    EXPECT_EQ(choice.optAn[2]->text(), "Teplosměnná plocha (m2)");
+    EXPECT_EQ(chartCaptions(choice),
+              (std::pair<std::string, std::string>{"Hmotový průtok v plášti", "Hmot.průtok trubky"}));
+    EXPECT_EQ(program().GrafVelicina, 0);
+    EXPECT_EQ(plotted(0), tubeFlows);
+    // The tube flows of the sample, around 27 kg/s: no outlet temperature among them.
+    EXPECT_GT(*std::min_element(tubeFlows.begin(), tubeFlows.end()), 15.0);
+    EXPECT_NE(tubeFlows.front(), tubeFlows.back());
+
+    // A new analysis while the choice stays open: its charts bear its own names at once.
+    settings("Hmotový průtok v trubkách", "25", "28", "1");
+    analyse();
+    ASSERT_EQ(program().AnalPocBodu, 4);
+    choice.optAn[0]->setChecked(true);
+    EXPECT_EQ(chartCaptions(choice),
+              (std::pair<std::string, std::string>{"Hmotový průtok v trubkách", "Výstup.tepl. trubky"}));
+    EXPECT_EQ(choice.lblBaz->text(), "Hmotový průtok v trubkách");
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_P(AnalysisSequence, QuantityThatIsNowAnUnknownIsNotVariedAgain) {
+    calculate({0, 6, 7});
+    settings("Hmotový průtok v plášti", "0.8", "1.2", "0.1");
+    analyse();
+    ASSERT_EQ(program().AnalPocBodu, 5);
+    // The shell flow is now one of the unknowns.
+    calculate({1, 4, 7});
+    const std::string results = program().Vysledky;
+    const QString shown = window->txtRes->toPlainText();
+    const std::vector<double> x = program().AnalX;
+    const std::vector<double> flows = plotted(0);
+    boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+    settingsThenStorno([](QDialog& d) {
+        EXPECT_EQ(d.findChild<QComboBox*>("cmbProm")->findText("Hmotový průtok v plášti"), -1);
+        // "Analyzuj" without a choice in the list: refused, and the window stays for one.
+        QTest::mouseClick(d.findChild<QPushButton*>("cmdAn"), Qt::LeftButton);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), d.findChild<QComboBox*>("cmbProm"));
+        QTest::mouseClick(d.findChild<QPushButton*>("cmdAn"), Qt::LeftButton);
+        EXPECT_TRUE(d.isVisible());
+    });
+    analyse();
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    for (const auto& box : boxes.boxes()) {
+        EXPECT_EQ(box.text, "Hmotový průtok v plášti je nyní jednou z neznámých!\r\n"
+                            "Vyberte v seznamu zadanou proměnnou pro analýzu!");
+        EXPECT_EQ(box.style, 16);
+        EXPECT_EQ(box.title, "HE");
+    }
+    // Nothing computed, nothing appended: the last analysis stays as it was.
+    EXPECT_EQ(program().Vysledky, results);
+    EXPECT_EQ(window->txtRes->toPlainText(), shown);
+    EXPECT_EQ(program().AnalPocBodu, 5);
+    EXPECT_EQ(program().AnalX, x);
+    EXPECT_EQ(plotted(0), flows);
+    EXPECT_TRUE(program().AnalHotova);
+    EXPECT_FALSE(bar.isVisible());
+
+    // Chosen in the list, a known quantity is varied.
+    settings("Převedené teplo", "200", "300", "50");
+    analyse();
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(program().AnalPocBodu, 3);
+    EXPECT_NE(program().Vysledky.find("\r\nPřevedené teplo\tHmot. průtok v plášti\tVýstup. teplota trubky\t"
+                                      "Teplosměnná plocha   dPtr    dPpl\r\n",
+                                      results.size()),
+              std::string::npos);
+}
+
+TEST_P(AnalysisSequence, ErrorAtAPointLeavesALineSayingWhereAndWhy) {
+    // The tube inlet temperature from 20 °C: at 30 °C it equals the outlet temperature.
+    calculate({0, 6, 7});
+    const std::string report = program().Vysledky;
+    settings("Vstupní teplota do trubek", "20", "80", "10");
+    boxes.answer(platform::answer::Ok);
+    analyse();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Výpočet - Chyba č.  6\r\nOverflow");
+    EXPECT_EQ(program().AnalPocBodu, 1);
+    const std::string table = program().Vysledky.substr(report.size());
+    const size_t row = table.find("dPpl\r\n20.000\t\t\t");
+    ASSERT_NE(row, std::string::npos) << table;
+    const size_t line = table.find("\r\n", row + 6) + 2;
+    EXPECT_EQ(table.substr(line),
+              "Výpočet pro hodnotu 30.000 skončil chybou č. 6: Overflow, analýza ukončena!"
+              "\r\n\r\n");
+    // Shown on the results tab as appended.
+    EXPECT_TRUE(window->txtRes->toPlainText().endsWith(
+        QStringLiteral("Výpočet pro hodnotu 30.000 skončil chybou č. 6: Overflow, analýza ukončena!\n\n")));
+    EXPECT_TRUE(program().AnalHotova);
 }
 
 } // namespace
@@ -226,6 +415,37 @@ TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
     window->resize(900, 640);
     QApplication::processEvents();
     EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/frmHE-analysis.png"));
+}
+
+// The chart as a user makes it: the sample task calculated, its duty varied from 200 to 300 kW,
+// "Zobrazit graf analýzy", "Zobrazit graf" on the first result, with a decimal comma. The
+// picture of the README (docs/images/chart.png) is this one.
+TEST_F(Analysis, ScreenshotOfADutyChartMadeThroughTheChoiceWindow) {
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    calculate({0, 1, 7});
+    // The task's boxes were shown with a decimal point; the rest reads and writes commas.
+    platform::DecimalSeparatorScope comma(',');
+    settings("Převedené teplo", "200", "300", "25");
+    analyse();
+    ASSERT_EQ(program().AnalPocBodu, 5);
+    QTest::mouseClick(control<QPushButton>("cmdGraf"), Qt::LeftButton);
+    auto* choice = window->findChild<morv::frmPreGraf*>();
+    ASSERT_NE(choice, nullptr);
+    ASSERT_TRUE(becomesActive(*choice));
+    onModal([&](QDialog& d) {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(becomesActive(d));
+        QApplication::processEvents();
+        EXPECT_EQ(dynamic_cast<morv::frmGraf&>(d).chart()->PopisY, "Hmot.průtok trubky");
+        EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(folder) + "/chart.png"));
+        QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(20, 20));
+        return d.result();
+    });
+    QTest::mouseClick(choice->cmdGr, Qt::LeftButton);
+    choice->hide();
 }
 
 } // namespace

@@ -266,6 +266,106 @@ TEST_F(Chart, SecondaryAxisWidensTheRightMarginAndHasItsOwnTicks) {
               (std::vector<std::string>{"5.50", "3.25", "1.00"}));
 }
 
+// ---- Tick labels inside the picture -----------------------------------------------------------
+
+//! A duty from 200 to 300 kW: its X axis ends at 305000, labelled "3.05E+05" at the right edge.
+const std::vector<double> Duty = {0, 2e5, 2.5e5, 3e5};
+const std::vector<double> Flow = {0, 1.2, 1.5, 1.9};
+
+//! The printed texts (of one-byte characters), each in its font, lie inside the surface's user
+//! area.
+void expectInside(const platform::DrawingSurface& G, const std::vector<RecordingSurface::Primitive>& texts) {
+    for (const auto& t : texts) {
+        const double w = RecordingSurface::charWidthTwips(t.font) * double(t.text.size());
+        EXPECT_GE(t.x1, G.scaleLeft()) << t.text;
+        EXPECT_LE(t.x1 + G.unitsOfWidthTwips(w), G.scaleLeft() + G.scaleWidth() + 1e-9) << t.text;
+        EXPECT_GE(t.y1, G.scaleTop()) << t.text;
+        EXPECT_LE(t.y1 + G.unitsOfHeightTwips(RecordingSurface::lineHeightTwips(t.font)),
+                  G.scaleTop() + G.scaleHeight() + 1e-9)
+            << t.text;
+    }
+}
+
+TEST_F(Chart, LabelsTooWideForTheMarginGetASmallerFontAndKeepTheirPlaces) {
+    struct Case {
+        const char* what;
+        double width;     //!< of the surface [twips]
+        bool secondary;   //!< the duties also on the secondary axis
+        double labelSize; //!< of the tick labels [pt]
+    };
+    // 8 characters of 0.55 x size x 20 twips in 0.12 dx (0.096 of the width) on the right:
+    // 9600 twips take 8 pt, 6000 only 6.5 pt; a narrow surface starts at 6 pt and goes to 4.5.
+    // With a secondary axis the last X label has 0.22 dx of 1.35 dx, but the secondary labels
+    // "3.05E+05" have 0.17 dx (0.126 of the width): 5000 twips take 7 pt.
+    const Case cases[] = {{"wide enough", 9600, false, 8},
+                          {"too narrow for 8 pt", 6000, false, 6.5},
+                          {"narrow", 4400, false, 4.5},
+                          {"with a secondary axis", 5000, true, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GrafXY g;
+        RecordingSurface G(c.width, 7200);
+        g.Add(Duty, Flow, 1, 3);
+        if (c.secondary) {
+            g.Add(Duty, Duty, 1, 3);
+            g.VedlOsa(2, true);
+        }
+        g.PopisX = "Převedené teplo";
+        g.PopisY = "Hmot.průtok plášť";
+        g.Draw(G);
+        const auto texts = G.ofKind(Kind::Text);
+        const size_t labels = 5 + 7 + (c.secondary ? 5 : 0);
+        ASSERT_EQ(texts.size(), labels + 2);
+        const std::vector<RecordingSurface::Primitive> ticks(texts.begin(), texts.begin() + long(labels));
+        for (const auto& t : ticks)
+            EXPECT_EQ(t.font.size, c.labelSize) << t.text;
+        expectInside(G, ticks);
+        // Where the layout puts them: the last X label 0.02 dx left of the last tick.
+        EXPECT_EQ(ticks[11].text, "3.05E+05");
+        EXPECT_NEAR(ticks[11].x1, 0.98 * 105000, 1e-6);
+        EXPECT_NEAR(ticks[11].y1, 1.03 * (g.Ymax - g.Ymin), 1e-12);
+        // The axis captions keep the size the labels started from; the surface its own.
+        EXPECT_EQ(texts[labels].font.size, c.width < 4500 ? 6 : 8);
+        EXPECT_EQ(G.fontSize(), 8);
+    }
+}
+
+//! The picture of a window, which also keeps the box of every text it prints in its own font
+//! [pixels].
+class MeasuredPicture : public platform::ImageSurface {
+public:
+    using ImageSurface::ImageSurface;
+    std::vector<QRectF> printed;
+
+protected:
+    void renderText(double x, double y, std::string_view text, platform::Colour colour,
+                    const platform::Font& font) override {
+        ImageSurface::renderText(x, y, text, colour, font);
+        printed.emplace_back(twipsX(x) / TwipsPerPixel, twipsY(y) / TwipsPerPixel,
+                             measureWidthTwips(text, font) / TwipsPerPixel,
+                             measureHeightTwips(text, font) / TwipsPerPixel);
+    }
+};
+
+// The chart window's own size and larger and smaller ones, with either decimal separator, in
+// the fonts the pictures are drawn with.
+TEST_F(Chart, EveryTickLabelOfADutyChartLiesInsideItsPicture) {
+    for (char separator : {'.', ','}) {
+        platform::DecimalSeparatorScope regional(separator);
+        for (QSize size : {QSize(640, 480), QSize(1000, 750), QSize(400, 300), QSize(290, 220)}) {
+            SCOPED_TRACE(testing::Message() << separator << " " << size.width() << "x" << size.height());
+            GrafXY g;
+            MeasuredPicture picture(size.width(), size.height());
+            g.Add(Duty, Flow, 1, 3);
+            g.Draw(picture);
+            ASSERT_EQ(picture.printed.size(), 12u);
+            const QRectF whole(0, 0, size.width(), size.height());
+            for (const QRectF& label : picture.printed)
+                EXPECT_TRUE(whole.contains(label)) << label.x() << " " << label.right();
+        }
+    }
+}
+
 // ---- Markers --------------------------------------------------------------------------------
 
 struct Shape {

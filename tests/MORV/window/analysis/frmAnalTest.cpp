@@ -1,6 +1,6 @@
 // The settings window of the sensitivity analysis over a stand-in main window: the list of the
-// known quantities, the choice, Enter in the boxes, the range check, the limit of 100 points,
-// "Storno" and the other ways of closing it.
+// known quantities, the choice, a confirm without one, Enter in the boxes, the range check, the
+// limit of 100 points, "Storno" and the other ways of closing it.
 
 #include "MORV/window/analysis/frmAnal.h"
 
@@ -217,6 +217,53 @@ TEST_F(Settings, WrongRangesAreRefusedAndTheWindowStaysOpen) {
         EXPECT_FALSE(window->isVisible()) << c.step;
     }
     EXPECT_EQ(program().AnalKrok.toDouble(), -0.5);
+}
+
+TEST_F(Settings, ConfirmingWithoutAChoiceVariesOnlyAQuantityThatIsStillKnown) {
+    const char* choose = "Vyberte v seznamu zadanou proměnnou pro analýzu!";
+    struct Case {
+        const char* what;
+        int16_t AnalProm;      //!< as the last showing left it
+        const char* AnalNazev; //!< as the last showing left it
+        const char* message;   //!< nullptr: accepted
+    };
+    // The unknowns are the tube flow, the shell inlet temperature and the area.
+    const std::string nowUnknown =
+        std::string("Vstupní teplota do pláště je nyní jednou z neznámých!\r\n") + choose;
+    const Case cases[] = {
+        {"nothing chosen since the start", 0, "", choose},
+        {"the last showing cancelled", -1, "Vstupní teplota do trubek", choose},
+        {"chosen last time, now an unknown", 3, "Vstupní teplota do pláště", nowUnknown.c_str()},
+        {"chosen last time, still known", 2, "Vstupní teplota do trubek", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        program().AnalProm = c.AnalProm;
+        program().AnalNazev = c.AnalNazev;
+        program().AnalPoc = program().AnalKon = program().AnalKrok = platform::Variant();
+        open();
+        range("20", "40", "10");
+        boxes.answer(platform::answer::Ok);
+        const size_t before = boxes.boxes().size();
+        confirm();
+        if (!c.message) {
+            EXPECT_FALSE(window->isVisible());
+            EXPECT_EQ(boxes.boxes().size(), before);
+            EXPECT_EQ(program().AnalProm, c.AnalProm);
+            EXPECT_EQ(program().AnalKon.toDouble(), 40.0);
+            continue;
+        }
+        ASSERT_EQ(boxes.boxes().size(), before + 1);
+        EXPECT_EQ(boxes.boxes().back().text, c.message);
+        EXPECT_EQ(boxes.boxes().back().style, 16);
+        EXPECT_EQ(boxes.boxes().back().title, "HE");
+        // The window stays for a choice, the range is not taken.
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), window->cmbProm);
+        EXPECT_TRUE(program().AnalKon.isEmpty());
+        EXPECT_EQ(program().AnalProm, c.AnalProm);
+        window->hide();
+    }
 }
 
 TEST_F(Settings, StornoTheCloseButtonAndEscapeCancel) {

@@ -47,14 +47,13 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    //! An analysis of the heat duty from 200 to 300 kW with the given number of points; every
-    //! result changes from point to point, each differently.
+    //! An analysis of the heat duty from 200 to 300 kW with the given number of points, kept
+    //! with its quantities as the analysis keeps them; every result changes from point to
+    //! point, each differently.
     static void analysis(int16_t points) {
         auto& s = program();
-        s.AnalNazev = "Převedené teplo";
-        s.Nezname(1) = platform::Variant(ShellFlow);
-        s.Nezname(2) = platform::Variant(TubeOutlet);
-        s.Nezname(3) = platform::Variant(Duty);
+        s.AnalHotovaNazev = "Převedené teplo";
+        s.AnalHotovaNezname = {ShellFlow, TubeOutlet, Duty};
         for (int k = 1; k <= points; ++k) {
             s.AnalX[size_t(k)] = 200000 + 100000.0 * (k - 1) / std::max(points - 1, 1);
             for (size_t r = 0; r < 7; ++r)
