@@ -444,10 +444,13 @@ public:
     //! Returns 0 with K = Nsloz, the mole fractions in Xmol(1..K) and the mass fractions in
     //! Xhmot(1..K); -1 when the user went back (Nsloz 0); -2 after a run-time error, reported
     //! in a box (a negative fraction, a zero molar mass or sum, an output shorter than K + 1,
-    //! any other negative Comp), the outputs untouched.
+    //! any other negative Comp), the outputs untouched. A box is read by its leading number,
+    //! a comma as a point and the minus sign U+2212 as "-"; an empty box is 0.
     platform::Variant ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xhmot,
                                 const std::string& Capt = std::string(), int16_t Comp = 0);
-    //! Handler of "&Pokračovat": hides the composition window.
+    //! Handler of "&Pokračovat": hides the composition window. A box that holds text but no
+    //! number ("abc", a lone sign) is refused instead: "Chyba č. 13 : <row>. složení není
+    //! číslo!", the box selected and the window left open.
     void mSloz_ZavriSloz();
     //! Handler of "&Zpět" and of the window's close button: marks the entry as cancelled.
     void mSloz_ZpetSloz();
@@ -478,9 +481,10 @@ public:
     //! substance gets the box " <Ind>. složka nebyla ještě načtena!" and no editor.
     void ZmenaDocas(int16_t Ind);
     //! Copies the editor's boxes into the loaded record `Slozka(Ind)` and its number into
-    //! `CislaSlozek(Ind)`. Every box is checked first: a box that cannot be taken back, or a
-    //! position outside 1..20, shows its box and copies nothing; an editor that was never
-    //! filled changes nothing.
+    //! `CislaSlozek(Ind)`. Every box is checked first: a box that cannot be taken back (among
+    //! them a box that needs a number and holds none, "Chyba č. 13 : Type mismatch") shows
+    //! its message, is selected and nothing is copied; a position outside 1..20 shows its
+    //! box and copies nothing; an editor that was never filled changes nothing.
     void SejmiDocasne(int16_t Ind);
 
     // Handlers of the editor's button events, connected by the window part. Ind is the

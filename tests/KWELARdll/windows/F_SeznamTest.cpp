@@ -213,6 +213,30 @@ TEST_F(ComponentChoice, ClosingWithoutConfirmationChoosesNothing) {
     EXPECT_EQ(s.Inikwl().toInteger(), 0);
 }
 
+// Escape has no role in the window: the numbers typed and confirmed so far, and the one
+// being typed, stay for the confirmation.
+TEST_F(ComponentChoice, EscapeKeepsTheWindowAndTheTypedNumbers) {
+    ModalScript script;
+    script.then([](QDialog& d) {
+        child<QRadioButton>(d, "Option1")->click();
+        typeNumber(d, "4");
+        QTest::keyClicks(box(d, 1), "2");
+        QTest::keyClick(box(d, 1), Qt::Key_Escape);
+        QTest::keyClick(list(d), Qt::Key_Escape);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(window(d).PocetZadanych(), 1);
+        EXPECT_EQ(box(d, 0)->text(), "4");
+        EXPECT_EQ(box(d, 1)->text(), "2");
+        QTest::keyClick(box(d, 1), Qt::Key_Return);
+        child<QPushButton>(d, "C_OK")->click();
+    });
+    s.ZadejSmes();
+    EXPECT_EQ(s.Nsloz().toInteger(), 2);
+    EXPECT_EQ(s.Nslozky(1).toInteger(), 4);
+    EXPECT_EQ(s.Nslozky(2).toInteger(), 2);
+}
+
 TEST_F(ComponentChoice, SecondDisplayKeepsTheNumbersSent) {
     ModalScript script;
     script.then([](QDialog& d) {
