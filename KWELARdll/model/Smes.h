@@ -413,15 +413,17 @@ public:
     //! with the list unchanged when the database is not located; a list file that cannot be
     //! written is reported in a box and the list stays built.
     void AkSeznam();
-    //! Number of lines of the substance list ["Počet látek v databázi"].
-    int16_t PocLatek() const;
+    //! Number of lines of the substance list ["Počet látek v databázi"]; a database may list
+    //! more substances than a 16-bit count holds.
+    int32_t PocLatek() const;
     //! Line i (1..PocLatek) of the substance list; "" before the first build.
     std::string SeznamLatek(int32_t i) const;
     //! Shows the substance list: typp 0 or 1 asks for the order (alphabetical or by number),
     //! 2 asks for a part of a name and lists the lines that contain it.
     void SeznamShow(int16_t typp = 0);
     //! Sorts SortArray(Low..High) as texts by their first 17 characters, compared by their
-    //! codes in code page 1250: a quicksort with a random pivot, the smaller part first.
+    //! codes in code page 1250: a quicksort with a random pivot and a three-way split, which
+    //! sorts the smaller part by a call and the larger one in a loop.
     void QuickSort(platform::VArray& SortArray, int16_t& Low, int16_t& High);
     //! A random whole number from lower to Upper: Int(Rnd (Upper - lower + 1)) + lower.
     int16_t RandInt(const platform::Variant& lower, const platform::Variant& Upper);
@@ -558,7 +560,7 @@ protected:
     int16_t m_MaxErrHlas = 0;                //!< limit of counted boxes
     platform::Array<std::string> m_strNalez; //!< file search: count in 0, paths from 1
     platform::VArray m_SeznamLatek;          //!< sorted substance list of the windows
-    int16_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
+    int32_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
     bool m_VolbaPotvrzena = false;           //!< the last choice of components was confirmed
     //! Path of the substance-list file whose failed write has been told ("" = none told).
     std::optional<std::string> m_SeznamNezapsan;
