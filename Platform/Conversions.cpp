@@ -92,7 +92,11 @@ std::string pointText(double x, bool single) {
     }
 }
 
-double val(std::string_view text) {
+namespace {
+
+// The characters of the leading number of a text as val reads it, blanks skipped: sign,
+// digits, point and exponent; "" when the text does not begin with a number.
+std::string leadingNumberText(std::string_view text) {
     // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
     std::string num;
     size_t i = 0;
@@ -119,7 +123,7 @@ double val(std::string_view text) {
             break;
         }
     }
-    if (!digits) return 0.0;
+    if (!digits) return {};
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::string exp = "e";
         size_t j = i + 1;
@@ -135,9 +139,21 @@ double val(std::string_view text) {
         }
         if (expDigits) num += exp;
     }
+    return num;
+}
+
+} // namespace
+
+double val(std::string_view text) {
+    const std::string num = leadingNumberText(text);
+    if (num.empty()) return 0.0;
     const double r = decimalValue(num);
     if (!std::isfinite(r)) raise(err::Overflow);
     return r;
+}
+
+bool beginsWithNumber(std::string_view text) {
+    return !leadingNumberText(text).empty();
 }
 
 double valComma(std::string_view text) {

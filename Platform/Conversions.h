@@ -32,6 +32,9 @@ PLATFORM_EXPORT std::string pointText(double x, bool single = false);
 //! cannot continue the number; 0 when the text does not begin with one ("1 000" is 1000,
 //! "12cm" 12, "1D3" 1000, "abc" 0). A magnitude beyond the double range raises 6.
 PLATFORM_EXPORT double val(std::string_view text);
+//! True when val finds a number at the start of the text (after blanks and a sign), false
+//! when it gives 0 for want of one ("", "abc", "-", ".").
+PLATFORM_EXPORT bool beginsWithNumber(std::string_view text);
 //! As val, after every "," has become ".".
 PLATFORM_EXPORT double valComma(std::string_view text);
 

@@ -413,15 +413,17 @@ public:
     //! with the list unchanged when the database is not located; a list file that cannot be
     //! written is reported in a box and the list stays built.
     void AkSeznam();
-    //! Number of lines of the substance list ["Počet látek v databázi"].
-    int16_t PocLatek() const;
+    //! Number of lines of the substance list ["Počet látek v databázi"]; a database may list
+    //! more substances than a 16-bit count holds.
+    int32_t PocLatek() const;
     //! Line i (1..PocLatek) of the substance list; "" before the first build.
     std::string SeznamLatek(int32_t i) const;
     //! Shows the substance list: typp 0 or 1 asks for the order (alphabetical or by number),
     //! 2 asks for a part of a name and lists the lines that contain it.
     void SeznamShow(int16_t typp = 0);
     //! Sorts SortArray(Low..High) as texts by their first 17 characters, compared by their
-    //! codes in code page 1250: a quicksort with a random pivot, the smaller part first.
+    //! codes in code page 1250: a quicksort with a random pivot and a three-way split, which
+    //! sorts the smaller part by a call and the larger one in a loop.
     void QuickSort(platform::VArray& SortArray, int16_t& Low, int16_t& High);
     //! A random whole number from lower to Upper: Int(Rnd (Upper - lower + 1)) + lower.
     int16_t RandInt(const platform::Variant& lower, const platform::Variant& Upper);
@@ -444,10 +446,13 @@ public:
     //! Returns 0 with K = Nsloz, the mole fractions in Xmol(1..K) and the mass fractions in
     //! Xhmot(1..K); -1 when the user went back (Nsloz 0); -2 after a run-time error, reported
     //! in a box (a negative fraction, a zero molar mass or sum, an output shorter than K + 1,
-    //! any other negative Comp), the outputs untouched.
+    //! any other negative Comp), the outputs untouched. A box is read by its leading number,
+    //! a comma as a point and the minus sign U+2212 as "-"; an empty box is 0.
     platform::Variant ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xhmot,
                                 const std::string& Capt = std::string(), int16_t Comp = 0);
-    //! Handler of "&Pokračovat": hides the composition window.
+    //! Handler of "&Pokračovat": hides the composition window. A box that holds text but no
+    //! number ("abc", a lone sign) is refused instead: "Chyba č. 13 : <row>. složení není
+    //! číslo!", the box selected and the window left open.
     void mSloz_ZavriSloz();
     //! Handler of "&Zpět" and of the window's close button: marks the entry as cancelled.
     void mSloz_ZpetSloz();
@@ -478,9 +483,10 @@ public:
     //! substance gets the box " <Ind>. složka nebyla ještě načtena!" and no editor.
     void ZmenaDocas(int16_t Ind);
     //! Copies the editor's boxes into the loaded record `Slozka(Ind)` and its number into
-    //! `CislaSlozek(Ind)`. Every box is checked first: a box that cannot be taken back, or a
-    //! position outside 1..20, shows its box and copies nothing; an editor that was never
-    //! filled changes nothing.
+    //! `CislaSlozek(Ind)`. Every box is checked first: a box that cannot be taken back (among
+    //! them a box that needs a number and holds none, "Chyba č. 13 : Type mismatch") shows
+    //! its message, is selected and nothing is copied; a position outside 1..20 shows its
+    //! box and copies nothing; an editor that was never filled changes nothing.
     void SejmiDocasne(int16_t Ind);
 
     // Handlers of the editor's button events, connected by the window part. Ind is the
@@ -554,7 +560,7 @@ protected:
     int16_t m_MaxErrHlas = 0;                //!< limit of counted boxes
     platform::Array<std::string> m_strNalez; //!< file search: count in 0, paths from 1
     platform::VArray m_SeznamLatek;          //!< sorted substance list of the windows
-    int16_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
+    int32_t m_PocLatek = 0;                  //!< lines of m_SeznamLatek
     bool m_VolbaPotvrzena = false;           //!< the last choice of components was confirmed
     //! Path of the substance-list file whose failed write has been told ("" = none told).
     std::optional<std::string> m_SeznamNezapsan;

@@ -209,9 +209,11 @@ Variant Smes::FFce(const Variant& T, int16_t i, int16_t Nvl) {
             }
             if (m_CislaSlozek(i) == WaterSubstance && Nvl == LiquidDensityCorrelation)
                 return Variant(waterDensity(Tw));
-            // Coefficients of a damaged record that are not finite raise 6.
-            const bool finite = std::isfinite(blok.A1) & std::isfinite(blok.A2) & std::isfinite(blok.A3) &
-                                std::isfinite(blok.A4) & std::isfinite(blok.A5) & std::isfinite(blok.A6);
+            // Coefficients of a damaged record that are not finite raise 6. The six tests are
+            // joined as whole numbers, all of them evaluated and one branch taken.
+            const int finite = int{std::isfinite(blok.A1)} & int{std::isfinite(blok.A2)} &
+                               int{std::isfinite(blok.A3)} & int{std::isfinite(blok.A4)} &
+                               int{std::isfinite(blok.A5)} & int{std::isfinite(blok.A6)};
             if (!finite) [[unlikely]]
                 platform::raise(platform::err::Overflow);
             return Variant(evaluateEquation(blok, Tw));

@@ -29,6 +29,7 @@ bool SmesOkna::molarInput() const {
     return false;
 }
 void SmesOkna::renameCompositionRow(int16_t, const std::string&) {}
+void SmesOkna::selectCompositionBox(int16_t) {}
 void SmesOkna::fillCard(const std::vector<std::pair<std::string, std::string>>&) {}
 void SmesOkna::showCard() {}
 void SmesOkna::hideCard() {}
@@ -43,6 +44,7 @@ std::optional<EditorTexts> SmesOkna::editorTexts() const {
 }
 
 void SmesOkna::hideEditor() {}
+void SmesOkna::selectEditorBox(const std::string&) {}
 
 void setSmesOknaFactory(SmesOknaFactory factory) {
     installedFactory() = std::move(factory);

@@ -79,6 +79,8 @@ public:
     virtual bool molarInput() const;
     //! Writes the name label of row i (1..20) as given.
     virtual void renameCompositionRow(int16_t i, const std::string& text);
+    //! Gives the entry box of row i (1..20) the focus with its whole text selected.
+    virtual void selectCompositionBox(int16_t i);
 
     // ---- Substance card `frmLatka` -----------------------------------------------------
     //! Writes the value labels, each given by its object name.
@@ -104,6 +106,9 @@ public:
     virtual std::optional<EditorTexts> editorTexts() const;
     //! Hides the editor, which ends its modal display.
     virtual void hideEditor();
+    //! Shows the tab of the editor's box with this object name and gives the box the focus
+    //! with its whole text selected.
+    virtual void selectEditorBox(const std::string& box);
 };
 
 //! Makes the windows of a new object, which handles their events.

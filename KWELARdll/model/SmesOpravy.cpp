@@ -72,12 +72,14 @@ bool Smes::takeBackEditor(int16_t Ind) {
         platform::msgBox("Index složky mimo meze!", 16, Title);
         return false;
     }
-    // Every box is read before anything is stored, so a bad box leaves the record whole.
+    // Every box is read before anything is stored, so a bad box leaves the record whole; the
+    // user finds the box that was refused selected, ready to be typed over.
     ZaznamLatky z;
     try {
         z = editor::recordFrom(*texts);
     } catch (const RunTimeError& e) {
         platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48, Title);
+        if (m_okna) m_okna->selectEditorBox(e.source());
         return false;
     }
     m_Slozka(Ind) = z;

@@ -53,35 +53,38 @@ struct SortItem {
     std::string line;
 };
 
-//! Sorts items[low..high] by key: a random pivot moved to the end, the partition from both
-//! ends, and the smaller part sorted first.
+//! Sorts items[low..high] by key: the key of a random item splits the part three ways, into
+//! the keys below it, those equal to it and those above. Equal keys are then done with, the
+//! smaller outer part is sorted by a call and the larger one by the loop, so the calls nest
+//! at most log2(n) deep and a list of many equal names takes one pass.
 void quickSortItems(std::vector<SortItem>& items, int32_t low, int32_t high) {
-    if (low >= high) return;
     auto at = [&](int32_t i) -> SortItem& { return items[static_cast<size_t>(i)]; };
-    if (high - low == 1) {
-        if (at(low).key > at(high).key) std::swap(at(low), at(high));
-        return;
-    }
-    std::swap(at(high), at(randomBetween(low, high)));
-    const std::string pivot = at(high).key;
-    int32_t i = low;
-    int32_t j = high;
-    do {
-        i = low;
-        j = high;
-        while (i < j && at(i).key <= pivot)
-            ++i;
-        while (j > i && at(j).key >= pivot)
-            --j;
-        if (i < j) std::swap(at(i), at(j));
-    } while (i < j);
-    std::swap(at(i), at(high));
-    if (i - low < high - i) {
-        quickSortItems(items, low, i - 1);
-        quickSortItems(items, i + 1, high);
-    } else {
-        quickSortItems(items, i + 1, high);
-        quickSortItems(items, low, i - 1);
+    while (low < high) {
+        if (high - low == 1) {
+            if (at(low).key > at(high).key) std::swap(at(low), at(high));
+            return;
+        }
+        const std::string pivot = at(randomBetween(low, high)).key;
+        // items[low..below-1] < pivot, [below..i-1] == pivot, [above+1..high] > pivot.
+        int32_t below = low;
+        int32_t i = low;
+        int32_t above = high;
+        while (i <= above) {
+            const int order = at(i).key.compare(pivot);
+            if (order < 0)
+                std::swap(at(below++), at(i++));
+            else if (order > 0)
+                std::swap(at(i), at(above--));
+            else
+                ++i;
+        }
+        if (below - low < high - above) {
+            quickSortItems(items, low, below - 1);
+            low = above + 1;
+        } else {
+            quickSortItems(items, above + 1, high);
+            high = below - 1;
+        }
     }
 }
 
@@ -142,7 +145,6 @@ void Smes::AkSeznam() {
         largest = static_cast<int32_t>(n);
     }
     const int32_t count = static_cast<int32_t>(items.size()) - 1;
-    const int16_t n16 = platform::toInteger(count);
     quickSortItems(items, 1, count);
 
     // The number moves to the front, in a column wide enough for the largest number.
@@ -155,7 +157,7 @@ void Smes::AkSeznam() {
         working.resize(digitsFrom);
         m_SeznamLatek(k) = numberColumn(number, width) + "  " + working;
     }
-    m_PocLatek = n16;
+    m_PocLatek = count;
 
     writeSubstanceListFile();
 }
@@ -190,7 +192,7 @@ void Smes::writeSubstanceListFile() {
     }
 }
 
-int16_t Smes::PocLatek() const {
+int32_t Smes::PocLatek() const {
     return m_PocLatek;
 }
 

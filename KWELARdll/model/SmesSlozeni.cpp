@@ -5,7 +5,9 @@
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace kwelar {
 
@@ -24,10 +26,41 @@ constexpr double NormalisationTolerance = 1e-4;
 //! Sums below this count as no composition.
 constexpr double EmptySum = 1e-10;
 
+//! Title of the composition entry's error messages.
+const char* const ErrorTitle = "KWELAR - ZadejSloz";
+//! The minus sign U+2212 in UTF-8, as texts pasted from documents carry it.
+const char* const MinusSign = "\xE2\x88\x92";
+
 //! a / b, where a zero divisor is a run-time error 11 (never infinity or not-a-number).
 double quotient(double a, double b) {
     if (b == 0.0) platform::raise(err::DivisionByZero);
     return a / b;
+}
+
+//! The text of a composition box as the leading-number reader takes it: the minus sign U+2212
+//! becomes "-" and every comma a point.
+std::string fractionText(std::string text) {
+    for (size_t at = text.find(MinusSign); at != std::string::npos; at = text.find(MinusSign, at + 1))
+        text.replace(at, std::char_traits<char>::length(MinusSign), "-");
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+//! True when a composition box holds text but no number at its start ("abc", a lone sign):
+//! an empty or blank box is 0, anything else would be read as 0 without a word.
+bool holdsNoNumber(const std::string& text) {
+    const std::string t = fractionText(text);
+    return t.find_first_not_of(" \t\r\n") != std::string::npos && !platform::beginsWithNumber(t);
+}
+
+//! Error 13 of row i whose box holds no number.
+RunTimeError noNumberError(int16_t i) {
+    return RunTimeError(err::TypeMismatch, "ZadejSloz", platform::numberText(i) + ". složení není číslo!");
+}
+
+//! "Chyba č. <number> : <description>".
+std::string errorMessage(const RunTimeError& e) {
+    return "Chyba č. " + std::to_string(e.number()) + " : " + e.description();
 }
 
 } // namespace
@@ -104,9 +137,10 @@ Variant Smes::ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xh
                 if (Comp == -3) {
                     w[i] = Xmol(i).toDouble();
                 } else if (Comp >= 0) {
-                    w[i] = Hodnota(static_cast<size_t>(i) <= typed.size() ? typed[static_cast<size_t>(i - 1)]
-                                                                          : "")
-                               .toDouble();
+                    const std::string text =
+                        static_cast<size_t>(i) <= typed.size() ? typed[static_cast<size_t>(i - 1)] : "";
+                    if (holdsNoNumber(text)) throw noNumberError(i);
+                    w[i] = Hodnota(fractionText(text)).toDouble();
                     if (w[i] < 0.0)
                         platform::raise(NegativeFractionError, "ZadejSloz",
                                         platform::numberText(i) + ". složení je záporné!");
@@ -150,14 +184,24 @@ Variant Smes::ZadejSloz(int16_t& K, platform::VArray& Xmol, platform::VArray& Xh
             return Variant(int16_t{0});
         }
     } catch (const RunTimeError& e) {
-        platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48,
-                         "KWELAR - ZadejSloz");
+        platform::msgBox(errorMessage(e), 48, ErrorTitle);
         return Variant(int16_t{-2});
     }
 }
 
 void Smes::mSloz_ZavriSloz() {
-    if (m_okna) m_okna->hideComposition();
+    if (!m_okna) return;
+    // A box that holds no number is refused before the window closes, so that the typed
+    // composition stays for the user to correct.
+    const std::vector<std::string> typed = m_okna->compositionTexts();
+    for (size_t k = 0; k < typed.size(); ++k) {
+        if (!holdsNoNumber(typed[k])) continue;
+        const auto row = static_cast<int16_t>(k + 1);
+        platform::msgBox(errorMessage(noNumberError(row)), 48, ErrorTitle);
+        m_okna->selectCompositionBox(row);
+        return;
+    }
+    m_okna->hideComposition();
 }
 
 void Smes::mSloz_ZpetSloz() {

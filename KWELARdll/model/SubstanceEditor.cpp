@@ -60,6 +60,20 @@ int32_t casDigits(const std::string& text) {
     return static_cast<int32_t>(value);
 }
 
+// The value of a box that needs a number: its leading number; a text without one (empty,
+// letters, a lone sign) is no number and raises 13.
+double numberOf(const std::string& text) {
+    if (!platform::beginsWithNumber(text)) platform::raise(platform::err::TypeMismatch);
+    return platform::val(text);
+}
+
+// As numberOf, with a comma read as a point.
+double realNumberOf(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return numberOf(text);
+}
+
 } // namespace
 
 std::string control(const std::string& name, int index) {
@@ -111,9 +125,13 @@ std::string displayText(const Field& f) {
 void takeBack(const Field& f, const std::string& text) {
     try {
         switch (f.kind) {
-        case FieldKind::Number:
-            *std::get<int16_t*>(f.value) = platform::toInteger(platform::val(text));
+        case FieldKind::Number: {
+            // A substance is a record of the database: its number is 1 or more.
+            const int16_t number = platform::toInteger(numberOf(text));
+            if (number < 1) platform::raise(platform::err::TypeMismatch);
+            *std::get<int16_t*>(f.value) = number;
             return;
+        }
         case FieldKind::Text:
             *std::get<std::string*>(f.value) = platform::padChars(text, f.width);
             return;
@@ -121,10 +139,10 @@ void takeBack(const Field& f, const std::string& text) {
             *std::get<int32_t*>(f.value) = casDigits(text);
             return;
         case FieldKind::Group:
-            *std::get<int16_t*>(f.value) = platform::toInteger(10.0 * platform::valComma(text));
+            *std::get<int16_t*>(f.value) = platform::toInteger(10.0 * realNumberOf(text));
             return;
         case FieldKind::Single:
-            *std::get<float*>(f.value) = platform::chk::single(platform::valComma(text));
+            *std::get<float*>(f.value) = platform::chk::single(realNumberOf(text));
             return;
         case FieldKind::Whole:
             *std::get<int16_t*>(f.value) = platform::toInteger(platform::regionalNumber(text));

@@ -40,7 +40,7 @@ inline constexpr int16_t FirstCorrelationOfTab[TabCount + 1] = {0, 1, 4, 8, 12};
 
 //! How the text of a box becomes the value of its record field.
 enum class FieldKind {
-    Number, //!< substance number: the leading number, rounded half to even (16-bit)
+    Number, //!< substance number: the leading number, rounded half to even (16-bit), 1 or more
     Text,   //!< text cut or blank-padded to the field's width in characters
     Cas,    //!< the digits of the text read as one number (32-bit); no digits give 0
     Group,  //!< ten times the real value, rounded half to even (16-bit)
@@ -64,9 +64,11 @@ KWELAR_EXPORT std::vector<Field> fields(ZaznamLatky& z);
 //! text with the regional separator for reals (seven significant digits), Group / 10, the CAS
 //! display rule, the texts as stored. The substance number gets a leading blank.
 KWELAR_EXPORT std::string displayText(const Field& f);
-//! Stores the value of a box's text in its field. Raises 13 for a whole-number box whose
-//! text is no regional number and 6 for a value outside its field's range; the field keeps
-//! its value then.
+//! Stores the value of a box's text in its field. Raises 13 for a box that needs a number
+//! and holds none: a whole-number box whose text is no regional number, a substance-number,
+//! group or real box whose text does not begin with a number (empty, "abc", "l,5"), and a
+//! substance number below 1. Raises 6 for a value outside its field's range. The error's
+//! source is the box; the field keeps its value.
 KWELAR_EXPORT void takeBack(const Field& f, const std::string& text);
 
 //! The record given by the editor's box texts (a box missing from the texts counts as

@@ -65,6 +65,16 @@ void DataEditorHost::hideEditor() {
     mOprDoc->hide();
 }
 
+void DataEditorHost::selectEditorBox(const std::string& name) {
+    QLineEdit* edit = mOprDoc->box(QString::fromStdString(name));
+    if (!edit) return;
+    QTabWidget* tabs = mOprDoc->SSTab1();
+    for (int t = 0; t < tabs->count(); ++t)
+        if (tabs->widget(t)->isAncestorOf(edit)) tabs->setCurrentIndex(t);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
 void DataEditorHost::mOprDoc_TipVztah(qint16 i) {
     QLineEdit* type = mOprDoc->box(control("Text3", i));
     type->setToolTip(

@@ -30,6 +30,9 @@ public:
     //! Texts of all boxes by object name; nothing before the first filling.
     std::optional<EditorTexts> editorTexts() const;
     void hideEditor();
+    //! Opens the tab of the box with this object name, gives the box the focus and selects
+    //! its whole text.
+    void selectEditorBox(const std::string& box);
 
     frmOprav& window() { return *mOprDoc; }
 

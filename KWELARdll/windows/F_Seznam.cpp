@@ -271,6 +271,15 @@ void F_Seznam::C_OK_Click() {
     emit SZavrit(N);
 }
 
+void F_Seznam::keyPressEvent(QKeyEvent* event) {
+    // The chosen numbers would be lost.
+    if (isCancelKey(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void F_Seznam::reject() {
     // Closed without confirmation: the boxes are cleared and nothing is chosen, so the next
     // display starts from the first box.

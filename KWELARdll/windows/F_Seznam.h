@@ -53,6 +53,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    //! Escape does nothing: only the buttons and the close box end the window.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

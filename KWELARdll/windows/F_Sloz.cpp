@@ -138,6 +138,13 @@ void F_Sloz::setName(int i, const std::string& text) {
     m_L_J[static_cast<size_t>(i - 1)]->setText(qText(text));
 }
 
+void F_Sloz::selectBox(int i) {
+    if (i < 1 || i > RowCount) return;
+    QLineEdit* box = m_T_S[static_cast<size_t>(i - 1)];
+    box->setFocus();
+    box->selectAll();
+}
+
 void F_Sloz::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     m_T_S[0]->setFocus();
@@ -167,8 +174,17 @@ bool F_Sloz::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void F_Sloz::keyPressEvent(QKeyEvent* event) {
+    // The typed composition would be lost.
+    if (isCancelKey(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void F_Sloz::reject() {
-    // The close button or Escape leaves the entry as "&Zpět" does.
+    // The close button leaves the entry as "&Zpět" does.
     emit ZpetSloz();
     if (isVisible()) QDialog::reject();
 }

@@ -42,6 +42,8 @@ public:
     bool molar() const;
     //! Writes the name label of row i (1..20).
     void setName(int i, const std::string& text);
+    //! Gives the entry box of row i (1..20) the focus with its whole text selected.
+    void selectBox(int i);
     int16_t Nslozek() const { return m_Nslozek; }
 
 signals:
@@ -55,6 +57,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    //! Escape does nothing: only the buttons and the close box end the window.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

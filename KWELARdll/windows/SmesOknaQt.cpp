@@ -112,6 +112,10 @@ void SmesOknaQt::renameCompositionRow(int16_t i, const std::string& text) {
     m_mSloz->setName(i, text);
 }
 
+void SmesOknaQt::selectCompositionBox(int16_t i) {
+    m_mSloz->selectBox(i);
+}
+
 void SmesOknaQt::fillCard(const std::vector<std::pair<std::string, std::string>>& values) {
     m_mLatka->fill(values);
 }

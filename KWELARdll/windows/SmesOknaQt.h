@@ -41,6 +41,7 @@ public:
     std::vector<std::string> compositionTexts() const override;
     bool molarInput() const override;
     void renameCompositionRow(int16_t i, const std::string& text) override;
+    void selectCompositionBox(int16_t i) override;
 
     void fillCard(const std::vector<std::pair<std::string, std::string>>& values) override;
     void showCard() override;
@@ -53,6 +54,7 @@ public:
     void showEditor(const EditorForm& form) override { m_editor.showEditor(form); }
     std::optional<EditorTexts> editorTexts() const override { return m_editor.editorTexts(); }
     void hideEditor() override { m_editor.hideEditor(); }
+    void selectEditorBox(const std::string& box) override { m_editor.selectEditorBox(box); }
     DataEditorHost& editor() { return m_editor; }
 
 private:

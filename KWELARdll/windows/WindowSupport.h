@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QString>
 
 #include <string>
@@ -17,6 +19,12 @@ inline QString qText(const std::string& s) {
 //! A widget's text for the model (UTF-8).
 inline std::string modelText(const QString& s) {
     return s.toStdString();
+}
+
+//! True for the key by which a dialog closes itself without its buttons (Escape). The
+//! windows that hold typed work ignore it, since it would throw that work away.
+inline bool isCancelKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Cancel);
 }
 
 //! The fixed-pitch font of the substance lists (9.75 pt), so that their columns line up.

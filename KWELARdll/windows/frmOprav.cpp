@@ -2,6 +2,7 @@
 
 #include "KWELARdll/model/KwelarConstants.h"
 #include "KWELARdll/model/SubstanceEditor.h"
+#include "KWELARdll/windows/WindowSupport.h"
 #include "Platform/qt/Keys.h"
 
 #include <QEvent>
@@ -252,6 +253,15 @@ bool frmOprav::eventFilter(QObject* watched, QEvent* event) {
             emit SelOD(qint16(indexOf(watched)));
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmOprav::keyPressEvent(QKeyEvent* event) {
+    // Every edit would be discarded without a question.
+    if (isCancelKey(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmOprav::Text1_KeyPress() {

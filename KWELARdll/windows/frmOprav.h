@@ -41,6 +41,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    //! Escape does nothing: only the buttons and the close box end the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* pointTab();

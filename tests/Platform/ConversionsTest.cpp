@@ -119,6 +119,14 @@ INSTANTIATE_TEST_SUITE_P(Table, LenientReader,
                                            ValCase{"1,5", 1}, ValCase{"", 0}, ValCase{"3.4.5", 3.4},
                                            ValCase{"7E", 7}));
 
+// Which texts val reads a number from, and which give 0 for want of one.
+TEST(LenientReader, TellsWhetherATextBeginsWithANumber) {
+    for (const char* number : {"0", " -2.5e2x", "- 5", ".5", "1 000", "7E", "+0"})
+        EXPECT_TRUE(beginsWithNumber(number)) << "[" << number << "]";
+    for (const char* none : {"", "   ", "abc", "-", "+", ".", "-.", "l,5", ",5", "E5", "- x"})
+        EXPECT_FALSE(beginsWithNumber(none)) << "[" << none << "]";
+}
+
 TEST(LenientReader, CommaFormReadsCommaAsPoint) {
     EXPECT_DOUBLE_EQ(valComma("1,5"), 1.5);
     EXPECT_RUNTIME_ERROR(val("1E999"), 6);

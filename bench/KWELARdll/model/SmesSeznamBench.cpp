@@ -1,4 +1,5 @@
-// Building the substance list over the database of the build.
+// Building the substance list over the database of the build, and over a large database
+// of equal names.
 
 #include "FixtureDb.h"
 #include "KWELARdll/model/Smes.h"
@@ -6,6 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,5 +27,20 @@ void BM_AkSeznam(benchmark::State& state) {
     state.counters["substances"] = s.PocLatek();
 }
 BENCHMARK(BM_AkSeznam)->Unit(benchmark::kMillisecond);
+
+// A database of 40,000 substances of one name: the sort meets nothing but equal keys.
+void BM_AkSeznamEqualNames(benchmark::State& state) {
+    testsupport::TempDir dir;
+    const std::string database =
+        kwelartest::writeNamedDatabase(dir.path(), std::vector<std::string>(40000, "ROZPOUŠTĚDLO"));
+    kwelar::Smes s;
+    kwelartest::pointAt(s, database);
+    for (auto _ : state) {
+        s.AkSeznam();
+        benchmark::DoNotOptimize(s.PocLatek());
+    }
+    state.counters["substances"] = s.PocLatek();
+}
+BENCHMARK(BM_AkSeznamEqualNames)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -138,20 +138,20 @@ TEST(SubstanceEditor, TextsBecomeFieldsAsTheirBoxesRead) {
     };
     const Case cases[] = {
         {"Text1", " 45", 45},
-        {"Text1", "", 0},
         {"Text1", "2.5", 2},
-        {"Text1", "abc", 0},
+        {"Text1", "7x", 7},
         {"txtGroup", "1,2", 12},
         {"txtGroup", "1.2", 12},
         {"txtGroup", "1.25", 12},
-        {"txtGroup", "", 0},
+        {"txtGroup", "-0,5", -5},
         {"txtCAS", "[7732-18-5]", 7732185},
         {"txtCAS", "", 0},
         {"txtCAS", "ab12", 12},
         {"txtCAS", "0064175", 64175},
         {"Text2_0", "0,018", 0.018f},
         {"Text2_0", "0.018", 0.018f},
-        {"Text2_0", "abc", 0},
+        {"Text2_0", " 1,5 kg", 1.5f},
+        {"Text2_0", "0", 0},
         {"txtRozv_5", "2,5E-03", 2.5e-3f},
         {"Text3_0", " 13 ", 13},
         {"txtOd_10", "1000", 1000},
@@ -188,7 +188,8 @@ TEST(SubstanceEditor, TextFieldsAreCutOrPaddedToTheirWidthInCharacters) {
     EXPECT_EQ(z.Vzor, std::string(20, ' '));
 }
 
-// A box that cannot be taken back names itself as the source; nothing is half taken.
+// A box that cannot be taken back names itself as the source; nothing is half taken. A box
+// that needs a number and holds none, or a substance number below 1, is a type mismatch.
 TEST(SubstanceEditor, BoxesThatCannotBeTakenBackRaiseTheirError) {
     struct Case {
         const char* box;
@@ -200,6 +201,11 @@ TEST(SubstanceEditor, BoxesThatCannotBeTakenBackRaiseTheirError) {
         {"txtOd_3", "1,5", 13},    {"txtDo_10", "40000", 6},    {"Text1", "40000", 6},
         {"txtGroup", "3276.8", 6}, {"txtCAS", "2147483648", 6}, {"txtCAS", "[99999-99-99999]", 6},
         {"Text2_0", "1E39", 6},    {"txtRozv_65", "-4E38", 6},  {"Text2_16", "1E999", 6},
+        {"Text1", "", 13},         {"Text1", "abc", 13},        {"Text1", "-5", 13},
+        {"Text1", "0", 13},        {"Text1", "0.4", 13},        {"Text1", ",5", 13},
+        {"txtGroup", "", 13},      {"txtGroup", "x1", 13},      {"Text2_0", "", 13},
+        {"Text2_1", "abc", 13},    {"Text2_2", "l,5", 13},      {"txtRozv_7", "-", 13},
+        {"txtRozv_30", "  ", 13},
     };
     platform::DecimalSeparatorScope region('.');
     for (const Case& c : cases) {

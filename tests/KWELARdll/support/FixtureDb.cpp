@@ -94,6 +94,18 @@ std::string FixtureDb::write(const std::string& folder, const std::string& fileN
     return path;
 }
 
+std::string writeNamedDatabase(const std::string& folder, const std::vector<std::string>& names) {
+    std::string bytes;
+    bytes.reserve(names.size() * kwelar::RecordLength);
+    for (const std::string& name : names) {
+        const platform::Bytes record = FixtureSubstance(1).name(name).record().encode();
+        bytes.append(record.begin(), record.end());
+    }
+    const std::string path = platform::joinPath(folder, "KWELAR.DRC");
+    platform::writeFileAtomically(path, bytes);
+    return path;
+}
+
 FixtureDb FixtureDb::sample() {
     FixtureDb db;
     // Point values: 1 M [kg/mol], 2 Tc [K], 3 Pc [Pa], 4 Vc [m3/mol], 5 omega, 6 gyration

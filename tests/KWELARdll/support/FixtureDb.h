@@ -78,6 +78,11 @@ private:
     int32_t m_minimumRecords = 8;
 };
 
+//! Writes a database whose record n holds a substance named names[n - 1] and nothing else, as
+//! "KWELAR.DRC" into `folder`; its path. It may hold more records than a 16-bit number counts
+//! (the substance number stored in each record is 1).
+std::string writeNamedDatabase(const std::string& folder, const std::vector<std::string>& names);
+
 //! Writes a location file "KWELAR.CFG" into `folder` that points at `databasePath`.
 std::string writeLocationFile(const std::string& folder, const std::string& databasePath);
 

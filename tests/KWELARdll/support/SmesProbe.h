@@ -27,7 +27,7 @@ public:
     int16_t mezeTeplot() const { return m_MezeTeplot; }
     const platform::Array<std::string>& strNalez() const { return m_strNalez; }
     const platform::VArray& seznamLatek() const { return m_SeznamLatek; }
-    int16_t pocLatek() const { return m_PocLatek; }
+    int32_t pocLatek() const { return m_PocLatek; }
     const platform::VArray& slozeniSmesi() const { return m_SlozeniSmesi; }
     const platform::VArray& nazvyVlastnosti() const { return m_NazvyVlastnosti; }
     //! Working values of the last flash.

@@ -213,6 +213,30 @@ TEST_F(ComponentChoice, ClosingWithoutConfirmationChoosesNothing) {
     EXPECT_EQ(s.Inikwl().toInteger(), 0);
 }
 
+// Escape has no role in the window: the numbers typed and confirmed so far, and the one
+// being typed, stay for the confirmation.
+TEST_F(ComponentChoice, EscapeKeepsTheWindowAndTheTypedNumbers) {
+    ModalScript script;
+    script.then([](QDialog& d) {
+        child<QRadioButton>(d, "Option1")->click();
+        typeNumber(d, "4");
+        QTest::keyClicks(box(d, 1), "2");
+        QTest::keyClick(box(d, 1), Qt::Key_Escape);
+        QTest::keyClick(list(d), Qt::Key_Escape);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(window(d).PocetZadanych(), 1);
+        EXPECT_EQ(box(d, 0)->text(), "4");
+        EXPECT_EQ(box(d, 1)->text(), "2");
+        QTest::keyClick(box(d, 1), Qt::Key_Return);
+        child<QPushButton>(d, "C_OK")->click();
+    });
+    s.ZadejSmes();
+    EXPECT_EQ(s.Nsloz().toInteger(), 2);
+    EXPECT_EQ(s.Nslozky(1).toInteger(), 4);
+    EXPECT_EQ(s.Nslozky(2).toInteger(), 2);
+}
+
 TEST_F(ComponentChoice, SecondDisplayKeepsTheNumbersSent) {
     ModalScript script;
     script.then([](QDialog& d) {
@@ -278,6 +302,42 @@ TEST_F(ComponentChoice, ResetGivesAnEmptyWindow) {
     s.ResetujSmes();
     kwelartest::pointAt(s, database);
     s.ZadejSmes();
+}
+
+// 40,000 substances of one name between two others, numbered beyond the 16-bit range: the
+// choice lists each of them once, in the order of their names, in a five-digit number column.
+TEST(ComponentChoiceLargeDatabase, ManyEqualNamesAreListedInOrder) {
+    constexpr int equal = 40000;
+    std::vector<std::string> names(equal + 2, "ROZPOUŠTĚDLO");
+    names.front() = "XYLEN";
+    names.back() = "ACETON";
+    TempDir dir;
+    const std::string database = kwelartest::writeNamedDatabase(dir.path(), names);
+    kwelartest::QtWindowsScope windows;
+    ScriptedBoxes boxes;
+    Smes s;
+    kwelartest::pointAt(s, database);
+    ModalScript script;
+    script.then([&](QDialog& d) {
+        QListWidget* l = list(d);
+        ASSERT_EQ(l->count(), equal + 2);
+        EXPECT_EQ(child<QLabel>(d, "Nadpis_2")->text().toStdString(), "Počet látek je 40002");
+        EXPECT_EQ(l->item(0)->text().left(13), "40002  ACETON");
+        EXPECT_EQ(l->item(equal + 1)->text().left(12), "00001  XYLEN");
+        std::vector<bool> listed(names.size() + 1, false);
+        for (int row = 0; row < l->count(); ++row) {
+            const QString line = l->item(row)->text();
+            const int number = line.left(5).toInt();
+            ASSERT_TRUE(number >= 1 && number <= equal + 2 && !listed[static_cast<size_t>(number)]) << row;
+            listed[static_cast<size_t>(number)] = true;
+            if (row > 0 && row <= equal) {
+                EXPECT_EQ(line.mid(7, 12), "ROZPOUŠTĚDLO") << row;
+            }
+        }
+        d.reject();
+    });
+    s.ZadejSmes();
+    EXPECT_EQ(s.PocLatek(), equal + 2);
 }
 
 TEST(ComponentChoiceBuiltDatabase, TheListHoldsEverySubstance) {

@@ -7,6 +7,8 @@
 #include "Platform/Regional.h"
 #include "WindowScript.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,6 +55,17 @@ QLineEdit* entry(QDialog& d, int row) {
     return d.findChild<QLineEdit*>(QStringLiteral("T_S_%1").arg(row));
 }
 
+// Types the text into the box key by key, each key with its character (the minus sign
+// U+2212 of a pasted text included).
+void typeText(QLineEdit* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+    }
+}
+
 // Types the values into the boxes, each confirmed with Enter, then presses "&Pokračovat".
 ModalScript::Action typeAndContinue(std::vector<QString> values, bool molar = false) {
     return [values, molar](QDialog& d) {
@@ -61,7 +74,7 @@ ModalScript::Action typeAndContinue(std::vector<QString> values, bool molar = fa
             QLineEdit* box = entry(d, static_cast<int>(i));
             EXPECT_EQ(d.focusWidget(), box);
             box->clear();
-            QTest::keyClicks(box, values[i]);
+            typeText(box, values[i]);
             QTest::keyClick(box, Qt::Key_Return);
         }
         EXPECT_EQ(d.focusWidget(), child<QPushButton>(d, "C_OK"))
@@ -203,6 +216,88 @@ TEST_F(CompositionEntry, BackAndCloseButtonCancel) {
     }
 }
 
+// Texts the boxes read as numbers (mole fractions of three components), whatever the
+// regional separator and the C library's locale: a comma, blanks inside, a unit after the
+// number, an exponent, and an empty or blank box as 0.
+TEST_F(CompositionEntry, BoxesReadTheirLeadingNumbers) {
+    struct Case {
+        std::vector<QString> typed;
+        std::vector<double> x;
+    };
+    const Case cases[] = {
+        {{"0,5", "0.5", ""}, {0.5, 0.5, 0.0}},        {{"1 000", "1000", "2 000"}, {0.25, 0.25, 0.5}},
+        {{"50 %", "25 %", "25%"}, {0.5, 0.25, 0.25}}, {{"1E-3", "1e-3", "2E-3"}, {0.25, 0.25, 0.5}},
+        {{"   ", "+1", " 1"}, {0.0, 0.5, 0.5}},
+    };
+    for (const char* locale : testsupport::ProcessLocales) {
+        testsupport::ProcessLocale process(locale);
+        for (const char sep : {'.', ','}) {
+            platform::DecimalSeparatorScope region(sep);
+            for (const Case& c : cases) {
+                ModalScript script;
+                script.then(typeAndContinue(c.typed, true));
+                ASSERT_EQ(s.ZadejSloz(K, Xmol, Xhmot).toInteger(), 0) << c.typed[0].toStdString();
+                for (int i = 1; i <= 3; ++i)
+                    EXPECT_NEAR(Xmol(i).toDouble(), c.x[static_cast<size_t>(i - 1)], 1e-12)
+                        << locale << " " << c.typed[0].toStdString() << " row " << i;
+            }
+        }
+    }
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// A box that holds text but no number is refused by "&Pokračovat" with its row: the window
+// stays open with every typed text, the box is selected, and the corrected entry goes on.
+TEST_F(CompositionEntry, ABoxWithoutANumberIsRefusedAndSelected) {
+    for (const QString& bad : {QStringLiteral("abc"), QStringLiteral("-"), QStringLiteral("+ x"),
+                               QStringLiteral("\u2212"), QStringLiteral(",,5"), QStringLiteral("%")}) {
+        ModalScript script;
+        script.then([&](QDialog& d) {
+            entry(d, 0)->setText("1");
+            entry(d, 1)->setText(bad);
+            entry(d, 2)->setText("3");
+            entry(d, 0)->setFocus();
+            boxes.answer(platform::answer::Ok);
+            child<QPushButton>(d, "C_OK")->click();
+            EXPECT_TRUE(d.isVisible());
+            ASSERT_EQ(boxes.boxes().size(), 1u);
+            EXPECT_EQ(boxes.boxes()[0].text, "Chyba č. 13 :  2. složení není číslo!");
+            EXPECT_EQ(boxes.boxes()[0].style, 48);
+            EXPECT_EQ(boxes.boxes()[0].title, "KWELAR - ZadejSloz");
+            EXPECT_EQ(d.focusWidget(), entry(d, 1));
+            EXPECT_EQ(entry(d, 1)->selectedText(), bad);
+            EXPECT_EQ(entry(d, 0)->text(), "1");
+            EXPECT_EQ(entry(d, 2)->text(), "3");
+            if (bad == "abc") kwelartest::screenshot(d, "F_Sloz-refused");
+            boxes->clear();
+            QTest::keyClicks(entry(d, 1), "4");
+            child<QPushButton>(d, "C_OK")->click();
+        });
+        ASSERT_EQ(s.ZadejSloz(K, Xmol, Xhmot).toInteger(), 0) << bad.toStdString();
+        EXPECT_DOUBLE_EQ(Xhmot(2).toDouble(), 0.5) << bad.toStdString();
+    }
+}
+
+// Escape has no role in the window: the typed fractions stay and the entry goes on.
+TEST_F(CompositionEntry, EscapeKeepsTheWindowAndTheTypedFractions) {
+    ModalScript script;
+    script.then([](QDialog& d) {
+        QTest::keyClicks(entry(d, 0), "1");
+        QTest::keyClick(entry(d, 0), Qt::Key_Return);
+        QTest::keyClicks(entry(d, 1), "3");
+        QTest::keyClick(entry(d, 1), Qt::Key_Escape);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(entry(d, 0)->text(), "1");
+        EXPECT_EQ(entry(d, 1)->text(), "3");
+        child<QPushButton>(d, "C_OK")->click();
+    });
+    ASSERT_EQ(s.ZadejSloz(K, Xmol, Xhmot).toInteger(), 0);
+    EXPECT_DOUBLE_EQ(Xhmot(1).toDouble(), 0.25);
+    EXPECT_DOUBLE_EQ(Xhmot(2).toDouble(), 0.75);
+    EXPECT_EQ(s.Nsloz().toInteger(), 3);
+}
+
 // Failures reported by the trap: the box, the result -2 and the outputs untouched.
 struct Failure {
     const char* name;
@@ -248,6 +343,12 @@ INSTANTIATE_TEST_SUITE_P(
                 0,
                 {"-1", "1", "2"},
                 "Chyba č. 9001 :  1. složení je záporné!"},
+        // The minus sign U+2212 of a pasted text is a minus.
+        Failure{"NegativeEntryWithTheMinusSign",
+                [](Smes&, VArray&, VArray&) {},
+                0,
+                {"1", "\u22120,5", "2"},
+                "Chyba č. 9001 :  2. složení je záporné!"},
         Failure{"ZeroMolarMassMassInput",
                 withZeroMolarMass,
                 0,

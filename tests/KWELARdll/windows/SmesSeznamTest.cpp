@@ -5,6 +5,7 @@
 #include "KWELARdll/model/KwelarConstants.h"
 #include "KWELARdll/model/Smes.h"
 #include "KWELARdll/windows/F_Sezn.h"
+#include "Platform/CodePage.h"
 #include "Platform/FileSystem.h"
 #include "Platform/Regional.h"
 #include "WindowScript.h"
@@ -339,6 +340,37 @@ TEST(SubstanceListSort, QuickSortOrdersByTheFirstSeventeenCharactersInCodePageOr
     EXPECT_EQ(a(5).toString(), "Š");
     EXPECT_EQ(a(6).toString(), "Á");
     EXPECT_TRUE(a(0).isEmpty()) << "elements outside Low..High stay";
+}
+
+// Many lines of few keys, in runs and scattered: the keys come out in order, and the lines
+// are those given.
+TEST(SubstanceListSort, QuickSortOrdersManyEqualKeys) {
+    Smes s;
+    const std::vector<std::string> keys = {"  VODA", "  ETHANOL", "  Á", "  METHAN", "  A"};
+    constexpr int count = 3000;
+    platform::VArray a(0, count);
+    std::multiset<std::string> given;
+    for (int k = 1; k <= count; ++k) {
+        // A run of equal keys first, then the keys in a scattered order; the tail after the
+        // 17 characters of the key tells the lines apart.
+        const std::string& key = keys[static_cast<size_t>(k <= 1000 ? 0 : (k * 7) % 5)];
+        const std::string line = platform::padChars(key, 17) + std::to_string(k);
+        a(k) = line;
+        given.insert(line);
+    }
+    int16_t low = 1;
+    int16_t high = count;
+    s.QuickSort(a, low, high);
+    std::multiset<std::string> sorted;
+    for (int k = 1; k <= count; ++k) {
+        sorted.insert(a(k).toString());
+        if (k > 1) {
+            EXPECT_LE(platform::toCp1250(platform::leftChars(a(k - 1).toString(), 17)),
+                      platform::toCp1250(platform::leftChars(a(k).toString(), 17)))
+                << k;
+        }
+    }
+    EXPECT_EQ(sorted, given);
 }
 
 TEST(SubstanceListSort, RandIntStaysWithinItsBoundsAndSwapExchanges) {

@@ -11,6 +11,7 @@
 #include "Platform/qt/ModalHost.h"
 #include "SmesProbe.h"
 #include "TestSupport.h"
+#include "WindowScript.h"
 
 #include <QApplication>
 #include <QDir>
@@ -265,7 +266,7 @@ TEST_F(frmOpravTest, TypedGroupAndCasAreTakenBack) {
         const char* cas;
         int32_t CAS;
     };
-    const Case cases[] = {{"1,2", 12, "[7732-18-5]", 7732185}, {"1.2", 12, "ab12", 12}, {"", 0, "", 0}};
+    const Case cases[] = {{"1,2", 12, "[7732-18-5]", 7732185}, {"1.2", 12, "ab12", 12}, {" 0", 0, "", 0}};
     for (const char sep : {'.', ','}) {
         platform::DecimalSeparatorScope region(sep);
         for (const Case& c : cases) {
@@ -368,6 +369,72 @@ TEST_F(frmOpravTest, AnInvalidValidityBoxChangesNothingAnywhere) {
     EXPECT_EQ(s->slozka(2), hexane);
     EXPECT_EQ(s->cisloSlozky(2), 3);
     EXPECT_EQ(platform::readWholeFile(database), original);
+}
+
+// A box that needs a number and holds none, or a substance number below 1, is refused by both
+// buttons that take the boxes back: the message, nothing copied or written, the window open on
+// the box's tab with the box selected. The user types there from some other tab.
+TEST_F(frmOpravTest, ABoxWithoutANumberIsRefusedAndSelected) {
+    struct Case {
+        const char* box;
+        int tab;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Text1", 0, ""},      {"Text1", 0, "abc"},    {"Text1", 0, "-5"},    {"Text1", 0, "0"},
+        {"Text2_1", 0, "abc"}, {"Text2_1", 0, "l,5"},  {"Text2_1", 0, ""},    {"txtGroup", 0, ""},
+        {"txtRozv_4", 1, ""},  {"txtRozv_30", 2, "x"}, {"Text3_9", 3, "abc"}, {"txtOd_7", 3, ""},
+    };
+    const ZaznamLatky hexane = s->slozka(2);
+    for (const char sep : {'.', ','}) {
+        platform::DecimalSeparatorScope region(sep);
+        for (const Case& c : cases) {
+            const std::string what = std::string(c.box) + " [" + c.text + "]";
+            boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+            edit(2, [&](Editor& e) {
+                e.type("txtNazev", "Jiný");
+                e.tab(c.tab);
+                e.type(c.box, QString::fromUtf8(c.text));
+                e.tab(c.tab == 3 ? 1 : 3);
+                for (const char* button : {"cmdZapis", "Command1"}) {
+                    e.box("txtNazev")->setFocus();
+                    e.click(button);
+                    EXPECT_TRUE(e.w.isVisible()) << what;
+                    EXPECT_EQ(e.w.SSTab1()->currentIndex(), c.tab) << what;
+                    EXPECT_EQ(e.focus(), e.box(c.box)) << what;
+                    EXPECT_EQ(e.box(c.box)->selectedText(), e.text(c.box)) << what;
+                    EXPECT_EQ(e.text(c.box), QString::fromUtf8(c.text)) << what;
+                }
+                if (std::string(c.text) == "l,5" && sep == ',')
+                    kwelartest::screenshot(e.w, "frmOprav-refused");
+            });
+            ASSERT_EQ(boxes.boxes().size(), 2u) << what;
+            for (const auto& box : boxes.boxes()) {
+                EXPECT_EQ(box.text, "Chyba č. 13 : Type mismatch") << what;
+                EXPECT_EQ(box.style, 48);
+                EXPECT_EQ(box.title, "KWELAR");
+            }
+            boxes->clear();
+            EXPECT_EQ(s->slozka(2), hexane) << what;
+            EXPECT_EQ(s->cisloSlozky(2), 3) << what;
+        }
+    }
+    EXPECT_EQ(platform::readWholeFile(database), original);
+}
+
+// Escape has no role in the editor: the edits stay, and the buttons still decide.
+TEST_F(frmOpravTest, EscapeKeepsTheWindowAndTheEdits) {
+    EXPECT_TRUE(edit(2, [&](Editor& e) {
+        e.type("txtNazev", "Hexan upravený");
+        QTest::keyClick(e.box("txtNazev"), Qt::Key_Escape);
+        e.tab(1);
+        QTest::keyClick(e.box("txtRozv_3"), Qt::Key_Escape);
+        QTest::keyClick(&e.w, Qt::Key_Escape);
+        EXPECT_TRUE(e.w.isVisible());
+        EXPECT_EQ(e.text("txtNazev"), "Hexan upravený");
+        e.click("cmdZapis");
+    }));
+    EXPECT_EQ(s->Nazev(2), "Hexan upravený" + std::string(16, ' '));
 }
 
 // Makes a file read-only for this process: its mode 0444 and, for root, whom modes do not
