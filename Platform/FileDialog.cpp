@@ -1,5 +1,6 @@
 #include "Platform/FileDialog.h"
 
+#include "Platform/FileSystem.h"
 #include "Platform/RunTimeError.h"
 
 namespace platform {
@@ -38,7 +39,7 @@ std::vector<FileFilter> parseFileFilter(const std::string& filter) {
 }
 
 bool FileDialog::show(bool save) {
-    FileDialogRequest request{save, DialogTitle, parseFileFilter(Filter), FilterIndex, FileName};
+    FileDialogRequest request{save, DialogTitle, parseFileFilter(Filter), FilterIndex, FileName, InitDir};
     FileDialogBackend* backend = fileDialogBackend();
     const FileDialogAnswer answer = backend ? backend->show(request) : FileDialogAnswer{};
     if (!answer.accepted) {
@@ -46,6 +47,7 @@ bool FileDialog::show(bool save) {
         return false;
     }
     FileName = answer.fileName;
+    if (const std::string folder = folderOf(FileName); !folder.empty()) InitDir = folder;
     FilterIndex = answer.filterIndex;
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 //! The file dialog of a window: one persistent object per owner that keeps the last file
-//! name and the last chosen filter between showings. The filter list is "caption|pattern|
+//! name, its folder and the last chosen filter between showings. The filter list is "caption|pattern|
 //! caption|pattern..." and the filter index counts from 1. What shows the dialog is a
 //! backend: the window system's dialog in the program, a scripted one in tests.
 
@@ -29,6 +29,7 @@ struct FileDialogRequest {
     std::vector<FileFilter> filters;
     int filterIndex = 1;  //!< the preselected filter, from 1
     std::string fileName; //!< the preselected file name
+    std::string folder;   //!< the folder to start in, unless fileName names one ("": the default)
 };
 struct FileDialogAnswer {
     bool accepted = false;
@@ -53,11 +54,14 @@ public:
     std::string Filter;   //!< "caption|pattern|..."
     int FilterIndex = 1;  //!< preselected, then the one the user chose
     std::string FileName; //!< preselected, then the one the user chose
+    //! The folder the dialog starts in when FileName names none; after a choice, the folder
+    //! of the chosen file, so the next showing starts where the user last was.
+    std::string InitDir;
     std::string DialogTitle;
     bool CancelError = false; //!< Cancel raises run-time error 32755
 
-    //! Shows the open dialog. On OK FileName and FilterIndex take the user's choice and the
-    //! result is true; on Cancel nothing changes and the result is false, or error 32755 is
+    //! Shows the open dialog. On OK FileName, InitDir and FilterIndex take the user's choice
+    //! and the result is true; on Cancel nothing changes and the result is false, or error 32755 is
     //! raised when CancelError is set.
     bool ShowOpen() { return show(false); }
     //! The same as a save dialog.

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <fstream>
 #include <optional>
+#include <pwd.h>
 #include <sstream>
 #include <strings.h>
 #include <sys/stat.h>
@@ -73,6 +75,47 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
         ::unlink(tmp.c_str());
         raise(err::PathFileAccess, path);
     }
+}
+
+namespace {
+
+//! True when the process's effective user is counted in the group `gid`.
+bool inGroup(gid_t gid) {
+    if (gid == ::getegid()) return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
+}
+
+} // namespace
+
+bool folderWritable(const std::string& folder) {
+    const std::string f = folder.empty() ? "." : folder;
+    struct stat st {};
+    if (::stat(f.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    // The system's answer: permissions, access lists, read-only file systems.
+    if (::faccessat(AT_FDCWD, f.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
+    const uid_t user = ::geteuid();
+    if (user != 0) return true;
+    // The superuser passes every permission check: the bits of the class it falls in (owner,
+    // group or others) say what the folder's owner meant.
+    const mode_t bit = st.st_uid == user ? S_IWUSR : inGroup(st.st_gid) ? S_IWGRP : S_IWOTH;
+    return (st.st_mode & bit) != 0;
+}
+
+std::string userDataFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') return data;
+    std::string home;
+    if (const char* h = std::getenv("HOME"); h && h[0] != '\0') {
+        home = h;
+    } else if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_dir) {
+        home = entry->pw_dir;
+    }
+    if (home.empty()) return {};
+    return joinPath(home, ".local/share");
 }
 
 std::string folderOf(const std::string& path) {

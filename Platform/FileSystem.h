@@ -25,6 +25,15 @@ PLATFORM_EXPORT std::string readWholeFile(const std::string& path);
 //! and 75 when the file cannot be written; nothing is left behind on failure.
 PLATFORM_EXPORT void writeFileAtomically(const std::string& path, const std::string& content);
 
+//! True when files may be created and replaced in the folder by this process. The folder's
+//! permission bits decide also for the superuser, whom the system lets write anyway: a
+//! folder marked read-only, as an installed program's data are, is not written by a program
+//! run as root either. A missing folder, or one on a read-only file system, gives false.
+PLATFORM_EXPORT bool folderWritable(const std::string& folder);
+//! The user's own data folder: $XDG_DATA_HOME when it is an absolute path, else
+//! ~/.local/share ("" when the home folder is not known).
+PLATFORM_EXPORT std::string userDataFolder();
+
 //! The folder part of a path, without the final "/" ("" when there is none).
 PLATFORM_EXPORT std::string folderOf(const std::string& path);
 //! The name part of a path.

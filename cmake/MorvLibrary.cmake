@@ -3,10 +3,12 @@
 # Makes one library target of the project: the namespaced alias Morv::<name>, an export
 # header "<name>/<name>Export.h" with the macro <NAME>_EXPORT, hidden default visibility,
 # and the source root as the public include directory, so that headers are included as
-# "Platform/Variant.h", "KWELARdll/model/Smes.h" and so on. A shared library is installed
+# "Platform/Variant.h", "KWELARdll/model/Smes.h" and so on. Its public headers need C++20,
+# which the target states for every program that links it. A shared library is installed
 # with the headers of its source folders (under the same paths) and its export header, and
-# joins the export set MorvTargets of the installed CMake package; a static library is a
-# part of the build only.
+# joins an export set of the installed CMake package: MorvWindowsTargets when it links Qt
+# (directly or through a library of ours that does), MorvTargets otherwise; a static library
+# is a part of the build only.
 include(GenerateExportHeader)
 include(GNUInstallDirs)
 
@@ -26,6 +28,7 @@ function(morv_add_library name)
         $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
         $<BUILD_INTERFACE:${CMAKE_BINARY_DIR}/exports>
         $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+    target_compile_features(${name} PUBLIC cxx_std_20)
     set_target_properties(${name} PROPERTIES
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
@@ -36,14 +39,35 @@ function(morv_add_library name)
     if(ARG_PRIVATE_LINKS)
         target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_LINKS})
     endif()
+    set(links_qt OFF)
+    foreach(link IN LISTS ARG_LINKS)
+        if(link MATCHES "^Qt6?::")
+            set(links_qt ON)
+        elseif(TARGET ${link})
+            get_target_property(real ${link} ALIASED_TARGET)
+            if(NOT real)
+                set(real ${link})
+            endif()
+            get_target_property(linked ${real} MORV_LINKS_QT)
+            if(linked)
+                set(links_qt ON)
+            endif()
+        endif()
+    endforeach()
+    set_target_properties(${name} PROPERTIES MORV_LINKS_QT ${links_qt})
     if(NOT ARG_STATIC)
-        morv_install_library(${name} ${ARG_SOURCES})
+        set(export_set MorvTargets)
+        if(links_qt)
+            set(export_set MorvWindowsTargets)
+            set_property(GLOBAL PROPERTY MORV_WINDOWS_EXPORTED ON)
+        endif()
+        morv_install_library(${name} ${export_set} ${ARG_SOURCES})
     endif()
 endfunction()
 
 # The library, its export header and the headers of the folders its sources lie in.
-function(morv_install_library name)
-    install(TARGETS ${name} EXPORT MorvTargets
+function(morv_install_library name export_set)
+    install(TARGETS ${name} EXPORT ${export_set}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

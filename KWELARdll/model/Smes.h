@@ -409,9 +409,11 @@ public:
     // the formula, the CAS text (at most 13 characters) and a blank; sorted by name.
 
     //! Reads every record of the database, builds the sorted list `SeznamLatek`, sets
-    //! `PocLatek` and writes the list as "SEZNAM.DAT" into the database's folder. Returns
-    //! with the list unchanged when the database is not located; a list file that cannot be
-    //! written is reported in a box and the list stays built.
+    //! `PocLatek` and writes the list as "SEZNAM.DAT" into the database's folder, or into
+    //! the user's data folder (KWELAR in $XDG_DATA_HOME, else in ~/.local/share) when the
+    //! database's folder cannot be written. Returns with the list unchanged when the
+    //! database is not located; a list file that cannot be written is reported in a box and
+    //! the list stays built.
     void AkSeznam();
     //! Number of lines of the substance list ["Počet látek v databázi"]; a database may list
     //! more substances than a 16-bit count holds.
@@ -681,8 +683,9 @@ private:
                                      const platform::VArray& r);
 
     // Substance list (SmesSeznam.cpp).
-    //! Writes the list as "SEZNAM.DAT" into the database's folder; a failure is told in a
-    //! box once per object and path, and the list stays built.
+    //! Writes the list as "SEZNAM.DAT" into the database's folder, or into the user's data
+    //! folder when the database's cannot be written; a failure is told in a box once per
+    //! object and path, and the list stays built.
     void writeSubstanceListFile();
 
     // Temporary editing (SmesOpravy.cpp).

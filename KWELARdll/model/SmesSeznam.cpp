@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <random>
 
 namespace kwelar {
@@ -23,6 +24,8 @@ namespace {
 const char* const Crlf = "\r\n";
 //! File name of the substance list written beside the database.
 const char* const ListFileName = "SEZNAM.DAT";
+//! Folder of the library's files in the user's data folder.
+const char* const UserFolderName = "KWELAR";
 //! Characters of a line that decide its place in the sorted list.
 constexpr size_t SortKeyLength = 17;
 //! Narrowest number column of a list line (numbers below 1000).
@@ -172,7 +175,20 @@ void Smes::writeSubstanceListFile() {
         if (at == std::string::npos) platform::raise(err::InvalidCall);
         if (platform::charCount(std::string_view(m_AdrKWELAR).substr(0, at)) + 1 < 5)
             platform::msgBox("KWELAR - chyba v cestě k souboru", 0, "");
-        path = m_AdrKWELAR.substr(0, at) + ListFileName;
+        const std::string folder = m_AdrKWELAR.substr(0, at);
+        path = folder + ListFileName;
+        // An installed database lies in a folder only its administrator may write: each user
+        // then keeps the list in a data folder of their own, where it is replaced at every
+        // build as beside the database.
+        if (!platform::folderWritable(folder)) {
+            const std::string userData = platform::userDataFolder();
+            if (!userData.empty()) {
+                const std::string own = platform::joinPath(userData, UserFolderName);
+                path = platform::joinPath(own, ListFileName);
+                std::error_code ignored; // a folder that cannot be made fails the write below
+                std::filesystem::create_directories(own, ignored);
+            }
+        }
 
         std::string text = std::string("          SEZNAM LÁTEK DATABÁZE KWELAR ke dni ") +
                            platform::Regional::today() + Crlf + "          Záznamy v bázi o " +
@@ -181,8 +197,7 @@ void Smes::writeSubstanceListFile() {
             text += m_SeznamLatek(k).toString() + Crlf;
         platform::writeFileAtomically(path, platform::toCp1250(text));
     } catch (const RunTimeError& e) {
-        // An installed database often lies in a folder the user cannot write: the list is
-        // built all the same, and the failure is told once per object and folder.
+        // The list is built all the same, and the failure is told once per object and file.
         if (m_SeznamNezapsan == path) return;
         m_SeznamNezapsan = path;
         if (showsResultMessages())

@@ -151,9 +151,13 @@ public:
     void flxG2_DblClick();
     //! Enter in the grid picks as a double click does.
     void flxG2_KeyPress(int KeyAscii);
-    //! The folders searched for the catalogue, in order; none set means the program's own
-    //! (beside the executable, then ../share/MORV).
+    //! The folders searched for the catalogue and the sample tasks, in order; none set means
+    //! the program's own (beside the executable, then ../share/MORV).
     void setProgramFolders(std::vector<std::string> folders);
+    //! The folder of the sample tasks, where the first task-open dialog starts: "tasks" in the
+    //! first program folder that holds one (../share/MORV/tasks installed), else the tasks of
+    //! the source tree when the program runs from its build; "" when neither is there.
+    std::string sampleTaskFolder() const;
 
     //! The window's title for a version.
     static QString title(int major, int minor, int revision);
@@ -299,7 +303,7 @@ private:
     bool m_calculating = false;
     //! The exit has run: the program is ending.
     bool m_ended = false;
-    //! The folders searched for the catalogue; none: the program's own.
+    //! The folders searched for the catalogue and the sample tasks; none: the program's own.
     std::vector<std::string> m_programFolders;
 };
 

@@ -1,8 +1,10 @@
 // The standard-exchanger catalogue: the catalogue file read into the grid of its tab, and the
-// pick of one exchanger into the code and the construction boxes.
+// pick of one exchanger into the code and the construction boxes; the program's folders that
+// hold the catalogue and the sample tasks.
 
 #include "MORV/model/Katalog.h"
 #include "MORV/window/frmHE.h"
+#include "Platform/FileSystem.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
@@ -38,6 +40,14 @@ void frmHE::setProgramFolders(std::vector<std::string> folders) {
 
 std::string frmHE::catalogueFile() const {
     return findCatalogue(m_programFolders.empty() ? programFolders() : m_programFolders);
+}
+
+std::string frmHE::sampleTaskFolder() const {
+    for (const std::string& folder : m_programFolders.empty() ? programFolders() : m_programFolders) {
+        std::string tasks = platform::joinPath(folder, "tasks");
+        if (platform::folderExists(tasks)) return tasks;
+    }
+    return platform::folderExists(MORV_SOURCE_TASKS) ? MORV_SOURCE_TASKS : "";
 }
 
 void frmHE::connectCatalogueHandlers() {

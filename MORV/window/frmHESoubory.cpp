@@ -61,6 +61,8 @@ void frmHE::cmdNactiD_Click() {
         dialog.CancelError = true;
         dialog.Filter = taskFilter;
         dialog.FilterIndex = 3;
+        // The first task opened is usually a sample; later dialogs start where the user was.
+        if (dialog.InitDir.empty()) dialog.InitDir = sampleTaskFolder();
         // The model reports a missing file or a wrong structure in its own box; the user
         // chooses again.
         do {

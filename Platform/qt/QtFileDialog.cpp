@@ -36,6 +36,7 @@ FileDialogAnswer QtFileDialogBackend::show(const FileDialogRequest& request) {
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
     if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
 
     SystemDialogScope system;

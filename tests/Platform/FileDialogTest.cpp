@@ -1,4 +1,5 @@
-// The file dialog object: the filter list, the user's choice kept between showings, Cancel.
+// The file dialog object: the filter list, the user's choice and its folder kept between
+// showings, Cancel.
 
 #include "Platform/FileDialog.h"
 #include "Platform/RunTimeError.h"
@@ -57,4 +58,26 @@ TEST(FileDialog, CancelRaisesErrorWhenAsked) {
     // A dialog nobody scripted is recorded and cancelled.
     EXPECT_THROW(d.ShowOpen(), platform::RunTimeError);
     EXPECT_EQ(dialogs.unexpected().size(), 1u);
+}
+
+TEST(FileDialog, StartsInItsFolderThenWhereTheLastChoiceWas) {
+    ScriptedFileDialogs dialogs;
+    platform::FileDialogBackendScope scope(dialogs);
+    FileDialog d;
+    d.InitDir = "/usr/share/samples";
+    dialogs.cancel();
+    d.ShowOpen();
+    EXPECT_EQ(d.InitDir, "/usr/share/samples") << "Cancel changes nothing";
+    dialogs.choose("/home/eva/ulohy/a.dat");
+    d.ShowOpen();
+    EXPECT_EQ(d.InitDir, "/home/eva/ulohy");
+    d.FileName.clear();
+    dialogs.choose("b.res"); // a name without a folder keeps the folder
+    d.ShowSave();
+    EXPECT_EQ(d.InitDir, "/home/eva/ulohy");
+    ASSERT_EQ(dialogs.requests().size(), 3u);
+    EXPECT_EQ(dialogs.requests()[0].folder, "/usr/share/samples");
+    EXPECT_EQ(dialogs.requests()[1].folder, "/usr/share/samples");
+    EXPECT_EQ(dialogs.requests()[2].folder, "/home/eva/ulohy");
+    EXPECT_EQ(dialogs.requests()[2].fileName, "");
 }

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 
+#include <filesystem>
+
 using namespace platform;
 
 namespace {
@@ -55,6 +57,51 @@ TEST(FindInFolder, ExactNameFirstThenWithoutRegardToCase) {
     dir.write("sub/Katalog/x", "");
     EXPECT_EQ(findInFolder(dir.file("sub"), "katalog"), "");
     EXPECT_EQ(findInFolder(dir.file("none"), "normmorv.dta"), "");
+}
+
+// A folder whose mode denies writing is not written, by a program run as root too, for whom
+// the system would not refuse the write.
+TEST(FolderWritable, TheFoldersModeDecidesForEveryUser) {
+    namespace fs = std::filesystem;
+    testsupport::TempDir dir;
+    const std::string folder = dir.file("data");
+    fs::create_directory(folder);
+    struct Case {
+        fs::perms mode;
+        bool writable;
+    };
+    const Case cases[] = {
+        {fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read, true},
+        {fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::others_read,
+         false},
+        {fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_all | fs::perms::others_all, false},
+    };
+    for (const Case& c : cases) {
+        fs::permissions(folder, c.mode);
+        EXPECT_EQ(folderWritable(folder), c.writable) << static_cast<int>(c.mode);
+    }
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_FALSE(folderWritable(dir.file("none")));
+    EXPECT_FALSE(folderWritable(dir.write("file", "x"))) << "a file is no folder";
+}
+
+TEST(UserDataFolder, AnAbsoluteDataHomeElseTheHomesLocalShare) {
+    struct Case {
+        std::optional<std::string> dataHome;
+        std::optional<std::string> home;
+        std::string folder;
+    };
+    const Case cases[] = {
+        {"/srv/data", "/home/eva", "/srv/data"},
+        {std::nullopt, "/home/eva", "/home/eva/.local/share"},
+        {"", "/home/eva/", "/home/eva/.local/share"},
+        {"relative/data", "/home/eva", "/home/eva/.local/share"}, // a relative one is ignored
+    };
+    for (const Case& c : cases) {
+        testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", c.dataHome);
+        testsupport::EnvironmentVariable home("HOME", c.home);
+        EXPECT_EQ(userDataFolder(), c.folder) << c.dataHome.value_or("(none)");
+    }
 }
 
 } // namespace

@@ -2,13 +2,16 @@
 # programmer would find it:
 # - the libraries, the program, the substance database with its location file in the folder
 #   of the property library (pointing at the installed database, equal to the built one), the
-#   catalogue, the desktop entry and the icon, the public headers and the CMake package;
-# - a small program built against the package with find_package(Morv) runs and prints what
-#   the three libraries give;
+#   catalogue, the sample tasks, the desktop entry and the icon, the public headers and the
+#   CMake package, which names neither the source nor the build folder;
+# - a small program built against the package with find_package(Morv), from the installed
+#   prefix alone, with the compiler's default language standard and without Qt to be found,
+#   runs and prints what the three libraries give; where the windows were built, a program
+#   against the component Windows (which finds Qt) runs too;
 # - the installed program starts offscreen and is still running after two seconds (it finds
 #   its libraries and its window platform), when it is stopped.
 #
-# Variables: BUILD_DIR, PREFIX, LIBDIR, DATADIR, BUILT_DATABASE, CONSUMER, GENERATOR, WINDOWS,
+# Variables: SOURCE_DIR, BUILD_DIR, PREFIX, LIBDIR, DATADIR, BUILT_DATABASE, CONSUMER, GENERATOR, WINDOWS,
 # SANITIZE (the libraries were built with the sanitizers, so the program links them too).
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(
@@ -32,6 +35,8 @@ set(expected
 if(WINDOWS)
     list(APPEND expected
         ${root}/bin/MORV ${root}/${DATADIR}/MORV/normmorv.dta
+        ${root}/${DATADIR}/MORV/tasks/methanol-condenser.dat
+        ${root}/${DATADIR}/MORV/tasks/methanol-vertical-condenser.dat
         ${root}/${DATADIR}/applications/morv.desktop ${root}/${DATADIR}/icons/hicolor/scalable/apps/morv.svg
         ${root}/${LIBDIR}/libPlatformQt.so ${root}/${LIBDIR}/libKwelarWindows.so
         ${root}/${LIBDIR}/libToviWindows.so ${root}/${LIBDIR}/libMorvWindow.so
@@ -54,28 +59,49 @@ if(NOT differ EQUAL 0)
     message(FATAL_ERROR "the installed database differs from the built one")
 endif()
 
-# A program against the package.
-set(consumerBuild ${PREFIX}/consumer-build)
+# The package finds everything in the prefix: no path into the source or the build folder.
+file(GLOB packageFiles ${root}/${LIBDIR}/cmake/Morv/*.cmake)
+foreach(file IN LISTS packageFiles)
+    file(READ ${file} content)
+    string(REPLACE "${root}" "" content "${content}")
+    foreach(folder IN ITEMS ${SOURCE_DIR} ${BUILD_DIR})
+        string(FIND "${content}" "${folder}" at)
+        if(NOT at EQUAL -1)
+            message(FATAL_ERROR "${file} names ${folder}")
+        endif()
+    endforeach()
+endforeach()
+
+# Programs against the package, built from the installed prefix alone (no package registry)
+# with no language standard of their own: configured, built and run; each `program` prints
+# `expected`. The first finds no Qt, as a program of the Qt-free libraries needs none.
 set(flags)
 if(SANITIZE)
     set(flags -DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined)
 endif()
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -S ${CONSUMER} -B ${consumerBuild} -G ${GENERATOR}
-            -DCMAKE_PREFIX_PATH=${root} -DCMAKE_BUILD_TYPE=Release ${flags}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the consumer does not configure against the package:\n${out}")
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${consumerBuild}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the consumer does not build against the package:\n${out}")
-endif()
-execute_process(COMMAND ${consumerBuild}/consumer
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT result EQUAL 0 OR NOT out STREQUAL "3 11 1.5000\n")
-    message(FATAL_ERROR "the consumer gave ${result}: '${out}' ${err}")
+function(check_consumer build program expected)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -S ${CONSUMER} -B ${build} -G ${GENERATOR}
+                -DCMAKE_PREFIX_PATH=${root} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF
+                -DCMAKE_BUILD_TYPE=Release ${flags} ${ARGN}
+        RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "the consumer does not configure against the package:\n${out}")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} --build ${build}
+        RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "the consumer does not build against the package:\n${out}")
+    endif()
+    execute_process(COMMAND ${build}/${program}
+        RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result EQUAL 0 OR NOT out STREQUAL "${expected}\n")
+        message(FATAL_ERROR "${program} gave ${result}: '${out}' ${err}")
+    endif()
+endfunction()
+check_consumer(${PREFIX}/consumer-build consumer "3 11 1.5000" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
+if(WINDOWS)
+    check_consumer(${PREFIX}/windows-consumer-build windows-consumer "Text (*.txt *.TXT)|All (*)" -DWINDOWS=ON)
 endif()
 
 # The installed program, offscreen: a program that cannot load a library or its window

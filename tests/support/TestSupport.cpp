@@ -46,6 +46,22 @@ std::string TempDir::write(const std::string& name, const std::string& bytes) co
     return p.string();
 }
 
+EnvironmentVariable::EnvironmentVariable(std::string name, const std::optional<std::string>& value)
+    : m_name(std::move(name)) {
+    if (const char* old = std::getenv(m_name.c_str())) m_previous = old;
+    if (value)
+        ::setenv(m_name.c_str(), value->c_str(), 1);
+    else
+        ::unsetenv(m_name.c_str());
+}
+
+EnvironmentVariable::~EnvironmentVariable() {
+    if (m_previous)
+        ::setenv(m_name.c_str(), m_previous->c_str(), 1);
+    else
+        ::unsetenv(m_name.c_str());
+}
+
 ProcessLocale::ProcessLocale(const std::string& name) {
     if (const char* old = std::getenv("LOCPATH")) m_previousLocPath = old;
     m_previous = std::setlocale(LC_ALL, nullptr);

@@ -63,6 +63,20 @@ private:
     std::string m_path;
 };
 
+//! Sets an environment variable (std::nullopt: removes it) for the lifetime of the object and
+//! restores its previous value after.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(std::string name, const std::optional<std::string>& value);
+    ~EnvironmentVariable();
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_previous;
+};
+
 //! Sets the C library's locale in every category for the lifetime of the object, as a window
 //! toolkit does from the user's environment when it starts, and restores the previous locale
 //! after. A locale that cannot be set fails the test (it is never skipped). The locales the

@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 
 namespace {
@@ -126,6 +127,65 @@ TEST_F(SubstanceList, FolderThatCannotTakeTheFileIsReportedOnceAndTheListStands)
     EXPECT_EQ(s.PocLatek(), 4);
     s.AkSeznam();
     EXPECT_EQ(boxes.boxes().size(), 1u) << "the same failure is told once";
+}
+
+// Makes a folder read-only for the lifetime of the object and writable again after, so that
+// it can be removed.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::string folder) : m_folder(std::move(folder)) {
+        namespace fs = std::filesystem;
+        fs::permissions(m_folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    }
+    ~ReadOnlyFolder() { std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all); }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    std::string m_folder;
+};
+
+// Where the list file goes: beside the database while its folder may be written; else into
+// the user's own data folder, without a box, replacing what an earlier run left there. The
+// folder's mode decides, so the cases hold when the tests run as root too.
+TEST_F(SubstanceList, ReadOnlyDatabaseFolderKeepsTheListInTheUsersDataFolder) {
+    TempDir user;
+    struct Case {
+        const char* what;
+        bool readOnly;
+        std::optional<std::string> dataHome;
+        std::string listFile; // "" beside the database
+    };
+    const Case cases[] = {
+        {"writable folder", false, user.file("data"), ""},
+        {"read-only folder", true, user.file("data"), user.file("data/KWELAR/SEZNAM.DAT")},
+        {"read-only folder, no data home", true, std::nullopt,
+         user.file("home/.local/share/KWELAR/SEZNAM.DAT")},
+    };
+    const std::string besideDatabase = dir.file("SEZNAM.DAT");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(besideDatabase);
+        std::filesystem::remove_all(user.path());
+        std::filesystem::create_directory(user.path());
+        testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", c.dataHome);
+        testsupport::EnvironmentVariable home("HOME", user.file("home"));
+        std::optional<ReadOnlyFolder> readOnly;
+        if (c.readOnly) readOnly.emplace(dir.path());
+        const std::string expected = c.listFile.empty() ? besideDatabase : c.listFile;
+        if (c.readOnly) user.write(expected.substr(user.path().size() + 1), "the list of an earlier run");
+
+        Smes s;
+        kwelartest::pointAt(s, database);
+        s.AkSeznam();
+        EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text;
+        const std::string written = platform::readWholeFile(expected);
+        EXPECT_EQ(written.substr(0, 10), std::string(10, ' ')) << written;
+        EXPECT_NE(written.find("[ 7732-18-5]"), std::string::npos) << written;
+        EXPECT_EQ(std::filesystem::exists(besideDatabase), !c.readOnly);
+        EXPECT_EQ(std::filesystem::exists(user.file("data/KWELAR")), c.readOnly && c.dataHome.has_value());
+    }
 }
 
 TEST_F(SubstanceList, DatabaseNotFoundLeavesTheListAsItWas) {

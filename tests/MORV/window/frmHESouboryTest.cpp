@@ -221,6 +221,35 @@ TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
     EXPECT_NE(second.find("\r\nMethanol "), std::string::npos);
 }
 
+// The first task dialog starts among the sample tasks: those of the program's folders (the
+// installed ../share/MORV/tasks), else those of the source tree; later dialogs start where
+// the user chose last.
+TEST_F(Files, FirstTaskDialogStartsAmongTheSamplesLaterOnesWhereTheUserWas) {
+    const std::string installed = folder.file("share/MORV");
+    folder.write("share/MORV/tasks/methanol-condenser.dat", readBytes(sampleTask));
+    const std::string elsewhere = folder.write("ulohy/kondenzator.dat", readBytes(sampleTask));
+    window->setProgramFolders({folder.file("bin"), installed});
+    QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
+    dialogs.choose(elsewhere, 3);
+    click("cmdNactiD");
+    dialogs.choose(elsewhere, 3);
+    click("cmdNactiD");
+    dialogs.choose(folder.file("ulohy/vysledky.res"), 2);
+    click("cmdNFile");
+
+    ASSERT_EQ(dialogs.requests().size(), 3u);
+    EXPECT_EQ(dialogs.requests()[0].folder, installed + "/tasks");
+    EXPECT_EQ(dialogs.requests()[0].fileName, "");
+    EXPECT_EQ(dialogs.requests()[1].fileName, elsewhere) << "the last task, in its folder";
+    EXPECT_EQ(dialogs.requests()[2].folder, folder.file("ulohy"));
+    EXPECT_EQ(dialogs.requests()[2].fileName, "");
+
+    // A program run from its build has no sample folder of its own: the source tree's.
+    window->setProgramFolders({folder.file("bin")});
+    EXPECT_EQ(QDir(QString::fromStdString(window->sampleTaskFolder())).canonicalPath(),
+              QDir(QStringLiteral(MORV_SAMPLE_TASKS)).canonicalPath());
+}
+
 // ---- The results file and the text route ----------------------------------------------------
 
 TEST_F(Files, TextRouteAppendsTheExportTextOnEachWrite) {

@@ -277,6 +277,56 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab) {
         window->splash().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/frmSplash.png")));
 }
 
+// The README's walk through the sample task, as a newcomer does it: the file entry chosen, the
+// task opened from data/tasks in the source tree, the calculation started. The results are
+// those the README quotes beside its steps; with MORV_SCREENSHOTS naming a folder the main
+// window is saved as readme-main-window.png, which scripts/screenshots copies into docs/images.
+TEST_F(MainWindowTest, SampleTaskAsTheReadmeWalksThroughIt) {
+    // The program started: its window shown and activated, the splash closed by a key.
+    closeSplashByKey();
+    window->resize(1180, 660);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(modalsShown, std::vector<std::string>{"frmSplash"});
+    auto* fromFile = control<QAbstractButton>("optZads");
+    QTest::mouseClick(fromFile, Qt::LeftButton, {}, QPoint(8, fromFile->height() / 2)); // on its circle
+    ASSERT_TRUE(fromFile->isChecked());
+    // The file name as the README writes it, relative to the source tree.
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral(MORV_SAMPLE_TASKS "/../..")));
+    dialogs.choose("data/tasks/methanol-condenser.dat", 3);
+    QTest::mouseClick(control<QPushButton>("cmdNactiD"), Qt::LeftButton);
+    QDir::setCurrent(previous);
+    QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton);
+
+    EXPECT_EQ(control<QLabel>("lblFile")->text().toStdString(), "data/tasks/methanol-condenser.dat");
+    EXPECT_EQ(control<QLabel>("lblStav")->text().toStdString(), " 5  iterací");
+    struct Case {
+        const char* box;
+        const char* text;
+    };
+    const Case results[] = {
+        {"txtPar_0", "26.784"},     // cooling water (kg/s)
+        {"txtPar_6", "1123.6"},     // duty (kW)
+        {"txtPar_7", "40.278"},     // area (m2)
+        {"txtPark_3", "2.2693"},    // tube length (m)
+        {"txtTr_0", "708.15"},      // overall heat-transfer coefficient (W/m2/K)
+        {"txtDp_14", "2.3497E+04"}, // tube-side pressure drop (Pa)
+        {"txtDp_29", "3372.79"},    // shell-side pressure drop (Pa)
+    };
+    for (const Case& c : results)
+        EXPECT_EQ(control<QLineEdit>(c.box)->text().toStdString(), c.text) << c.box;
+
+    const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    control<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_TRUE(
+        window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/readme-main-window.png")));
+}
+
 TEST_F(MainWindowTest, TubeSheetSketchOpensOnTheConstructionAndWritesItsCountsBack) {
     activateFirstTime();
     ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat"), 0);
