@@ -324,6 +324,31 @@ TEST_F(frmOpravTest, Record700GrowsTheDatabaseAndAgainReplacesIt) {
     EXPECT_EQ(s->cisloSlozky(2), 3);
 }
 
+class frmOpravUnderLocale : public frmOpravTest, public ::testing::WithParamInterface<const char*> {};
+
+// Record 700 holds the numbers typed with the region's decimal comma, whatever locale the C
+// library runs in: the record's numbers are written field by field in the file's own form.
+TEST_P(frmOpravUnderLocale, Record700HoldsTheTypedNumbers) {
+    testsupport::ProcessLocale locale(GetParam());
+    platform::DecimalSeparatorScope region(',');
+    edit(2, [&](Editor& e) {
+        e.type("Text2_1", "513,9");
+        e.tab(2);
+        e.type("txtRozv_41", "2,5E-03");
+        e.click("Command1");
+        e.click("cmdPokr");
+    });
+    const std::string file = platform::readWholeFile(database);
+    ASSERT_EQ(file.size(), 700u * 508u);
+    ZaznamLatky written = ZaznamLatky::decode(platform::Bytes(file.begin() + 355092, file.end()));
+    EXPECT_EQ(written.N, 700);
+    EXPECT_EQ(written.B(2), 513.9f);
+    EXPECT_EQ(written.Rozvoj(7).A6, 2.5E-03f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, frmOpravUnderLocale, ::testing::ValuesIn(testsupport::ProcessLocales),
+                         [](const auto& info) { return testsupport::processLocaleName(info.param); });
+
 TEST_F(frmOpravTest, ThePositionBoxChoosesTheComponent) {
     const ZaznamLatky water = s->slozka(1);
     edit(1, [&](Editor& e) {

@@ -419,7 +419,8 @@ TEST_F(Analysis, ScreenshotOfTheTableOnTheResultsTab) {
 
 // The chart as a user makes it: the sample task calculated, its duty varied from 200 to 300 kW,
 // "Zobrazit graf analýzy", "Zobrazit graf" on the first result, with a decimal comma. The
-// picture of the README (docs/images/chart.png) is this one.
+// picture of the README is this one: saved as readme-chart.png, which scripts/screenshots
+// copies into docs/images.
 TEST_F(Analysis, ScreenshotOfADutyChartMadeThroughTheChoiceWindow) {
     const QByteArray folder = qgetenv("MORV_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "MORV_SCREENSHOTS names no folder";
@@ -440,7 +441,7 @@ TEST_F(Analysis, ScreenshotOfADutyChartMadeThroughTheChoiceWindow) {
         EXPECT_TRUE(becomesActive(d));
         QApplication::processEvents();
         EXPECT_EQ(dynamic_cast<morv::frmGraf&>(d).chart()->PopisY, "Hmot.průtok trubky");
-        EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(folder) + "/chart.png"));
+        EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(folder) + "/readme-chart.png"));
         QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(20, 20));
         return d.result();
     });
