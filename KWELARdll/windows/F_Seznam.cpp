@@ -273,11 +273,7 @@ void F_Seznam::C_OK_Click() {
 
 void F_Seznam::keyPressEvent(QKeyEvent* event) {
     // The chosen numbers would be lost.
-    if (isCancelKey(*event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!ignoreCancelKey(*event)) QDialog::keyPressEvent(event);
 }
 
 void F_Seznam::reject() {

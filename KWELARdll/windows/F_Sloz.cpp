@@ -176,11 +176,7 @@ bool F_Sloz::eventFilter(QObject* watched, QEvent* event) {
 
 void F_Sloz::keyPressEvent(QKeyEvent* event) {
     // The typed composition would be lost.
-    if (isCancelKey(*event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!ignoreCancelKey(*event)) QDialog::keyPressEvent(event);
 }
 
 void F_Sloz::reject() {

@@ -21,10 +21,13 @@ inline std::string modelText(const QString& s) {
     return s.toStdString();
 }
 
-//! True for the key by which a dialog closes itself without its buttons (Escape). The
-//! windows that hold typed work ignore it, since it would throw that work away.
-inline bool isCancelKey(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Cancel);
+//! Takes the key by which a dialog closes itself without its buttons (Escape) and does
+//! nothing with it: the windows that hold typed work would throw that work away. Returns
+//! whether the key was taken; any other key is left to the dialog.
+inline bool ignoreCancelKey(QKeyEvent& key) {
+    if (!key.matches(QKeySequence::Cancel)) return false;
+    key.accept();
+    return true;
 }
 
 //! The fixed-pitch font of the substance lists (9.75 pt), so that their columns line up.

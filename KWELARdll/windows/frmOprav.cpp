@@ -257,11 +257,7 @@ bool frmOprav::eventFilter(QObject* watched, QEvent* event) {
 
 void frmOprav::keyPressEvent(QKeyEvent* event) {
     // Every edit would be discarded without a question.
-    if (isCancelKey(*event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!ignoreCancelKey(*event)) QDialog::keyPressEvent(event);
 }
 
 void frmOprav::Text1_KeyPress() {
