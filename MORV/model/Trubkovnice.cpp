@@ -35,9 +35,48 @@ bool acceptable(double v) {
 } // namespace
 
 int64_t TubeSheetLayout::sheetTubes() const {
-    const int64_t axisRows = staggered ? int64_t(std::floor(rows / 2.0 + 0.5)) : rows;
-    return 4 * quarterTubes - 2 * int64_t(rowTubes(1)) - 2 * axisRows + 1;
+    return 4 * quarterTubes - 2 * int64_t(rowTubes(1)) - 2 * int64_t(axisRows) + 1;
 }
+
+namespace {
+
+//! Lays out the quarter into `out`, whose scaled dimensions are set, keeping the tube centres
+//! when asked; false when the grid passes `maxPositions`.
+bool layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
+    const double shell = 100 * out.q;
+    const double s1 = out.s1, s2 = out.s2;
+    out.perRow.assign(1, 0);
+    double y = 0;
+    int32_t row = 1;
+    int64_t positions = 0;
+    while (y + rowClearance * s2 < shell) {
+        if (++positions > TubeSheetLayout::maxPositions) return false;
+        const bool kept = row <= TubeSheetLayout::maxRows;
+        if (kept) out.perRow.push_back(0);
+        const bool startsOnAxis = !(out.staggered && row % 2 == 0);
+        double x = startsOnAxis ? 0 : s1 / 2;
+        int32_t n = 0;
+        while (x + tubeClearance * s1 < std::sqrt(shell * shell - y * y)) {
+            if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x)) break;
+            if (++positions > TubeSheetLayout::maxPositions) return false;
+            if (keepTubes) out.tubes.push_back({x, y});
+            x += s1;
+            ++n;
+            ++out.quarterTubes;
+            if (kept) out.perRow[size_t(row)] = n;
+        }
+        if (n > 0) {
+            ++out.tubeRows;
+            if (startsOnAxis) ++out.axisRows;
+        }
+        ++row;
+        y += s2;
+    }
+    out.rows = row - 1;
+    return true;
+}
+
+} // namespace
 
 TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     TubeSheetLayout out;
@@ -50,33 +89,14 @@ TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     if (!acceptable(R) || !acceptable(out.r) || !acceptable(out.s1) || !acceptable(out.s2) || !acceptable(q))
         return out;
 
-    const double shell = 100 * q;
-    const double s1 = out.s1, s2 = out.s2;
-    out.perRow.assign(1, 0);
-    double y = 0;
-    int32_t row = 1;
-    int64_t positions = 0;
-    while (y + rowClearance * s2 < shell) {
-        if (++positions > TubeSheetLayout::maxPositions) return out;
-        const bool kept = row <= TubeSheetLayout::maxRows;
-        if (kept) out.perRow.push_back(0);
-        double x = (dims.staggered && row % 2 == 0) ? s1 / 2 : 0;
-        int32_t n = 0;
-        while (x + tubeClearance * s1 < std::sqrt(shell * shell - y * y)) {
-            if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x)) break;
-            if (++positions > TubeSheetLayout::maxPositions) return out;
-            if (out.tubes.size() < TubeSheetLayout::maxDrawnTubes) out.tubes.push_back({x, y});
-            x += s1;
-            ++n;
-            ++out.quarterTubes;
-            if (kept) out.perRow[size_t(row)] = n;
-        }
-        ++row;
-        y += s2;
-    }
-    out.rows = row - 1;
+    // The grid is counted before its centres are kept, so a grid too fine to lay out is
+    // refused without holding millions of them first.
+    TubeSheetLayout counted = out;
+    if (!layOutQuarter(counted, false) || counted.quarterTubes == 0) return counted;
     // A sheet in which no tube fits would give a negative count.
-    out.valid = out.quarterTubes > 0;
+    out.tubes.reserve(size_t(counted.quarterTubes));
+    layOutQuarter(out, true);
+    out.valid = true;
     return out;
 }
 

@@ -11,6 +11,11 @@
 //! radius (y > 50) a row also ends at the first tube with y + 0.75 sT > sqrt((100 q)^2 - x^2).
 //! The constants 0.7 and 0.75 are the clearances between the outermost tube centres and the
 //! shell, against the pitch along and across the flow.
+//!
+//! The row test can admit a row in which the tube test leaves no tube (the lower rows'
+//! clearance, or a staggered row that starts half a pitch in). Such a row is no row of the
+//! sheet, and it has no tube on the axis for the symmetry to share, so the counts of the whole
+//! sheet take only the rows that hold a tube.
 
 #include "MorvModel/MorvModelExport.h"
 
@@ -44,8 +49,6 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     //! Rows of the quarter whose tube counts are kept and labelled; the rows beyond are laid
     //! out, drawn and counted in `rows` and `quarterTubes` all the same.
     static constexpr int32_t maxRows = 50;
-    //! Tubes of the quarter whose centres are kept for drawing; the counts go on beyond.
-    static constexpr std::size_t maxDrawnTubes = 20000;
     //! Positions of the quarter (tubes and rows) the layout goes through at most: a grid
     //! finer than this, thousands of times any real sheet's, is refused, as the loops would
     //! not end in any reasonable time.
@@ -60,25 +63,30 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     double r = 0;  //!< tube radius [sketch units]
     double s1 = 0; //!< pitch across the flow [sketch units]
     double s2 = 0; //!< pitch along the flow [sketch units]
-    //! Rows of the quarter, the central row included.
+    //! Rows of the quarter that the row test admits, the central row included (each gets a
+    //! label, an empty one when it holds no tube).
     int32_t rows = 0;
+    //! Rows of the quarter that hold at least one tube.
+    int32_t tubeRows = 0;
+    //! Rows of the quarter that hold a tube on the axis x = 0: in line every row with a tube,
+    //! staggered the odd ones with a tube.
+    int32_t axisRows = 0;
     //! Tubes of the quarter.
     int64_t quarterTubes = 0;
     //! Tubes of each row of the quarter, row 1 (through the centre) at index 1, up to row
     //! `maxRows`; element 0 is not used; 0 for a row that the row test admits but in which no
     //! tube fits.
     std::vector<int32_t> perRow;
-    //! Centres of the tubes of the quarter in the order laid out (at most `maxDrawnTubes`).
+    //! Centres of all the tubes of the quarter in the order laid out.
     std::vector<TubeCentre> tubes;
 
-    //! Rows of the whole sheet: 2 rows - 1.
-    int64_t sheetRows() const { return 2 * int64_t(rows) - 1; }
+    //! Rows of the whole sheet: the rows of the quarter that hold a tube, mirrored about the
+    //! central row, 2 tubeRows - 1.
+    int64_t sheetRows() const { return 2 * int64_t(tubeRows) - 1; }
     //! Tubes of the central row of the whole sheet: 2 A(1) - 1.
     int64_t centralRowTubes() const { return 2 * int64_t(rowTubes(1)) - 1; }
     //! Tubes of the whole sheet. The central row and the central column are each shared by
-    //! two quarters, the centre tube by all four: in line 4 N - 2 A(1) - 2 rows + 1;
-    //! staggered 4 N - 2 A(1) - 2 Int(rows / 2 + 0.5) + 1, since only the odd rows have a tube
-    //! on the axis.
+    //! two quarters, the centre tube by all four: 4 N - 2 A(1) - 2 axisRows + 1.
     int64_t sheetTubes() const;
     //! Tubes of row i of the quarter (0 outside 1 .. rows and beyond `maxRows`).
     int32_t rowTubes(int32_t i) const {

@@ -33,8 +33,8 @@ TEST(Katalog, ShippedCatalogueGivesItsRecordsInOrder) {
     const CatalogueRecord& r = records[38];
     EXPECT_EQ(r.Kod, "600425");
     const std::array<double, morv::catalogueValues> expected = {
-        0.6, 0.025, 0.02,   4,      226,    4,      0.032,   0.0277,   0.355,    0.7, 16,
-        20,  0,     0.2027, 0.1023, 0.1541, 0.1541, 0.00005, 0.000176, 0.000176, 0.5, 48};
+        0.6, 0.025, 0.02,   4,      228,    4,      0.032,   0.0277,   0.355,    0.7, 16,
+        18,  0,     0.2027, 0.1023, 0.1541, 0.1541, 0.00005, 0.000176, 0.000176, 0.5, 48};
     EXPECT_EQ(r.konstrukce, expected);
     EXPECT_EQ(r.protiproud, 1.0);
 }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
+#include <utility>
 
 using namespace morv;
 
@@ -103,36 +105,6 @@ TEST(LayoutScale, OnlyRatiosToTheShellMatter) {
     EXPECT_EQ(m.perRow, mm.perRow);
 }
 
-// The single-pass rows of the catalogue carry the counts of this layout for their own
-// dimensions (its README states the rule), so laying them out again must give them back.
-TEST(LayoutCatalogue, SinglePassRowsGiveTheirOwnCounts) {
-    const auto rows = morvtest::singlePassRows(MORV_CATALOGUE);
-    ASSERT_GE(rows.size(), 10u);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.code);
-        const TubeSheetLayout l = layOutTubeSheet({row.Dplast, row.Dtrubo, row.sT, row.sL, row.Uspor == 0});
-        ASSERT_TRUE(l.valid);
-        EXPECT_EQ(l.sheetTubes(), row.Ntrub);
-        EXPECT_EQ(l.centralRowTubes(), row.NstredT);
-        EXPECT_EQ(l.sheetRows(), row.NstredL);
-    }
-}
-
-TEST(LayoutCatalogue, RowWithoutTubesStillCountsAsARowWithAnEmptyLabel) {
-    // 600 mm shell, 25 mm tubes staggered: the row test admits an 11th row that no tube fits.
-    const TubeSheetLayout l = layOutTubeSheet({0.6, 0.025, 0.032, 0.0277, true});
-    ASSERT_TRUE(l.valid);
-    EXPECT_EQ(l.rows, 11);
-    EXPECT_EQ(l.rowTubes(11), 0);
-    EXPECT_EQ(l.sheetRows(), 21);
-    EXPECT_EQ(l.sheetTubes(), 271);
-    RecordingSurface s;
-    sketchTubeSheet(s, {0.6, 0.025, 0.032, 0.0277, true});
-    ASSERT_EQ(s.texts().size(), 11u);
-    EXPECT_EQ(s.texts()[0], " 9");
-    EXPECT_EQ(s.texts()[10], "");
-}
-
 struct RefusedCase {
     const char* name;
     TubeSheetDimensions dims;
@@ -181,50 +153,151 @@ TEST(LayoutLimits, FiftyRowsAreAllKept) {
     EXPECT_GT(l.rowTubes(49), 0); // row 50, at the shell, holds no tube
 }
 
-namespace {
-
-//! The tubes of the whole sheet counted position by position from the rules of the layout,
-//! each tube of the quarter mirrored into the other three: once at the centre, twice on an
-//! axis, four times elsewhere. Also the rows of the quarter and the tubes of its first row.
+//! The whole sheet counted from its tube positions, without the symmetry formulas of the
+//! layout: the quarter laid out by the same loops, every tube mirrored into the four quarters,
+//! then the distinct positions, the distinct rows and the positions on the central row.
 struct SheetCount {
-    int64_t quarterRows = 0, firstRow = 0, sheetTubes = 0;
+    int64_t rows = 0, tubes = 0, centralRow = 0;
+    int64_t quarterTubes = 0;
+    bool emptyRowAdmitted = false; //!< the row test admitted a row without a tube
 };
+
+double withoutSign(double v) {
+    return v == 0 ? 0.0 : v; // -0 and +0 are one position
+}
 
 SheetCount countSheet(const TubeSheetDimensions& dims) {
     const double R = dims.D / 2, s1 = dims.sT * 100 / R, s2 = dims.sL * 100 / R;
+    std::set<std::pair<double, double>> positions;
     SheetCount c;
-    for (int64_t k = 0; k * s2 + 0.7 * s2 < 100; ++k) {
-        const double y = k * s2;
-        ++c.quarterRows;
-        const double x0 = dims.staggered && k % 2 == 1 ? s1 / 2 : 0;
-        for (int64_t j = 0;; ++j) {
-            const double x = x0 + j * s1;
-            if (x + 0.75 * s1 >= std::sqrt(100 * 100 - y * y)) break;
+    int row = 1;
+    for (double y = 0; y + 0.7 * s2 < 100; y += s2, ++row) {
+        int n = 0;
+        for (double x = dims.staggered && row % 2 == 0 ? s1 / 2 : 0;
+             x + 0.75 * s1 < std::sqrt(100 * 100 - y * y); x += s1) {
             if (y > 50 && y + 0.75 * s1 > std::sqrt(100 * 100 - x * x)) break;
-            if (k == 0) ++c.firstRow;
-            c.sheetTubes += x == 0 && y == 0 ? 1 : x == 0 || y == 0 ? 2 : 4;
+            ++n;
+            for (double mx : {x, -x})
+                for (double my : {y, -y})
+                    positions.insert({withoutSign(mx), withoutSign(my)});
         }
+        c.quarterTubes += n;
+        c.emptyRowAdmitted = c.emptyRowAdmitted || n == 0;
     }
+    std::set<double> rows;
+    for (const auto& [x, y] : positions) {
+        rows.insert(y);
+        if (y == 0) ++c.centralRow;
+    }
+    c.rows = int64_t(rows.size());
+    c.tubes = int64_t(positions.size());
     return c;
 }
 
-} // namespace
-
-TEST(LayoutLimits, LargeCondenserCountsAndDrawsItsRowsBeyondTheFiftieth) {
-    // 2.0 m shell, 16 mm tubes staggered at 20 mm across and 17.3 mm along: 58 rows in the
-    // quarter.
-    const TubeSheetDimensions dims{2.0, 0.016, 0.020, 0.0173, true};
+void expectCountsOfItsPositions(const TubeSheetDimensions& dims) {
     const SheetCount expected = countSheet(dims);
-    ASSERT_EQ(expected.quarterRows, 58);
-    ASSERT_EQ(expected.sheetTubes, 8811);
-
     const TubeSheetLayout l = layOutTubeSheet(dims);
     ASSERT_TRUE(l.valid);
-    EXPECT_EQ(l.rows, expected.quarterRows);
-    EXPECT_EQ(l.sheetRows(), 2 * expected.quarterRows - 1);
-    EXPECT_EQ(l.sheetTubes(), expected.sheetTubes);
-    EXPECT_EQ(l.centralRowTubes(), 2 * expected.firstRow - 1);
-    EXPECT_EQ(l.centralRowTubes(), 99);
+    EXPECT_EQ(l.quarterTubes, expected.quarterTubes);
+    EXPECT_EQ(l.sheetRows(), expected.rows);
+    EXPECT_EQ(l.sheetTubes(), expected.tubes);
+    EXPECT_EQ(l.centralRowTubes(), expected.centralRow);
+}
+
+struct SheetCase {
+    const char* name;
+    TubeSheetDimensions dims;
+    int64_t sheetRows, sheetTubes, centralRow;
+};
+
+// Figures of the whole sheet drawn out by hand or, for the large ones, by the count above.
+const SheetCase sheetCases[] = {
+    {"DesignInLine", {400, 25, 65, 65, false}, 5, 21, 5},
+    {"DesignStaggered", {400, 25, 65, 65, true}, 5, 19, 5},
+    // Rows of 4, 4, 4 and 3 tubes: the lower rows' clearance empties the fifth row admitted.
+    {"SmallShellInLineWithAnEmptyLowestRow", {0.301, 0.025, 0.032, 0.032, false}, 7, 45, 7},
+    // One tube on the axis in each of the rows at 0, 12.8, 25.6 and 38.4 units; the even rows,
+    // half a pitch of 100 units in, and the odd rows beyond half the radius hold none.
+    {"WidePitchLeavesMostAdmittedRowsEmpty", {1, 0.005, 0.5, 0.032, true}, 7, 7, 1},
+    // The eleventh row of the quarter, on the axis, holds no tube.
+    {"MediumShellStaggered", {0.6, 0.025, 0.032, 0.0277, true}, 19, 273, 17},
+    // 58 rows admitted in the quarter, the 58th (half a pitch in) empty.
+    {"LargeCondenserStaggered", {2.0, 0.016, 0.020, 0.0173, true}, 113, 8811, 99},
+};
+
+class Sheet : public ::testing::TestWithParam<SheetCase> {};
+
+TEST_P(Sheet, CountsAreThoseOfTheMirroredPositions) {
+    const auto& c = GetParam();
+    const TubeSheetLayout l = layOutTubeSheet(c.dims);
+    ASSERT_TRUE(l.valid);
+    EXPECT_EQ(l.sheetRows(), c.sheetRows);
+    EXPECT_EQ(l.sheetTubes(), c.sheetTubes);
+    EXPECT_EQ(l.centralRowTubes(), c.centralRow);
+    expectCountsOfItsPositions(c.dims);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, Sheet, ::testing::ValuesIn(sheetCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ShellSweep : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ShellSweep, EveryShellFrom300To2000MillimetresCountsItsPositions) {
+    // 25 mm tubes at 32 mm pitches; about one shell in seventeen admits a row without a tube.
+    int emptyRows = 0;
+    for (int mm = 300; mm <= 2000; ++mm) {
+        const TubeSheetDimensions dims{mm / 1000.0, 0.025, 0.032, 0.032, GetParam()};
+        SCOPED_TRACE(mm);
+        expectCountsOfItsPositions(dims);
+        emptyRows += countSheet(dims).emptyRowAdmitted;
+        if (HasFailure()) return;
+    }
+    EXPECT_GT(emptyRows, 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arrangements, ShellSweep, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Staggered" : "InLine"); });
+
+// The single-pass rows of the catalogue carry the counts of their own tube field, so laying
+// them out again must give them back, and those counts must be the sheet's own.
+TEST(LayoutCatalogue, SinglePassRowsGiveTheirOwnCounts) {
+    const auto rows = morvtest::singlePassRows(MORV_CATALOGUE);
+    ASSERT_GE(rows.size(), 10u);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.code);
+        const TubeSheetDimensions dims{row.Dplast, row.Dtrubo, row.sT, row.sL, row.Uspor == 0};
+        const TubeSheetLayout l = layOutTubeSheet(dims);
+        ASSERT_TRUE(l.valid);
+        EXPECT_EQ(l.sheetTubes(), row.Ntrub);
+        EXPECT_EQ(l.centralRowTubes(), row.NstredT);
+        EXPECT_EQ(l.sheetRows(), row.NstredL);
+        expectCountsOfItsPositions(dims);
+    }
+}
+
+TEST(LayoutCatalogue, RowWithoutTubesIsLabelledEmptyButNotCounted) {
+    // 600 mm shell, 25 mm tubes staggered: the row test admits an 11th row that no tube fits.
+    const TubeSheetDimensions dims{0.6, 0.025, 0.032, 0.0277, true};
+    const TubeSheetLayout l = layOutTubeSheet(dims);
+    ASSERT_TRUE(l.valid);
+    EXPECT_EQ(l.rows, 11);
+    EXPECT_EQ(l.tubeRows, 10);
+    EXPECT_EQ(l.axisRows, 5);
+    EXPECT_EQ(l.rowTubes(11), 0);
+    RecordingSurface s;
+    sketchTubeSheet(s, dims);
+    ASSERT_EQ(s.texts().size(), 11u);
+    EXPECT_EQ(s.texts()[0], " 9");
+    EXPECT_EQ(s.texts()[10], "");
+}
+
+TEST(LayoutLimits, LargeCondenserDrawsItsRowsBeyondTheFiftieth) {
+    // 2.0 m shell, 16 mm tubes staggered at 20 mm across and 17.3 mm along: 58 rows in the
+    // quarter, the last of them empty.
+    const TubeSheetDimensions dims{2.0, 0.016, 0.020, 0.0173, true};
+    const TubeSheetLayout l = layOutTubeSheet(dims);
+    ASSERT_TRUE(l.valid);
+    EXPECT_EQ(l.rows, 58);
     // The counts of the first 50 rows are kept; the rows beyond count in the totals only.
     EXPECT_EQ(l.perRow.size(), size_t(TubeSheetLayout::maxRows + 1));
     EXPECT_EQ(l.rowTubes(50), 25);
@@ -234,10 +307,8 @@ TEST(LayoutLimits, LargeCondenserCountsAndDrawsItsRowsBeyondTheFiftieth) {
         kept += l.rowTubes(i);
     EXPECT_LT(kept, l.quarterTubes);
 
-    // Every tube is drawn, the lowest rows included; only the first 50 rows are labelled.
     RecordingSurface s(7050, 7050);
     sketchTubeSheet(s, dims);
-    EXPECT_EQ(int64_t(s.ofKind(Kind::Circle).size()), 1 + l.quarterTubes);
     double lowest = 0;
     for (const auto& c : s.ofKind(Kind::Circle))
         if (c.r < 100) lowest = std::max(lowest, c.y1);
@@ -247,12 +318,20 @@ TEST(LayoutLimits, LargeCondenserCountsAndDrawsItsRowsBeyondTheFiftieth) {
     EXPECT_EQ(s.texts()[49], " 25");
 }
 
-TEST(LayoutLimits, DrawnTubesAreCappedWhileTheCountGoesOn) {
-    // Pitch 0.05 units across and 2.5 along: about 40 rows of up to 2000 tubes.
-    const TubeSheetLayout l = layOutTubeSheet({400, 0.05, 0.1, 5, false});
+TEST(LayoutLimits, EveryTubeCountedIsDrawn) {
+    // 5 m shell, 12.7 mm tubes staggered at 16 mm across and 13.9 mm along: 22,002 tubes in
+    // the quarter, down to its lowest row.
+    const TubeSheetDimensions dims{5, 0.0127, 0.016, 0.0139, true};
+    RecordingSurface s(7050, 7050);
+    const TubeSheetLayout l = sketchTubeSheet(s, dims);
     ASSERT_TRUE(l.valid);
-    EXPECT_EQ(l.tubes.size(), TubeSheetLayout::maxDrawnTubes);
-    EXPECT_GT(l.quarterTubes, int64_t(TubeSheetLayout::maxDrawnTubes));
+    EXPECT_EQ(l.quarterTubes, 22002);
+    EXPECT_EQ(int64_t(l.tubes.size()), l.quarterTubes);
+    const auto circles = s.ofKind(Kind::Circle);
+    ASSERT_EQ(int64_t(circles.size()), 1 + l.quarterTubes);
+    EXPECT_DOUBLE_EQ(circles.back().x1, l.tubes.back().x);
+    EXPECT_DOUBLE_EQ(circles.back().y1, l.tubes.back().y);
+    expectCountsOfItsPositions(dims);
 }
 
 } // namespace

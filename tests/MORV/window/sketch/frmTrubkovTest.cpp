@@ -153,23 +153,35 @@ TEST_F(Sketch, CatalogueUnitsKeepTheirCountsWhenDrawnAndWrittenBack) {
     }
 }
 
-// A large condenser: 2.0 m shell, 16 mm tubes staggered at 20 mm across and 17.3 mm along,
-// 58 rows in the quarter.
-TEST_F(Sketch, LargeCondenserBeyondFiftyRowsIsDrawnCountedAndWrittenBack) {
-    for (char sep : {'.', ','}) {
-        SCOPED_TRACE(std::string("decimal separator ") + sep);
-        platform::DecimalSeparatorScope separator(sep);
-        auto shown = [sep](const char* t) { return QString(t).replace('.', QChar(sep)); };
-        main.construction(shown("2"), shown("0.016"), shown("0.02"), shown("0.0173"), "0");
-        open();
-        EXPECT_TRUE(boxes.boxes().empty());
-        EXPECT_EQ(counts(), (std::array<QString, 3>{"115", "8811", "99"}));
-        QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
-        EXPECT_EQ(window->result(), QDialog::Accepted);
-        EXPECT_EQ(main.text(11), "115");
-        EXPECT_EQ(main.text(4), "8811");
-        EXPECT_EQ(main.text(10), "99");
-    }
+// Sheets whose quarter holds a row without a tube, and one beyond fifty rows: the counts are
+// those of the tubes laid out, and they go back into the construction.
+TEST_F(Sketch, CountsOfTheTubesLaidOutAreDrawnAndWrittenBack) {
+    const struct {
+        const char *D, *d, *sT, *sL, *arrangement;
+        std::array<QString, 3> counts; // rows, tubes, tubes of the central row
+    } cases[] = {
+        // 2.0 m shell, 16 mm tubes staggered: 58 rows in the quarter, the last one empty.
+        {"2", "0.016", "0.02", "0.0173", "0", {"113", "8811", "99"}},
+        // Rows of 4, 4, 4 and 3 tubes in line; the fifth row admitted holds none.
+        {"0.301", "0.025", "0.032", "0.032", "1", {"7", "45", "7"}},
+        // One tube on the axis in four rows; the even rows, half a pitch in, hold none.
+        {"1", "0.005", "0.5", "0.032", "0", {"7", "7", "1"}},
+    };
+    for (char sep : {'.', ','})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string("decimal separator ") + sep + ", shell " + c.D);
+            platform::DecimalSeparatorScope separator(sep);
+            auto shown = [sep](const char* t) { return QString(t).replace('.', QChar(sep)); };
+            main.construction(shown(c.D), shown(c.d), shown(c.sT), shown(c.sL), c.arrangement);
+            open();
+            EXPECT_TRUE(boxes.boxes().empty());
+            EXPECT_EQ(counts(), c.counts);
+            QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+            EXPECT_EQ(window->result(), QDialog::Accepted);
+            EXPECT_EQ(main.text(11), c.counts[0]);
+            EXPECT_EQ(main.text(4), c.counts[1]);
+            EXPECT_EQ(main.text(10), c.counts[2]);
+        }
 }
 
 TEST_F(Sketch, ZeroShellIsRefusedAndNothingIsWrittenBack) {
@@ -314,7 +326,9 @@ TEST_F(Sketch, Screenshots) {
     } shots[] = {{"inline", "0,4", "0,025", "0,065", "0,065", "1"},
                  {"staggered", "0,4", "0,025", "0,065", "0,065", "0"},
                  {"800125", "0,8", "0,025", "0,032", "0,0277", "0"},
-                 {"2000016", "2", "0,016", "0,02", "0,0173", "0"}};
+                 {"2000016", "2", "0,016", "0,02", "0,0173", "0"},
+                 {"301025", "0,301", "0,025", "0,032", "0,032", "1"},
+                 {"5000013", "5", "0,0127", "0,016", "0,0139", "0"}};
     for (const auto& shot : shots) {
         main.construction(shot.D, shot.d, shot.sT, shot.sL, shot.code);
         open();
