@@ -74,6 +74,13 @@ int16_t loadTask(ProgramState& state, const std::string& path) {
     }
     state.AktProud = sameSide(state.AktProud, current, *task);
     state.Vymenik(task);
+    // The numbers of the condensate film are those of the last calculation, of another task:
+    // the loaded one starts from none, as in a new program.
+    k.Reko = 0.0f;
+    k.Nuko = 0.0f;
+    k.Ar = 0.0f;
+    k.K32 = 0.0f;
+    k.dHvkor = 0.0f;
     return state.ChybaNacteni;
 }
 

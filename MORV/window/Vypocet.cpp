@@ -10,6 +10,7 @@
 #include "Platform/qt/FlexGrid.h"
 #include "Platform/qt/QtProgress.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -213,6 +214,27 @@ void ZobrazTlakZtrPlast(frmHE& w) {
                                            &m.vplvys,    &m.Replvys, &m.fplvys,  &m.dPplvys, &m.dPpl};
     for (size_t i = 0; i < 15; ++i)
         setText(*w.txtDp[15 + i], R(w, *fields[i]));
+}
+
+namespace {
+
+//! A result box as a new window shows it: empty, its text in the colour of a new box.
+void emptyResultBox(QLineEdit& box) {
+    box.clear();
+    setTextColour(box, QApplication::palette(&box).color(QPalette::Text));
+}
+
+} // namespace
+
+void clearPressureDrops(frmHE& w) {
+    for (QLineEdit* box : w.txtDp)
+        emptyResultBox(*box);
+}
+
+void clearResults(frmHE& w) {
+    clearPressureDrops(w);
+    for (QLineEdit* box : w.txtTr)
+        emptyResultBox(*box);
 }
 
 void KontrolaMezi(const std::vector<QLineEdit*>& boxes, const std::vector<platform::Variant>& lower,

@@ -44,6 +44,13 @@ MORVWINDOW_EXPORT void ZobrazTlakZtrTrubky(frmHE& w);
 //! The shell-side pressure-drop results in `txtDp(15..29)`.
 MORVWINDOW_EXPORT void ZobrazTlakZtrPlast(frmHE& w);
 
+//! Empties the pressure-drop boxes `txtDp(0..29)` and takes their range colouring off, as a
+//! calculation that shows no pressure drops of its own leaves them.
+MORVWINDOW_EXPORT void clearPressureDrops(frmHE& w);
+//! Every result box of the heat-transfer and pressure-drop tabs as a new window shows it,
+//! empty and uncoloured: a task loaded shows no result of an earlier calculation.
+MORVWINDOW_EXPORT void clearResults(frmHE& w);
+
 //! Paints red the text of each box boxes(indices(i)), i = 1 to n, whose number lies outside
 //! lower(i)..upper(i) (bounds inside, the box read as the single-precision number it shows),
 //! black the others; stops at the first empty box. n is `count` when positive, otherwise

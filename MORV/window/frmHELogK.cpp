@@ -3,9 +3,11 @@
 
 #include "MORV/window/frmHE.h"
 #include "MORV/window/sketch/frmTrubkov.h"
+#include "Platform/Checked.h"
 #include "Platform/Conversions.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
+#include "Platform/RunTimeError.h"
 #include "Platform/qt/ModalHost.h"
 #include "Platform/qt/QtProgress.h"
 
@@ -20,11 +22,16 @@ namespace morv {
 
 namespace {
 
-//! The number a box shows in single precision; none when it shows no number.
+//! The number a box shows in single precision; none when it shows no number, or one beyond
+//! the single-precision range ("1e39"), which the data cannot hold either.
 std::optional<double> number(const QLineEdit& box) {
     double v = 0.0;
     if (!platform::tryRegionalNumber(box.text().toStdString(), v)) return std::nullopt;
-    return static_cast<double>(static_cast<float>(v));
+    try {
+        return static_cast<double>(platform::chk::single(v));
+    } catch (const platform::RunTimeError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace

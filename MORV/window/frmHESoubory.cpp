@@ -73,6 +73,8 @@ void frmHE::cmdNactiD_Click() {
         TARMST& m = st.Vymenik();
         if (m.ReP.toDouble() < 0.0)
             platform::msgBox("Záporné Re v plášti, zajistěte aby Dplast > Nstřed.Dtrubvněj", 16, Title);
+        // The results of an earlier calculation belong to another task.
+        clearResults(*this);
         ZobrazData(*this);
         txtPar[7]->setToolTip(QStringLiteral("Délka trubek (m) ") + txtPark[3]->text());
         txtPar[5]->setToolTip(QStringLiteral("Rosný bod (°C) ") +

@@ -100,6 +100,9 @@ void frmHE::cmdVypoc_Click() {
         return;
     }
     lblStav->setText(QStringLiteral("Počítám..."));
+    // The pressure drops shown belong to the last calculation; this one shows its own only
+    // once it has converged.
+    clearPressureDrops(*this);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     try {
         PrevezmiZadani(*this);

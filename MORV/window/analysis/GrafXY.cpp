@@ -106,6 +106,7 @@ size_t GrafXY::seriesIndex(int16_t Index) {
 }
 
 void GrafXY::widen(double v, double& lo, double& hi) {
+    if (!std::isfinite(v)) return;
     if (v > hi) hi = v;
     if (v < lo) lo = v;
 }
@@ -230,18 +231,27 @@ std::string GrafXY::RoundX(double xx) {
     return platform::format(xx, pattern);
 }
 
-void GrafXY::Draw(DrawingSurface& G) {
+bool GrafXY::Draw(DrawingSurface& G) {
     const std::string fontName = G.fontName();
     const double fontSize = G.fontSize();
     // Limits that cannot be found (data without extent) stay as they are.
     skipOnError([&] { MezeOs(); });
+    // Without a finite value the extents stay where they started: points that are all not
+    // numbers on an axis plot nowhere, and automatic limits found from no value are inverted.
+    // Limits set by the caller still frame a chart without points.
+    const bool noX = !(m_xHi >= m_xLo);
+    const bool noY = !(m_yHi >= m_yLo) && !(m_secondaryInUse && m_y1Hi >= m_y1Lo);
+    if ((m_used > 0 && (noX || noY)) || (noX && Xmax < Xmin) || (noY && Ymax < Ymin)) {
+        platform::msgBox("Graf nemá žádnou platnou hodnotu!", 16, "GrafXY");
+        return false;
+    }
     m_dx = Xmax - Xmin;
     m_dy = Ymax - Ymin;
     m_dy1 = Ymax1 - Ymin1;
     // Equal secondary limits would put every point of its series at one division by zero.
     if (m_dx == 0 || m_dy == 0 || (m_secondaryInUse && m_dy1 == 0)) {
         platform::msgBox("Rozsah osy X nebo Y je nulový!", 16, "GrafXY");
-        return;
+        return false;
     }
     const double dx = m_dx, dy = m_dy, dy1 = m_dy1;
 
@@ -347,6 +357,7 @@ void GrafXY::Draw(DrawingSurface& G) {
 
     G.setFontName(fontName);
     G.setFontSize(fontSize);
+    return true;
 }
 
 void GrafXY::Marker(double x, double y, int16_t symbol, int16_t size, Colour Color, DrawingSurface& G) {

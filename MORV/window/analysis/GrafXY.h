@@ -46,14 +46,16 @@ public:
     std::string PopisY1; //!< label of the secondary Y axis
 
     // ---- Members -----------------------------------------------------------------------
-    //! Draws the whole chart on G. A zero range on the X or the primary Y axis (or on the
-    //! secondary one while in use) is reported in a box and G is not touched. Errors of the
+    //! Draws the whole chart on G and tells whether it did. Points without a finite value on
+    //! the X axis or on both Y axes, automatic limits with no finite value to find them from,
+    //! or a zero range on the X or the primary Y axis (or on the secondary one while in use)
+    //! are reported in a box and G is not touched. Errors of the
     //! surface while the frame, the ticks and the texts are drawn are skipped; errors while
     //! the series and markers are drawn reach the caller. The tick labels are printed 6 pt
     //! high on a surface narrower than 4500 twips, else in the surface's font size, and
     //! smaller (in half points, down to 4 pt) while one of them would reach past an edge of
     //! the picture; the axis captions keep the size before that.
-    void Draw(platform::DrawingSurface& G);
+    bool Draw(platform::DrawingSurface& G);
     //! Adds one series from x(odkud..kam) and y(odkud..kam). Beyond 50 series, 500 points in
     //! all or the bounds of the arrays it raises 9 and adds nothing.
     void Add(const std::vector<double>& x, const std::vector<double>& y, int16_t odkud, int16_t kam);
@@ -86,8 +88,9 @@ public:
     //! Tick-label text of a value, its pattern chosen by the magnitude; "" for a value that
     //! is not a finite number.
     static std::string RoundX(double xx);
-    //! Finds the data extents and, for the limits not set, the rounded automatic limits. An
-    //! axis whose data have no extent raises 5 (from Log10) and ends the search there.
+    //! Finds the data extents and, for the limits not set, the rounded automatic limits.
+    //! Values that are not finite numbers take no part. An axis whose data have no extent
+    //! raises 5 (from Log10) and ends the search there.
     void MezeOs();
     //! Puts the surface's picture on the clipboard.
     static void Do_schranky(platform::ImageSurface& G);

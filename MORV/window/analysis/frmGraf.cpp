@@ -46,6 +46,7 @@ void frmGraf::Form_Activate() {
     m_chart->PopisY = m_state.GrafPopis;
     m_chart->Body(1, 1);
     m_chart->SilaCar(2);
+    m_refused = false;
     drawChart();
     Form_Resize();
 }
@@ -54,13 +55,17 @@ void frmGraf::drawChart() {
     // An analysis without points has no range on either axis.
     if (m_state.AnalPocBodu <= 0) {
         platform::msgBox("Rozsah osy X nebo Y je nulový!", 16, "GrafXY");
-        return;
+        m_refused = true;
+    } else {
+        m_refused = !m_chart->Draw(m_surface);
     }
-    m_chart->Draw(m_surface);
+    // A refused chart leaves the window empty, not showing the chart before it.
+    if (m_refused) m_surface.clear();
 }
 
 void frmGraf::Form_Resize() {
-    if (m_resizes > 0 && m_chart) {
+    // A refused chart has said why once; a resize does not say it again.
+    if (m_resizes > 0 && m_chart && !m_refused) {
         m_surface.clear();
         drawChart();
     }

@@ -27,7 +27,8 @@ public:
 
     //! Each activation: a new chart of the chosen result, drawn, then the resize step.
     void Form_Activate();
-    //! Every resize but the first redraws the chart on a cleared picture.
+    //! Every resize but the first redraws the chart on a cleared picture, unless the chart
+    //! was refused.
     void Form_Resize();
     //! A click: the next chart.
     void Form_Click();
@@ -57,6 +58,8 @@ private:
     ProgramState& m_state;
     platform::ImageSurface m_surface;
     std::unique_ptr<GrafXY> m_chart;
+    //! The chart of this activation was refused with its message: nothing to redraw.
+    bool m_refused = false;
     int m_resizes = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "MORV/model/ProgramState.h"
 #include "MORV/window/analysis/frmGraf.h"
+#include "Platform/MessageBox.h"
 #include "Platform/qt/Activation.h"
 #include "Platform/qt/ModalHost.h"
 
@@ -107,6 +108,12 @@ void frmPreGraf::optAn_Click(int Index) {
 }
 
 void frmPreGraf::cmdGr_Click() {
+    // The window stays open while the main window loads another task, which drops the
+    // analysis: there is nothing to chart then, as the main window's button says.
+    if (!m_state.AnalHotova) {
+        platform::msgBox("Analýza citlivosti dosud nespočtena!", 16, "MORV");
+        return;
+    }
     // An analysis run while the window stayed open has its own captions.
     showCaptions();
     for (size_t i = 0; i < optAn.size(); ++i)

@@ -35,7 +35,8 @@ public:
     //! An option clicked: it alone is chosen, the focus goes to "Zobrazit graf".
     void optAn_Click(int Index);
     //! The captions brought up to the analysis, the chosen result and its caption into the
-    //! program state, then its chart, modal.
+    //! program state, then its chart, modal. Refused, as the main window's button refuses,
+    //! while no analysis is available (none made yet, or a task loaded since).
     void cmdGr_Click();
     //! Hides the window and brings the main window's first tab to the front.
     void cmdNe_Click();

@@ -4,12 +4,14 @@
 #include "BuiltDatabaseSupport.h"
 
 #include "KWELARdll/model/KwelarConstants.h"
+#include "MORV/model/DesignSolve.h"
 #include "MORV/model/TaskCommands.h"
 #include "Platform/FileSystem.h"
 
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using morv::program;
 
@@ -116,6 +118,37 @@ TEST_F(TaskCommands, LoadWhosePropertiesFailLeavesTheProgramAsItWas) {
     EXPECT_EQ(static_cast<double>(k.Viskko), viscosity);
     EXPECT_EQ(static_cast<double>(k.Vodko), conductivity);
     EXPECT_EQ(static_cast<double>(k.Prko), prandtl);
+}
+
+namespace {
+
+//! What a solve of the loaded sample task leaves: the solved fields and the film numbers.
+std::vector<double> solvedSample() {
+    EXPECT_TRUE(morv::designSolve(program()).converged());
+    morv::TARMST& m = program().Vymenik();
+    const morv::TARMMORV& k = program().Kondenzator();
+    return {m.Tr().m(),     m.Pl().m(),     m.Q,          double(m.Plocha), double(m.Kprostup),
+            double(k.Reko), double(k.Nuko), double(k.Ar), double(k.K32),    double(k.dHvkor)};
+}
+
+} // namespace
+
+TEST_F(TaskCommands, LoadAfterASolveOfAnotherTaskIsAsInANewProgram) {
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    const morv::TARMMORV& k = program().Kondenzator();
+    const std::vector<float> fresh = {k.Reko, k.Nuko, k.Ar, k.K32, k.dHvkor};
+    EXPECT_EQ(fresh, std::vector<float>(5, 0.0f));
+    const std::vector<double> solvedFresh = solvedSample();
+
+    morv::resetProgram();
+    ASSERT_EQ(morv::loadTask(program(), std::string(MORV_SAMPLE_TASKS) + "/methanol-vertical-condenser.dat"),
+              0);
+    ASSERT_TRUE(morv::designSolve(program()).converged());
+    ASSERT_NE(float(program().Kondenzator().Reko), 0.0f);
+    ASSERT_EQ(morv::loadTask(program(), sampleTask), 0);
+    const morv::TARMMORV& used = program().Kondenzator();
+    EXPECT_EQ((std::vector<float>{used.Reko, used.Nuko, used.Ar, used.K32, used.dHvkor}), fresh);
+    EXPECT_EQ(solvedSample(), solvedFresh);
 }
 
 TEST_F(TaskCommands, LoadedTaskKeepsTheSettingsTheFileDoesNotHold) {

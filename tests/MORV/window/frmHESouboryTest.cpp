@@ -148,14 +148,16 @@ TEST_F(Files, CancelledLoadSaysSoOnceAndLoadsNothing) {
 
 namespace {
 
-//! Everything the main window shows that a load could change: the text and tool tip of every
-//! box, the caption of every label, the choice of every list and check box and the cells of
-//! both composition grids, by object name.
+//! Everything the main window shows that a load could change: the text, tool tip, text colour
+//! and background of every box, the caption of every label, the choice of every list and check
+//! box and the cells of both composition grids, by object name.
 std::map<std::string, std::string> shownState(QWidget& window) {
     std::map<std::string, std::string> shown;
     for (const QLineEdit* box : window.findChildren<QLineEdit*>())
         shown["box " + box->objectName().toStdString()] =
-            box->text().toStdString() + "|" + box->toolTip().toStdString();
+            box->text().toStdString() + "|" + box->toolTip().toStdString() + "|" +
+            box->palette().color(QPalette::Text).name().toStdString() + "|" +
+            box->palette().color(QPalette::Base).name().toStdString();
     for (const QLabel* label : window.findChildren<QLabel*>())
         shown["label " + label->objectName().toStdString()] = label->text().toStdString();
     for (const QComboBox* list : window.findChildren<QComboBox*>())
@@ -220,6 +222,48 @@ TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
     EXPECT_NE(second.find("KodZn.:  KM-01"), std::string::npos);
     EXPECT_NE(second.find("\r\nMethanol "), std::string::npos);
 }
+
+namespace {
+
+class LoadAfterCalculation : public Files, public ::testing::WithParamInterface<char> {
+protected:
+    void load(const std::string& task) {
+        QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
+        dialogs.choose(task, 3);
+        click("cmdNactiD");
+    }
+};
+
+} // namespace
+
+// A task loaded after a calculation of another shows none of its results: every box as the
+// same load shows it in a new window of a new program, text and colours.
+TEST_P(LoadAfterCalculation, ShowsWhatTheSameLoadShowsInANewWindow) {
+    platform::DecimalSeparatorScope region(GetParam());
+    load(std::string(MORV_SAMPLE_TASKS) + "/methanol-vertical-condenser.dat");
+    click("cmdVypoc");
+    ASSERT_TRUE(control<QLabel>("lblStav")->text().endsWith(QStringLiteral("  iterací")));
+    ASSERT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+    // A result outside its usual range is shown red; the load must take that off too.
+    morv::setTextColour(*control<QLineEdit>("txtDp_7"), morv::colour::outOfRange);
+    load(sampleTask);
+    const std::map<std::string, std::string> afterCalculation = shownState(*window);
+    EXPECT_EQ(control<QLineEdit>("txtDp_14")->text(), QString());
+
+    window.reset();
+    morv::resetProgram();
+    window = std::make_unique<morv::frmHE>(program());
+    activateFirstTime();
+    window->setProgress(&bar);
+    load(sampleTask);
+    const std::map<std::string, std::string> fresh = shownState(*window);
+    for (const auto& [name, shown] : fresh)
+        EXPECT_EQ(afterCalculation.at(name), shown) << name;
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, LoadAfterCalculation, ::testing::Values('.', ','),
+                         [](const auto& info) { return std::string(info.param == ',' ? "Comma" : "Point"); });
 
 // The first task dialog starts among the sample tasks: those of the program's folders (the
 // installed ../share/MORV/tasks), else those of the source tree; later dialogs start where

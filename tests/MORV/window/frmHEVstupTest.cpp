@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <tuple>
+
 using morv::program;
 using morvtest::MainWindowTest;
 
@@ -248,20 +250,23 @@ std::ostream& operator<<(std::ostream& os, const CheckCase& c) {
     return os << c.name;
 }
 
-class LogicalCheck : public Entry, public ::testing::WithParamInterface<CheckCase> {};
+//! A case of the check, typed with the decimal point or, on a desktop with the decimal comma,
+//! with a comma.
+class LogicalCheck : public Entry, public ::testing::WithParamInterface<std::tuple<CheckCase, char>> {};
 
 const char* const summaryTitle = "HE logická kontrola konstrukčních dat";
 
 } // namespace
 
 TEST_P(LogicalCheck, ReportsEachBrokenRuleThenTheSummary) {
-    const CheckCase& c = GetParam();
+    const auto& [c, sep] = GetParam();
+    platform::DecimalSeparatorScope scope(sep);
     // A model after a calculation: shell 0.6 m, pitches 0.032 m.
     program().Vymenik().Dplast = 0.6;
     program().Vymenik().sT = 0.032;
     program().Vymenik().sL = 0.032;
     for (const auto& [i, text] : c.park)
-        box(QStringLiteral("txtPark_%1").arg(i))->setText(text);
+        box(QStringLiteral("txtPark_%1").arg(i))->setText(QString::fromUtf8(text).replace('.', QChar(sep)));
     for (size_t i = 0; i < c.expected.size(); ++i)
         boxes.answer(platform::answer::Ok);
     QTest::mouseClick(control<QPushButton>("cmdLogK"), Qt::LeftButton);
@@ -286,42 +291,58 @@ std::vector<std::pair<int, const char*>> with(std::vector<std::pair<int, const c
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, LogicalCheck,
-    ::testing::Values(
-        CheckCase{"AllRulesHold", sound, {{"Data jsou O.K.", 64}}},
-        CheckCase{"NoShell", with(sound, {{0, ""}}), {{"Nenačtena nebo neúplná konstrukční data!", 16}}},
-        CheckCase{"ShortTubes",
-                  with(sound, {{3, "0.19"}, {8, "-5"}}),
-                  {{"Nereálná délka trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"PitchBetweenTheTwoFactorsPasses", with(sound, {{6, "0.0261"}}), {{"Data jsou O.K.", 64}}},
-        CheckCase{
-            "PitchBelowTheTube",
-            with(sound, {{6, "0.0259"}}),
-            {{"Rozteč trubek menší než průměr trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"BafflesLongerThanTubes",
-                  with(sound, {{8, "7"}}),
-                  {{"Rozteč přepážek větší než délka trubek!", 64},
-                   {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"EveryCountTooLarge",
-                  with(sound, {{10, "24"}, {11, "25"}}),
-                  {{"Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18", 64},
-                   {"Počet řad trubek za sebou převyšuje průměr pláště!\r\nOdpovídal by počet řad 18", 64},
-                   {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"UnreadableLengthIsNamedAndItsRulesSkipped",
-                  with(sound, {{3, "abc"}}),
-                  {{"Nelze přečíst: Délka trubek!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"OnlyTheDiametersGiven",
-                  {{0, "0.6"}, {1, "0.025"}},
-                  {{"Nelze přečíst: Délka trubek, Rozteč trubek napříč proudu, Rozteč trubek podél proudu, "
-                    "Rozteč mezi přepážkami, Počet trub.středové řady kolmo na proud, Počet řad trubek ve "
-                    "směru proudu!",
-                    64},
-                   {"Zjištěny chyby v konstrukčních datech!", 64}}},
-        CheckCase{"UnreadableBoxBesidesABrokenRule",
-                  with(sound, {{8, ""}, {6, "0.0259"}}),
-                  {{"Nelze přečíst: Rozteč mezi přepážkami!", 64},
-                   {"Rozteč trubek menší než průměr trubky!", 64},
-                   {"Zjištěny chyby v konstrukčních datech!", 64}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(
+        ::testing::Values(
+            CheckCase{"AllRulesHold", sound, {{"Data jsou O.K.", 64}}},
+            CheckCase{"NoShell", with(sound, {{0, ""}}), {{"Nenačtena nebo neúplná konstrukční data!", 16}}},
+            CheckCase{"ShortTubes",
+                      with(sound, {{3, "0.19"}, {8, "-5"}}),
+                      {{"Nereálná délka trubky!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{"PitchBetweenTheTwoFactorsPasses",
+                      with(sound, {{6, "0.0261"}}),
+                      {{"Data jsou O.K.", 64}}},
+            CheckCase{"PitchBelowTheTube",
+                      with(sound, {{6, "0.0259"}}),
+                      {{"Rozteč trubek menší než průměr trubky!", 64},
+                       {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{"BafflesLongerThanTubes",
+                      with(sound, {{8, "7"}}),
+                      {{"Rozteč přepážek větší než délka trubek!", 64},
+                       {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{
+                "EveryCountTooLarge",
+                with(sound, {{10, "24"}, {11, "25"}}),
+                {{"Počet trubek vedle sebe převyšuje průměr pláště!\r\nOdpovídal by počet trubek 18", 64},
+                 {"Počet řad trubek za sebou převyšuje průměr pláště!\r\nOdpovídal by počet řad 18", 64},
+                 {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{"UnreadableLengthIsNamedAndItsRulesSkipped",
+                      with(sound, {{3, "abc"}}),
+                      {{"Nelze přečíst: Délka trubek!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            // Beyond the single-precision range: no length or shell the data can hold.
+            CheckCase{"LengthBeyondSinglePrecisionIsUnreadable",
+                      with(sound, {{3, "1e39"}}),
+                      {{"Nelze přečíst: Délka trubek!", 64}, {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{"ShellBeyondSinglePrecisionIsUnreadable",
+                      with(sound, {{0, "1e39"}}),
+                      {{"Nenačtena nebo neúplná konstrukční data!", 16}}},
+            CheckCase{
+                "OnlyTheDiametersGiven",
+                {{0, "0.6"}, {1, "0.025"}},
+                {{"Nelze přečíst: Délka trubek, Rozteč trubek napříč proudu, Rozteč trubek podél proudu, "
+                  "Rozteč mezi přepážkami, Počet trub.středové řady kolmo na proud, Počet řad trubek ve "
+                  "směru proudu!",
+                  64},
+                 {"Zjištěny chyby v konstrukčních datech!", 64}}},
+            CheckCase{"UnreadableBoxBesidesABrokenRule",
+                      with(sound, {{8, ""}, {6, "0.0259"}}),
+                      {{"Nelze přečíst: Rozteč mezi přepážkami!", 64},
+                       {"Rozteč trubek menší než průměr trubky!", 64},
+                       {"Zjištěny chyby v konstrukčních datech!", 64}}}),
+        ::testing::Values('.', ',')),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == ',' ? "Comma" : "Point");
+    });
 
 TEST_F(Entry, LogicalCheckWithoutAModelPitchLeavesTheProposalOut) {
     for (const auto& [i, t] : with(sound, {{10, "24"}}))

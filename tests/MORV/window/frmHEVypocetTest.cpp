@@ -258,6 +258,42 @@ TEST_F(Calculation, IterationLimitShowsTheResidualsAndWritesNoReport) {
     EXPECT_NE(box("txtPar_6")->text(), "1111.0");
 }
 
+// Pressure drops are shown only by a calculation that converged: one that ends without them
+// leaves their boxes empty and uncoloured, not showing those of the calculation before.
+TEST_F(Calculation, CalculationWithoutPressureDropsLeavesTheirBoxesEmptyAndUncoloured) {
+    const struct {
+        const char* what;
+        std::function<void()> setUp;
+    } cases[] = {
+        {"no convergence", [] { program().MaxIter = 1; }},
+        {"refused", [this] { control<QComboBox>("cmbSkT")->setCurrentText(QStringLiteral("kapalné")); }}};
+    const QColor plain = QLineEdit().palette().color(QPalette::Text);
+    for (const char sep : {'.', ','})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " " + sep);
+            platform::DecimalSeparatorScope region(sep);
+            ASSERT_EQ(morv::loadTask(program(), morvtest::sampleTaskPath(morvtest::sampleTask)), 0);
+            morv::ZobrazData(*window);
+            program().MaxIter = 100;
+            calculate();
+            ASSERT_TRUE(status().endsWith(QStringLiteral("  iterací"))) << status().toStdString();
+            ASSERT_FALSE(box("txtDp_14")->text().isEmpty());
+            // A result outside its usual range is shown red.
+            morv::setTextColour(*box("txtDp_7"), morv::colour::outOfRange);
+
+            c.setUp();
+            boxes.answer(platform::answer::Ok);
+            calculate();
+            ASSERT_EQ(boxes.boxes().size(), 1u);
+            for (int i = 0; i < 30; ++i) {
+                QLineEdit* b = box(QStringLiteral("txtDp_%1").arg(i));
+                EXPECT_EQ(b->text(), QString()) << i;
+                EXPECT_EQ(b->palette().color(QPalette::Text), plain) << i;
+            }
+            boxes->clear();
+        }
+}
+
 TEST_F(Calculation, NoToTheReportQuestionWritesNoReport) {
     control<QCheckBox>("chkVysl")->setChecked(true);
     boxes.answer(platform::answer::No);

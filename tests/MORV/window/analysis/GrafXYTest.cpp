@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using morv::GrafXY;
@@ -565,6 +566,52 @@ TEST_F(Chart, ZeroRangeIsReportedAndNothingIsDrawn) {
         EXPECT_TRUE(G.primitives().empty());
     }
     EXPECT_EQ(boxes.boxes().size(), 2u);
+}
+
+TEST_F(Chart, DataWithoutAFiniteValueIsRefusedAndNothingIsDrawn) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> nans = {0, nan, nan, nan, nan, nan}, infs = {0, inf, -inf, nan, inf, nan};
+    const struct {
+        const char* what;
+        std::vector<double> x, y;
+        bool limitsSet;
+    } cases[] = {{"y not a number", X5, nans, false},
+                 {"x not a number", nans, Y5, false},
+                 {"y infinite or not a number", X5, infs, false},
+                 {"limits set by the caller", X5, nans, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        GrafXY g;
+        if (c.limitsSet) g.Xmin = 0, g.Xmax = 5, g.Ymin = 0, g.Ymax = 10;
+        RecordingSurface G;
+        g.Add(c.x, c.y, 1, 5);
+        boxes.answer(platform::answer::Ok);
+        EXPECT_FALSE(g.Draw(G));
+        ASSERT_FALSE(boxes.boxes().empty());
+        EXPECT_EQ(boxes.boxes().back().text, "Graf nemá žádnou platnou hodnotu!");
+        EXPECT_EQ(boxes.boxes().back().style, 16);
+        EXPECT_EQ(boxes.boxes().back().title, "GrafXY");
+        EXPECT_TRUE(G.primitives().empty());
+    }
+    // Without points the automatic limits have nothing to be found from either.
+    GrafXY empty;
+    RecordingSurface G;
+    boxes.answer(platform::answer::Ok);
+    EXPECT_FALSE(empty.Draw(G));
+    EXPECT_EQ(boxes.boxes().back().text, "Graf nemá žádnou platnou hodnotu!");
+    EXPECT_TRUE(G.primitives().empty());
+    EXPECT_EQ(boxes.boxes().size(), 5u);
+}
+
+TEST_F(Chart, PointsThatAreNotNumbersDoNotSetTheLimits) {
+    const std::vector<double> y = {
+        0, 1, std::numeric_limits<double>::quiet_NaN(), 3, std::numeric_limits<double>::infinity(), 5};
+    chart.Add(X5, y, 1, 5);
+    EXPECT_TRUE(chart.Draw(surface));
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_DOUBLE_EQ(chart.Ymin, 1);
+    EXPECT_DOUBLE_EQ(chart.Ymax, 5.5);
 }
 
 TEST_F(Chart, EqualSecondaryLimitsAreAZeroRange) {

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <limits>
+
 using morv::frmGraf;
 using morv::frmPreGraf;
 using morv::program;
@@ -232,8 +234,8 @@ TEST_F(Charts, ChartOfASinglePointReportsTheZeroRangeAndStaysEmpty) {
         analysis(points);
         frmPreGraf& choice = openChoice();
         const size_t before = boxes.boxes().size();
-        // The first draw and the redraw of the resize step each report it.
-        boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+        // Reported once: the resize step does not draw the refused chart again.
+        boxes.answer(platform::answer::Ok);
         onChart(
             [](frmGraf& chart) {
                 const QImage image = chart.surface().image();
@@ -243,12 +245,69 @@ TEST_F(Charts, ChartOfASinglePointReportsTheZeroRangeAndStaysEmpty) {
             },
             [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
         QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
-        ASSERT_EQ(boxes.boxes().size(), before + 2);
+        ASSERT_EQ(boxes.boxes().size(), before + 1);
         EXPECT_EQ(boxes.boxes().back().text, "Rozsah osy X nebo Y je nulový!");
         EXPECT_EQ(boxes.boxes().back().title, "GrafXY");
         choice.hide();
     }
 }
+
+TEST_F(Charts, ChartWithoutAFiniteValueIsRefusedOnceAndLeavesTheWindowEmpty) {
+    // A good chart first, so that an empty window shows that the refused one replaced it.
+    analysis(4);
+    frmPreGraf& choice = openChoice();
+    onChart([](frmGraf&) {}, [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
+    choice.optAn[0]->setChecked(true);
+    QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
+    ASSERT_TRUE(boxes.boxes().empty());
+
+    for (int k = 1; k <= 4; ++k)
+        program().AnalY[0][size_t(k)] = std::numeric_limits<double>::quiet_NaN();
+    choice.optAn[0]->setChecked(true);
+    boxes.answer(platform::answer::Ok);
+    onChart(
+        [](frmGraf& chart) {
+            // A resize neither draws it nor says it again.
+            chart.resize(700, 500);
+            QApplication::processEvents();
+            const QImage image = chart.surface().image();
+            for (int y = 0; y < image.height(); y += 7)
+                for (int x = 0; x < image.width(); x += 7)
+                    ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+        },
+        [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
+    QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Graf nemá žádnou platnou hodnotu!");
+    EXPECT_EQ(boxes.boxes()[0].style, 16);
+    EXPECT_EQ(boxes.boxes()[0].title, "GrafXY");
+}
+
+class ChartsAfterALoad : public Charts, public ::testing::WithParamInterface<char> {};
+
+TEST_P(ChartsAfterALoad, OpenChoiceChartsNothingOnceTheLoadedTaskDroppedTheAnalysis) {
+    platform::DecimalSeparatorScope region(GetParam());
+    analysis(4);
+    frmPreGraf& choice = openChoice();
+    QTest::mouseClick(control<QRadioButton>("optZads"), Qt::LeftButton);
+    dialogs.choose(std::string(MORV_SAMPLE_TASKS) + "/methanol-condenser.dat", 3);
+    QTest::mouseClick(control<QPushButton>("cmdNactiD"), Qt::LeftButton);
+    ASSERT_FALSE(program().AnalHotova);
+    ASSERT_TRUE(choice.isVisible());
+
+    // As the main window's button says: no chart window.
+    const size_t modals = modalsShown.size();
+    boxes.answer(platform::answer::Ok);
+    QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
+    EXPECT_EQ(modalsShown.size(), modals);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Analýza citlivosti dosud nespočtena!");
+    EXPECT_EQ(boxes.boxes()[0].style, 16);
+    EXPECT_EQ(boxes.boxes()[0].title, "MORV");
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, ChartsAfterALoad, ::testing::Values('.', ','),
+                         [](const auto& info) { return std::string(info.param == ',' ? "Comma" : "Point"); });
 
 TEST_F(Charts, ReturnFromTheChartsHidesTheChoiceAndShowsTheFirstTab) {
     analysis(3);
