@@ -38,6 +38,14 @@ bool becomesActive(QWidget& w) {
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; });
 }
 
+//! The chart window shows nothing but its white picture.
+void expectEmptyPicture(frmGraf& chart) {
+    const QImage image = chart.surface().image();
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
 class Charts : public morvtest::MainWindowTest {
 protected:
     void SetUp() override {
@@ -236,14 +244,8 @@ TEST_F(Charts, ChartOfASinglePointReportsTheZeroRangeAndStaysEmpty) {
         const size_t before = boxes.boxes().size();
         // Reported once: the resize step does not draw the refused chart again.
         boxes.answer(platform::answer::Ok);
-        onChart(
-            [](frmGraf& chart) {
-                const QImage image = chart.surface().image();
-                for (int y = 0; y < image.height(); y += 7)
-                    for (int x = 0; x < image.width(); x += 7)
-                        ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
-            },
-            [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
+        onChart([](frmGraf& chart) { expectEmptyPicture(chart); },
+                [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
         QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
         ASSERT_EQ(boxes.boxes().size(), before + 1);
         EXPECT_EQ(boxes.boxes().back().text, "Rozsah osy X nebo Y je nulový!");
@@ -270,10 +272,7 @@ TEST_F(Charts, ChartWithoutAFiniteValueIsRefusedOnceAndLeavesTheWindowEmpty) {
             // A resize neither draws it nor says it again.
             chart.resize(700, 500);
             QApplication::processEvents();
-            const QImage image = chart.surface().image();
-            for (int y = 0; y < image.height(); y += 7)
-                for (int x = 0; x < image.width(); x += 7)
-                    ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+            expectEmptyPicture(chart);
         },
         [](frmGraf& chart) { QTest::keyClick(&chart, Qt::Key_Space); });
     QTest::mouseClick(choice.cmdGr, Qt::LeftButton);
