@@ -249,6 +249,17 @@ TEST_P(LoadAfterCalculation, ShowsWhatTheSameLoadShowsInANewWindow) {
     load(sampleTask);
     const std::map<std::string, std::string> afterCalculation = shownState(*window);
     EXPECT_EQ(control<QLineEdit>("txtDp_14")->text(), QString());
+    // Pictures of the heat-transfer and pressure-drop tabs after the load, when asked for.
+    if (const QByteArray shots = qgetenv("MORV_SCREENSHOTS"); !shots.isEmpty() && GetParam() == ',')
+        for (int tab : {2, 4}) {
+            window->resize(1180, 660);
+            window->show();
+            control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+            QApplication::processEvents();
+            EXPECT_TRUE(
+                window->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/frmHE-loaded-after-calculation-tab%1.png").arg(tab)));
+        }
 
     window.reset();
     morv::resetProgram();
