@@ -65,8 +65,8 @@ public:
     void chkPar_MouseDown();
     void optZadk_Click();
     void optZads_Click();
-    //! Enter in a main-quantity box: converted (a unit typed into the duty box converts into
-    //! kW), shown rounded, the focus on to the next box.
+    //! Enter in a main-quantity box: converted (a unit typed into a temperature box converts
+    //! into °C, into the duty box into kW), shown rounded, the focus on to the next box.
     void txtPar_KeyPress(int Index, int KeyAscii);
     //! Enter in a pressure box: converted into MPa, shown rounded, the focus on.
     void txtPtr_KeyPress(int KeyAscii);
