@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace morv {
@@ -31,30 +33,47 @@ std::optional<int16_t> streamNumber(const std::string& answer) {
     }
 }
 
+//! A flow or pressure box that is empty or shows a number whose single-precision value times
+//! `scale` (into the model's unit) lies below `bound`. A text that is no number is not counted
+//! here: the transfer names that box.
+bool emptyOrBelow(const QLineEdit& box, double scale, double bound) {
+    if (box.text().isEmpty()) return true;
+    double x = 0.0;
+    if (!platform::tryRegionalNumber(box.text().toStdString(), x)) return false;
+    const double single = std::abs(x) <= std::numeric_limits<float>::max() ? static_cast<float>(x) : x;
+    return single * scale < bound;
+}
+
 } // namespace
 
-bool frmHE::compositionCanBeEntered() {
-    try {
-        PrevezmiZadani(*this);
-    } catch (const platform::RunTimeError&) {
-        // A box that holds no number (every box at a fresh start) leaves the model without
-        // the temperatures, pressures and flows the properties need.
-        return false;
-    }
-    TARMST& m = m_state.Vymenik();
-    if (m.Tr().P() < 1e-6 || m.Pl().P() < 1e-5 || m.Tr().m() < 1e-5 || m.Pl().m() < 1e-5) return false;
-    for (int i = 2; i <= 5; ++i)
-        if (txtPar[static_cast<size_t>(i)]->text().isEmpty()) return false;
-    return true;
+bool frmHE::basicDataMissing() const {
+    if (emptyOrBelow(*txtPtr, 1e6, 1e-6) || emptyOrBelow(*txtPpl, 1e6, 1e-5) ||
+        emptyOrBelow(*txtPar[0], 1.0, 1e-5) || emptyOrBelow(*txtPar[1], 1.0, 1e-5))
+        return true;
+    for (size_t i = 2; i <= 5; ++i)
+        if (txtPar[i]->text().isEmpty()) return true;
+    return false;
 }
 
 void frmHE::cmdSloz_Click() {
-    if (!compositionCanBeEntered()) {
-        platform::msgBox(
-            "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na listu "
-            "'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.",
-            64, Title);
-        SSTab1->setCurrentIndex(0);
+    std::string unreadable;
+    try {
+        PrevezmiZadani(*this);
+    } catch (const platform::RunTimeError& e) {
+        unreadable = unreadableBoxLine(*this, e);
+        if (unreadable.empty())
+            unreadable = "Chyba č. " + std::to_string(e.number()) + " : " + e.description();
+    }
+    const bool missing = basicDataMissing();
+    if (missing || !unreadable.empty()) {
+        std::string text = unreadable;
+        if (missing)
+            text += (text.empty() ? "" : "\r\n") +
+                    std::string("Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a "
+                                "průtoky na listu 'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při "
+                                "střed.teplotách.");
+        platform::msgBox(text, 64, Title);
+        if (missing) SSTab1->setCurrentIndex(0);
         return;
     }
     try {

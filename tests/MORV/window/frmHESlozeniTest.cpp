@@ -12,6 +12,7 @@
 #include "Platform/qt/FlexGrid.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -152,43 +153,65 @@ namespace {
 
 struct RefusalCase {
     const char* name;
+    char sep;
     bool sample;     //!< the sample task loaded and shown first
     const char* box; //!< a box then given another text ("" none)
     const char* text;
+    const char* named; //!< the box the transfer cannot read, as the message names it ("" none)
+    bool basic;        //!< the message that the basic tab is incomplete, with that tab shown
 };
 
 std::ostream& operator<<(std::ostream& os, const RefusalCase& c) {
-    return os << c.name;
+    return os << c.name << " '" << c.sep << "'";
 }
 
 class CompositionRefused : public Composition, public ::testing::WithParamInterface<RefusalCase> {};
 
 } // namespace
 
-TEST_P(CompositionRefused, MessageAndTheBasicTabWithoutAQuestion) {
+TEST_P(CompositionRefused, MessageNamesWhatIsMissingWithoutAQuestion) {
     const RefusalCase& c = GetParam();
+    platform::DecimalSeparatorScope scope(c.sep);
     if (c.sample) loadSample();
     if (*c.box) control<QLineEdit>(c.box)->setText(QString::fromUtf8(c.text));
     const int16_t shellComponents = shell().S().Nsloz().toInteger();
     control<QTabWidget>("SSTab1")->setCurrentIndex(3);
     boxes.answer(platform::answer::Ok);
     press();
+    std::string expected = *c.named ? std::string("Nelze přečíst: ") + c.named + "!" : "";
+    if (c.basic) expected += (expected.empty() ? "" : "\r\n") + precondition;
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, precondition);
+    EXPECT_EQ(boxes.boxes()[0].text, expected);
     EXPECT_EQ(boxes.boxes()[0].style, 64);
     EXPECT_EQ(boxes.boxes()[0].title, "MORV");
-    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), c.basic ? 0 : 3);
     EXPECT_TRUE(modalsShown.empty());
     EXPECT_EQ(shell().S().Nsloz().toInteger(), shellComponents) << "nothing is reset";
 }
 
-INSTANTIATE_TEST_SUITE_P(Composition, CompositionRefused,
-                         ::testing::Values(RefusalCase{"FreshStartWithEveryBoxEmpty", false, "", ""},
-                                           RefusalCase{"TemperatureBoxEmpty", true, "txtPar_4", ""},
-                                           RefusalCase{"ShellPressureZero", true, "txtPpl", "0"},
-                                           RefusalCase{"TubePressureZero", true, "txtPtr", "0"},
-                                           RefusalCase{"ShellFlowZero", true, "txtPar_1", "0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const char* const tubeFlow = "Průtok (kg/s) - Trubkový prostor na listu 'Základní'";
+const char* const inerts = "Obsah inertů (mol.zlomek) na listu 'Složení proudů'";
+const char* const tubePressure = "Tlak na vstupu do trubek (MPa) na listu 'Základní'";
+
+INSTANTIATE_TEST_SUITE_P(
+    Composition, CompositionRefused,
+    ::testing::Values(
+        RefusalCase{"FreshStartWithEveryBoxEmpty", '.', false, "", "", tubeFlow, true},
+        RefusalCase{"TemperatureBoxEmpty", '.', true, "txtPar_4", "",
+                    "Výstupní teplota (°C) - Trubkový prostor na listu 'Základní'", true},
+        RefusalCase{"ShellPressureZero", '.', true, "txtPpl", "0", "", true},
+        RefusalCase{"TubePressureZero", ',', true, "txtPtr", "0", "", true},
+        RefusalCase{"ShellFlowZero", '.', true, "txtPar_1", "0", "", true},
+        // The basic tab is complete: only the box that cannot be read is named.
+        RefusalCase{"InertsBoxEmpty", '.', true, "txtSl_18", "", inerts, false},
+        RefusalCase{"InertsBoxEmpty", ',', true, "txtSl_18", "", inerts, false},
+        RefusalCase{"PressureLeftWithItsUnit", '.', true, "txtPtr", "3 bar", tubePressure, false},
+        RefusalCase{"PressureLeftWithItsUnit", ',', true, "txtPtr", "3 bar", tubePressure, false},
+        RefusalCase{"LengthWithThePointOfAnotherRegion", ',', true, "txtPark_3", "2.2",
+                    "Délka trubek na listu 'Konstrukční'", false}),
+    [](const auto& info) {
+        return std::string(info.param.name) + (info.param.sep == ',' ? "Comma" : "Point");
+    });
 
 namespace {
 
