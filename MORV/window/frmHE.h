@@ -138,9 +138,11 @@ public:
     //! Asks which stream's composition to enter ("Složení médií"), lets the property
     //! library's windows choose its components and take its composition, copies the
     //! fractions into the stream, and asks again until both streams have components; then
-    //! their properties at the mean temperatures are computed and shown. Refused when the
-    //! transfer cannot read a box (named in the message), and, with the basic tab shown, while
-    //! the temperatures, pressures or flows are not entered.
+    //! their properties at the mean temperatures are computed and shown. An answer without a
+    //! leading number asks again; going back from the library's windows leaves the stream's
+    //! mixture as it was. Refused when the transfer cannot read a box (named in the message),
+    //! and, with the basic tab shown, while the temperatures, pressures or flows are not
+    //! entered.
     void cmdSloz_Click();
 
     // ---- Standard-exchanger catalogue (frmHENorm.cpp) -------------------------------------

@@ -23,9 +23,10 @@ namespace {
 
 const char* const Title = "MORV";
 
-//! The stream number of an answer: its leading number rounded half to even (a text without
-//! one counts as 0); none for a number beyond the integers.
+//! The stream number of an answer: its leading number rounded half to even; none for a text
+//! without a leading number or a number beyond the integers.
 std::optional<int16_t> streamNumber(const std::string& answer) {
+    if (!platform::beginsWithNumber(answer)) return std::nullopt;
     try {
         return platform::toInteger(platform::val(answer));
     } catch (const platform::RunTimeError&) {
@@ -43,6 +44,23 @@ bool emptyOrBelow(const QLineEdit& box, double scale, double bound) {
     const double single = std::abs(x) <= std::numeric_limits<float>::max() ? static_cast<float>(x) : x;
     return single * scale < bound;
 }
+
+//! Puts a stream's mixture back as it was unless the new definition was confirmed.
+class MixtureGuard {
+public:
+    explicit MixtureGuard(kwelar::Smes& s) : m_s(s), m_before(s.definition()) {}
+    ~MixtureGuard() {
+        if (!m_confirmed) m_s.restoreDefinition(m_before);
+    }
+    MixtureGuard(const MixtureGuard&) = delete;
+    MixtureGuard& operator=(const MixtureGuard&) = delete;
+    void confirm() { m_confirmed = true; }
+
+private:
+    kwelar::Smes& m_s;
+    kwelar::Smes::Definition m_before;
+    bool m_confirmed = false;
+};
 
 } // namespace
 
@@ -92,6 +110,8 @@ void frmHE::enterCompositions() {
                                "Složení médií", std::to_string(suggested));
         if (answer.empty()) return;
         const std::optional<int16_t> k = streamNumber(answer);
+        // A typo is no stream: the question comes again as it was.
+        if (!k) continue;
         if (k == 0)
             m_state.AktProud = m.TrRef();
         else if (k == 1)
@@ -102,13 +122,18 @@ void frmHE::enterCompositions() {
 
         Proud& stream = *m_state.AktProud;
         kwelar::Smes& s = stream.S();
-        s.ResetujSmes();
-        s.ZadejSmes();
-        s.Inikwl();
-        int16_t K = k.value_or(-1);
+        int16_t K = *k;
         platform::VArray Xmol(0, 21);
         platform::VArray Xhmot(0, 21);
-        if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0) continue;
+        {
+            // Going back from the windows leaves the stream's mixture as it was.
+            MixtureGuard guard(s);
+            s.ResetujSmes();
+            s.ZadejSmes();
+            s.Inikwl();
+            if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0) continue;
+            guard.confirm();
+        }
         const int16_t n = s.Nsloz().toInteger();
         for (int16_t i = 1; i <= n; ++i) {
             stream.Xm(i, Xmol(i).toDouble());
