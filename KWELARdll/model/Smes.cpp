@@ -137,6 +137,19 @@ void Smes::ResetujSmes() {
     if (m_okna) m_okna->recreateComponentChoice();
 }
 
+Smes::Definition Smes::definition() const {
+    return {m_Nsloz, m_CislaSlozek, m_Slozka, m_PriznakNacteni, m_ChyboveHlasky};
+}
+
+void Smes::restoreDefinition(const Definition& d) {
+    m_Nsloz = d.Nsloz;
+    m_CislaSlozek = d.CislaSlozek;
+    m_Slozka = d.Slozka;
+    m_PriznakNacteni = d.PriznakNacteni;
+    m_ChyboveHlasky = d.ChyboveHlasky;
+    forgetPropertyValues();
+}
+
 // ---- Settings ---------------------------------------------------------------------------
 
 std::string Smes::SNazev() const {

@@ -66,6 +66,21 @@ public:
     void Nsloz(const platform::Variant& value);
     //! Empties the mixture, returns the error mode to 0 and renews the choice window.
     void ResetujSmes();
+    //! What a reset and a new choice of components change in the mixture: the components, their
+    //! records as loaded (with any change made to them in memory since), the load mark and the
+    //! error mode.
+    struct Definition {
+        int16_t Nsloz = 0;
+        platform::Array<int16_t> CislaSlozek;
+        platform::Array<ZaznamLatky> Slozka;
+        int16_t PriznakNacteni = 0;
+        int16_t ChyboveHlasky = 0;
+    };
+    //! The mixture's definition as it stands.
+    Definition definition() const;
+    //! Makes the mixture again what it was when `d` was taken from it, as a user who goes back
+    //! from a new definition expects; the property values kept since are forgotten.
+    void restoreDefinition(const Definition& d);
 
     // ---- Settings (Smes.cpp) ------------------------------------------------------------
     std::string SNazev() const;

@@ -2,10 +2,14 @@
 
 #include "MORV/model/DesignSolve.h"
 #include "MORV/model/MorvConstants.h"
+#include "Platform/Checked.h"
 #include "Platform/Conversions.h"
+#include "Platform/DecimalText.h"
 #include "Platform/Format.h"
 
 #include <array>
+#include <cmath>
+#include <optional>
 
 namespace morv {
 
@@ -77,9 +81,33 @@ double unknownQuantity(ProgramState& st, int16_t k) {
     return x;
 }
 
-bool pastTheEnd(const Variant& v, const Variant& end, bool rising) {
-    return rising ? v > end : v < end;
-}
+//! A range as its points are formed: the decimals its bounds stand for (a single-precision
+//! 0.1 is the decimal 0.1, not 0.100000001), so that k steps from the start meet the end the
+//! user typed; points held in single precision unless a bound is a double.
+struct Range {
+    double start, end, step;
+    bool single;
+
+    Range(const Variant& from, const Variant& to, const Variant& by)
+        : start(decimal(from)), end(decimal(to)), step(decimal(by)),
+          single(from.type() != platform::VarType::Double && by.type() != platform::VarType::Double) {}
+
+    //! Point k: start + k step; none once it passes the end by more than a millionth of the
+    //! step (for a negative step: lies below it by more).
+    std::optional<Variant> point(int k) const {
+        const double v = start + k * step;
+        const double past = step >= 0.0 ? v - end : end - v;
+        if (past > 1e-6 * std::abs(step)) return std::nullopt;
+        return single ? Variant(platform::chk::single(v)) : Variant(v);
+    }
+
+private:
+    static double decimal(const Variant& x) {
+        return x.type() == platform::VarType::Single
+                   ? platform::decimalValue(platform::pointText(x.toDouble(), true))
+                   : x.toDouble();
+    }
+};
 
 //! The line of a point whose calculation ended with a run-time error: the varied value, the
 //! error's number and its description, with its source where it names one.
@@ -110,9 +138,9 @@ const std::string& analysisColumnCaption(int16_t i) {
 }
 
 int analysisPointCount(const Variant& start, const Variant& end, const Variant& step, int limit) {
-    const bool rising = step >= Variant(int16_t{0});
+    const Range range(start, end, step);
     int n = 0;
-    for (Variant v = start; n < limit && !pastTheEnd(v, end, rising); v += step)
+    while (n < limit && range.point(n))
         ++n;
     return n;
 }
@@ -163,12 +191,13 @@ AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
     st.AnalPocBodu = 0;
 
     const int16_t varied = st.AnalProm;
-    const Variant start = st.AnalPoc, end = st.AnalKon, step = st.AnalKrok;
-    const bool rising = step >= Variant(int16_t{0});
+    const Variant start = st.AnalPoc, end = st.AnalKon;
     const double span = (end - start).toDouble();
     try {
-        for (Variant v = start; !pastTheEnd(v, end, rising) && st.AnalPocBodu < k::maxAnalysisPoints;
-             v += step) {
+        const Range range(start, end, st.AnalKrok);
+        std::optional<Variant> point;
+        for (int n = 0; st.AnalPocBodu < k::maxAnalysisPoints && (point = range.point(n)); ++n) {
+            const Variant& v = *point;
             try {
                 setMainField(m, varied, v.toDouble());
                 std::array<double, 8> estimates{};

@@ -30,9 +30,10 @@ MORVMODEL_EXPORT const std::string& analysisColumnCaption(int16_t i);
 //! captions of the two pressure-drop columns, set off by blanks where the others have TABs.
 MORVMODEL_EXPORT extern const std::string analysisPressureDropCaptions;
 
-//! The values of the analysis range: start, start + step, ... while not past the end (not
-//! below it for a negative step), stepped in the arithmetic of the general values that hold
-//! them, as the analysis steps them. Counts no further than `limit`.
+//! The number of points of the analysis range: start + k step, k = 0, 1, ..., up to the last
+//! that does not pass the end (for a negative step: lie below it) by more than a millionth of
+//! the step, the bounds taken as the decimals they stand for, so that a range of whole steps
+//! ends at its end (6 to 9 by 0.1: 31 points). Counts no further than `limit`.
 MORVMODEL_EXPORT int analysisPointCount(const platform::Variant& start, const platform::Variant& end,
                                         const platform::Variant& step, int limit);
 
@@ -60,8 +61,9 @@ MORVMODEL_EXPORT void recordAnalysisPoint(ProgramState& state, std::string& tabl
 //!  1. The bar is shown; the caption lines name `AnalNazev`, the column captions of the three
 //!     unknowns (i ascending) and "dPtr    dPpl"; `AnalPocBodu` = 0. `AnalNazev` and the
 //!     positions of the unknowns are kept as `AnalHotovaNazev`, `AnalHotovaNezname`.
-//!  2. For every value v: the varied field = v (a flow as a double, the others as singles),
-//!     the design solve of the analysis-point kind (the vector from the fields, properties,
+//!  2. For every point v of the range (as `analysisPointCount` forms them; single precision
+//!     when the range is held so): the varied field = v (a flow as a double, the others as
+//!     singles), the design solve of the analysis-point kind (the vector from the fields, properties,
 //!     Newton with tolerance 0.001 and damping 0.5, the solved vector into `xx` and into the
 //!     fields, the pressure drops of the solved point); a point that did not converge gets the
 //!     line "Následující řádek výpočtu nekonveroval! ID= " with its code and ":" before its

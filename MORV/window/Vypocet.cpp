@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include <variant>
 
@@ -42,6 +43,17 @@ const ConstructionField constructionFields[22] = {
 float boxNumber(const QWidget& box) {
     const auto* edit = qobject_cast<const QLineEdit*>(&box);
     return platform::chk::single(platform::regionalNumber(edit ? edit->text().toStdString() : std::string()));
+}
+
+//! Takes a box into the model: `store` gets the number the box shows. An error of the step (a
+//! text that is no number, a value beyond its field) is raised again with the box's object name
+//! as its source, so that the caller can name the box.
+template <class Store> void takeBox(const QLineEdit& box, Store store) {
+    try {
+        store(boxNumber(box));
+    } catch (const platform::RunTimeError& e) {
+        platform::raise(e.number(), box.objectName().toStdString(), e.description());
+    }
 }
 
 void setText(QLineEdit& box, const platform::Variant& text) {
@@ -83,33 +95,48 @@ void setUnknownBackground(QLineEdit& box, bool unknown) {
 void PrevezmiZadani(frmHE& w) {
     ProgramState& st = w.state();
     TARMST& m = st.Vymenik();
-    m.Tr().m(boxNumber(*w.txtPar[0]));
-    m.Pl().m(boxNumber(*w.txtPar[1]));
-    m.Ttrubi = boxNumber(*w.txtPar[2]);
-    m.Tplasti = boxNumber(*w.txtPar[3]);
-    m.Ttrubo = boxNumber(*w.txtPar[4]);
-    m.Tplasto = boxNumber(*w.txtPar[5]);
+    takeBox(*w.txtPar[0], [&](float x) { m.Tr().m(x); });
+    takeBox(*w.txtPar[1], [&](float x) { m.Pl().m(x); });
+    takeBox(*w.txtPar[2], [&](float x) { m.Ttrubi = x; });
+    takeBox(*w.txtPar[3], [&](float x) { m.Tplasti = x; });
+    takeBox(*w.txtPar[4], [&](float x) { m.Ttrubo = x; });
+    takeBox(*w.txtPar[5], [&](float x) { m.Tplasto = x; });
     m.Nazev = w.txtZnac->text().toStdString();
     m.Kod = w.txtKod->text().toStdString();
     // The display shows the number 0 as an empty box; an empty box reads back as 0.
-    m.Numb = w.txtNum->text().trimmed().isEmpty() ? 0.0f : boxNumber(*w.txtNum);
-    m.Q = static_cast<double>(boxNumber(*w.txtPar[6])) * 1000.0;
-    m.Plocha = boxNumber(*w.txtPar[7]);
-    m.Tr().P(static_cast<double>(boxNumber(*w.txtPtr)) * 1000000.0);
-    m.Pl().P(static_cast<double>(boxNumber(*w.txtPpl)) * 1000000.0);
+    if (w.txtNum->text().trimmed().isEmpty())
+        m.Numb = 0.0f;
+    else
+        takeBox(*w.txtNum, [&](float x) { m.Numb = x; });
+    takeBox(*w.txtPar[6], [&](float x) { m.Q = static_cast<double>(x) * 1000.0; });
+    takeBox(*w.txtPar[7], [&](float x) { m.Plocha = x; });
+    takeBox(*w.txtPtr, [&](float x) { m.Tr().P(static_cast<double>(x) * 1000000.0); });
+    takeBox(*w.txtPpl, [&](float x) { m.Pl().P(static_cast<double>(x) * 1000000.0); });
     m.TrubKap = w.cmbSkS->currentText() == Liquid;
     m.PlastKap = w.cmbSkT->currentText() == Liquid;
     for (int16_t i = 0; i < 8; ++i)
         m.IPOM(i, w.chkPar[static_cast<size_t>(i)]->checkState() == Qt::Checked ? 1 : 0);
-    for (size_t i = 0; i < 22; ++i) {
-        const float x = boxNumber(*w.txtPark[i]);
-        std::visit([&](auto f) { m.*f = static_cast<double>(x); }, constructionFields[i]);
-    }
-    st.Kondenzator().Xinert = boxNumber(*w.txtSl[18]);
+    for (size_t i = 0; i < 22; ++i)
+        takeBox(*w.txtPark[i], [&](float x) {
+            std::visit([&](auto f) { m.*f = static_cast<double>(x); }, constructionFields[i]);
+        });
+    takeBox(*w.txtSl[18], [&](float x) { st.Kondenzator().Xinert = x; });
     m.Natok = w.cmbChar->currentText() == Horizontal ? 0.0 : 1.0;
     m.IPOM(8, 0);
     streamTypes(w, m);
     if (m.TrTyp * m.PlTyp > 0) platform::msgBox("Chybně zadané teploty proudů!", 16, "MORV");
+}
+
+std::string unreadableBoxLine(const frmHE& w, const platform::RunTimeError& e) {
+    const auto* box =
+        e.source().empty() ? nullptr : w.findChild<const QLineEdit*>(QString::fromStdString(e.source()));
+    if (!box || box->accessibleName().isEmpty()) return {};
+    QString place = box->accessibleName();
+    for (int t = 0; t < w.SSTab1->count(); ++t)
+        if (w.SSTab1->widget(t)->isAncestorOf(box))
+            place += QStringLiteral(" na listu '") + w.SSTab1->tabText(t).remove(QLatin1Char('&')).trimmed() +
+                     QLatin1Char('\'');
+    return "Nelze přečíst: " + place.toStdString() + "!";
 }
 
 void ZobrazData(frmHE& w) {

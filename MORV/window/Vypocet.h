@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QLineEdit;
@@ -31,8 +32,15 @@ inline const QColor inRange{0, 0, 0};
 //! Copies every input of the window into the model, in the order of the transfer table, and
 //! sets the stream types from the temperatures (with their labels), warning when both
 //! streams come out heated or both cooled. The first box that does not read as a number
-//! raises 13 at its step; the fields before it keep their new values.
+//! raises 13 at its step (a count beyond its field 6), with the box's object name as the
+//! error's source; the fields before it keep their new values.
 MORVWINDOW_EXPORT void PrevezmiZadani(frmHE& w);
+
+//! The line that names the box at which `PrevezmiZadani` stopped with the error `e`, as the
+//! logical check names the boxes it cannot read: "Nelze přečíst: " + the box's caption +
+//! " na listu '" + the caption of its tab + "'!" (a box above the tabs without its tab); ""
+//! when the error names no box of the window.
+MORVWINDOW_EXPORT std::string unreadableBoxLine(const frmHE& w, const platform::RunTimeError& e);
 
 //! Shows the model in the window: the area from the tubes, every input, the marks with their
 //! colours, the stream types, the construction, results, properties, phases, compositions,

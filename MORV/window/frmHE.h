@@ -65,8 +65,8 @@ public:
     void chkPar_MouseDown();
     void optZadk_Click();
     void optZads_Click();
-    //! Enter in a main-quantity box: converted (a unit typed into the duty box converts into
-    //! kW), shown rounded, the focus on to the next box.
+    //! Enter in a main-quantity box: converted (a unit typed into a temperature box converts
+    //! into °C, into the duty box into kW), shown rounded, the focus on to the next box.
     void txtPar_KeyPress(int Index, int KeyAscii);
     //! Enter in a pressure box: converted into MPa, shown rounded, the focus on.
     void txtPtr_KeyPress(int KeyAscii);
@@ -138,8 +138,11 @@ public:
     //! Asks which stream's composition to enter ("Složení médií"), lets the property
     //! library's windows choose its components and take its composition, copies the
     //! fractions into the stream, and asks again until both streams have components; then
-    //! their properties at the mean temperatures are computed and shown. Refused, with the
-    //! basic tab shown, while the temperatures, pressures or flows are not entered.
+    //! their properties at the mean temperatures are computed and shown. An answer without a
+    //! leading number asks again; going back from the library's windows leaves the stream's
+    //! mixture as it was. Refused when the transfer cannot read a box (named in the message),
+    //! and, with the basic tab shown, while the temperatures, pressures or flows are not
+    //! entered.
     void cmdSloz_Click();
 
     // ---- Standard-exchanger catalogue (frmHENorm.cpp) -------------------------------------
@@ -284,10 +287,11 @@ private:
     void chooseResultsFile(const std::string& filter);
     //! The exit: false when the user keeps the program running.
     bool exitProgram();
-    //! Transfers the window into the model and checks that the temperatures, pressures and
-    //! flows the properties need are there; false when they are not, or when a box does not
-    //! read as a number and the transfer stopped at it.
-    bool compositionCanBeEntered();
+    //! True when a temperature, pressure or flow that the properties need is not entered: a
+    //! temperature box empty, a flow or pressure box empty or below its bound (1e-5 kg/s,
+    //! 1e-6 Pa in the tubes, 1e-5 Pa in the shell) as the transfer takes it. A box whose text
+    //! is no number counts as neither: the transfer names it.
+    bool basicDataMissing() const;
     //! The loop of questions and library windows of the composition entry.
     void enterCompositions();
     //! The catalogue file in the program's folders; "" when none holds it.

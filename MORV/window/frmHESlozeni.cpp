@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace morv {
@@ -21,9 +23,10 @@ namespace {
 
 const char* const Title = "MORV";
 
-//! The stream number of an answer: its leading number rounded half to even (a text without
-//! one counts as 0); none for a number beyond the integers.
+//! The stream number of an answer: its leading number rounded half to even; none for a text
+//! without a leading number or a number beyond the integers.
 std::optional<int16_t> streamNumber(const std::string& answer) {
+    if (!platform::beginsWithNumber(answer)) return std::nullopt;
     try {
         return platform::toInteger(platform::val(answer));
     } catch (const platform::RunTimeError&) {
@@ -31,30 +34,64 @@ std::optional<int16_t> streamNumber(const std::string& answer) {
     }
 }
 
+//! A flow or pressure box that is empty or shows a number whose single-precision value times
+//! `scale` (into the model's unit) lies below `bound`. A text that is no number is not counted
+//! here: the transfer names that box.
+bool emptyOrBelow(const QLineEdit& box, double scale, double bound) {
+    if (box.text().isEmpty()) return true;
+    double x = 0.0;
+    if (!platform::tryRegionalNumber(box.text().toStdString(), x)) return false;
+    const double single = std::abs(x) <= std::numeric_limits<float>::max() ? static_cast<float>(x) : x;
+    return single * scale < bound;
+}
+
+//! Puts a stream's mixture back as it was unless the new definition was confirmed.
+class MixtureGuard {
+public:
+    explicit MixtureGuard(kwelar::Smes& s) : m_s(s), m_before(s.definition()) {}
+    ~MixtureGuard() {
+        if (!m_confirmed) m_s.restoreDefinition(m_before);
+    }
+    MixtureGuard(const MixtureGuard&) = delete;
+    MixtureGuard& operator=(const MixtureGuard&) = delete;
+    void confirm() { m_confirmed = true; }
+
+private:
+    kwelar::Smes& m_s;
+    kwelar::Smes::Definition m_before;
+    bool m_confirmed = false;
+};
+
 } // namespace
 
-bool frmHE::compositionCanBeEntered() {
-    try {
-        PrevezmiZadani(*this);
-    } catch (const platform::RunTimeError&) {
-        // A box that holds no number (every box at a fresh start) leaves the model without
-        // the temperatures, pressures and flows the properties need.
-        return false;
-    }
-    TARMST& m = m_state.Vymenik();
-    if (m.Tr().P() < 1e-6 || m.Pl().P() < 1e-5 || m.Tr().m() < 1e-5 || m.Pl().m() < 1e-5) return false;
-    for (int i = 2; i <= 5; ++i)
-        if (txtPar[static_cast<size_t>(i)]->text().isEmpty()) return false;
-    return true;
+bool frmHE::basicDataMissing() const {
+    if (emptyOrBelow(*txtPtr, 1e6, 1e-6) || emptyOrBelow(*txtPpl, 1e6, 1e-5) ||
+        emptyOrBelow(*txtPar[0], 1.0, 1e-5) || emptyOrBelow(*txtPar[1], 1.0, 1e-5))
+        return true;
+    for (size_t i = 2; i <= 5; ++i)
+        if (txtPar[i]->text().isEmpty()) return true;
+    return false;
 }
 
 void frmHE::cmdSloz_Click() {
-    if (!compositionCanBeEntered()) {
-        platform::msgBox(
-            "Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a průtoky na listu "
-            "'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při střed.teplotách.",
-            64, Title);
-        SSTab1->setCurrentIndex(0);
+    std::string unreadable;
+    try {
+        PrevezmiZadani(*this);
+    } catch (const platform::RunTimeError& e) {
+        unreadable = unreadableBoxLine(*this, e);
+        if (unreadable.empty())
+            unreadable = "Chyba č. " + std::to_string(e.number()) + " : " + e.description();
+    }
+    const bool missing = basicDataMissing();
+    if (missing || !unreadable.empty()) {
+        std::string text = unreadable;
+        if (missing)
+            text += (text.empty() ? "" : "\r\n") +
+                    std::string("Dříve než zadáváte složení, musí být zadány všechny teploty a tlaky a "
+                                "průtoky na listu 'Základní'!\r\nJinak nemohu spočítat fyz. veličiny při "
+                                "střed.teplotách.");
+        platform::msgBox(text, 64, Title);
+        if (missing) SSTab1->setCurrentIndex(0);
         return;
     }
     try {
@@ -73,6 +110,8 @@ void frmHE::enterCompositions() {
                                "Složení médií", std::to_string(suggested));
         if (answer.empty()) return;
         const std::optional<int16_t> k = streamNumber(answer);
+        // A typo is no stream: the question comes again as it was.
+        if (!k) continue;
         if (k == 0)
             m_state.AktProud = m.TrRef();
         else if (k == 1)
@@ -83,13 +122,18 @@ void frmHE::enterCompositions() {
 
         Proud& stream = *m_state.AktProud;
         kwelar::Smes& s = stream.S();
-        s.ResetujSmes();
-        s.ZadejSmes();
-        s.Inikwl();
-        int16_t K = k.value_or(-1);
+        int16_t K = *k;
         platform::VArray Xmol(0, 21);
         platform::VArray Xhmot(0, 21);
-        if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0) continue;
+        {
+            // Going back from the windows leaves the stream's mixture as it was.
+            MixtureGuard guard(s);
+            s.ResetujSmes();
+            s.ZadejSmes();
+            s.Inikwl();
+            if (s.ZadejSloz(K, Xmol, Xhmot).toDouble() < 0.0) continue;
+            guard.confirm();
+        }
         const int16_t n = s.Nsloz().toInteger();
         for (int16_t i = 1; i <= n; ++i) {
             stream.Xm(i, Xmol(i).toDouble());

@@ -51,6 +51,12 @@ QLabel* label(const QString& text, const QString& name = {}) {
     return l;
 }
 
+//! Gives an entry box its caption (its accessible name), by which messages name the box.
+QLineEdit* captioned(QLineEdit* box, const QString& caption) {
+    box->setAccessibleName(caption);
+    return box;
+}
+
 QPushButton* button(const QString& name, const QString& caption) {
     return named(new QPushButton(caption), name);
 }
@@ -60,7 +66,7 @@ QPushButton* button(const QString& name, const QString& caption) {
 void frmHE::buildHeader() {
     txtZnac = box(QStringLiteral("txtZnac"), 260);
     txtKod = box(QStringLiteral("txtKod"), 120);
-    txtNum = box(QStringLiteral("txtNum"), 60);
+    txtNum = captioned(box(QStringLiteral("txtNum"), 60), QStringLiteral("Číslo aparátu"));
     cmdNactiD = button(QStringLiteral("cmdNactiD"), QStringLiteral("&Načíst data ze souboru"));
     cmdVypoc = button(QStringLiteral("cmdVypoc"), QStringLiteral("Spustit &výpočet"));
     cmdKon = button(QStringLiteral("cmdKon"), QStringLiteral("&Konec"));
@@ -88,6 +94,9 @@ QWidget* frmHE::buildBasicTab() {
     const QString rowCaptions[] = {QStringLiteral("Průtok (kg/s)"), QStringLiteral("Vstupní teplota (°C)"),
                                    QStringLiteral("Výstupní teplota (°C)")};
     for (int k = 0; k < 3; ++k) {
+        captioned(txtPar[static_cast<size_t>(2 * k)], rowCaptions[k] + QStringLiteral(" - Trubkový prostor"));
+        captioned(txtPar[static_cast<size_t>(2 * k + 1)],
+                  rowCaptions[k] + QStringLiteral(" - Prostor pláště"));
         g->addWidget(label(rowCaptions[k]), k + 1, 0);
         g->addWidget(txtPar[static_cast<size_t>(2 * k)], k + 1, 1);
         g->addWidget(chkPar[static_cast<size_t>(2 * k)], k + 1, 2, Qt::AlignCenter);
@@ -105,19 +114,19 @@ QWidget* frmHE::buildBasicTab() {
     g->addWidget(lblTrTyp, 5, 1);
     g->addWidget(lblPltyp, 5, 3);
     g->addWidget(label(QStringLiteral("Převedené teplo (kW)")), 6, 0);
-    g->addWidget(txtPar[6], 6, 1);
+    g->addWidget(captioned(txtPar[6], QStringLiteral("Převedené teplo (kW)")), 6, 1);
     g->addWidget(chkPar[6], 6, 2, Qt::AlignCenter);
     g->addWidget(label(QStringLiteral("Teplosměnná plocha (m2)      (dopočet z délky trubek)")), 7, 0);
-    g->addWidget(txtPar[7], 7, 1);
+    g->addWidget(captioned(txtPar[7], QStringLiteral("Teplosměnná plocha (m2)")), 7, 1);
     g->addWidget(chkPar[7], 7, 2, Qt::AlignCenter);
     g->setColumnStretch(5, 1);
 
     auto* pressures = new QGridLayout;
-    txtPtr = box(QStringLiteral("txtPtr"), 110);
-    txtPpl = box(QStringLiteral("txtPpl"), 110);
-    pressures->addWidget(label(QStringLiteral("Tlak na vstupu do trubek (MPa)")), 0, 0);
+    txtPtr = captioned(box(QStringLiteral("txtPtr"), 110), QStringLiteral("Tlak na vstupu do trubek (MPa)"));
+    txtPpl = captioned(box(QStringLiteral("txtPpl"), 110), QStringLiteral("Tlak na vstupu do pláště (MPa)"));
+    pressures->addWidget(label(txtPtr->accessibleName()), 0, 0);
     pressures->addWidget(txtPtr, 0, 1);
-    pressures->addWidget(label(QStringLiteral("Tlak na vstupu do pláště (MPa)")), 1, 0);
+    pressures->addWidget(label(txtPpl->accessibleName()), 1, 0);
     pressures->addWidget(txtPpl, 1, 1);
     pressures->setColumnStretch(2, 1);
 
@@ -200,7 +209,7 @@ QWidget* frmHE::buildConstructionTab() {
     for (int i = 0; i < 23; ++i) {
         const auto k = static_cast<size_t>(i);
         lblKo[k] = label(QString::fromUtf8(captions[i]), indexed("lblKo", i));
-        txtPark[k] = box(indexed("txtPark", i), 110);
+        txtPark[k] = captioned(box(indexed("txtPark", i), 110), lblKo[k]->text());
         const int row = i % 12, col = (i / 12) * 3;
         g->addWidget(lblKo[k], row, col);
         g->addWidget(txtPark[k], row, col + 1);
@@ -315,6 +324,7 @@ QWidget* frmHE::buildCompositionTab() {
     for (int i = 0; i < 19; ++i)
         txtSl[static_cast<size_t>(i)] = resultBox(indexed("txtSl", i));
     txtSl[18]->setReadOnly(false);
+    captioned(txtSl[18], QStringLiteral("Obsah inertů (mol.zlomek)"));
     // Rows of the condensate's density, viscosity, conductivity and heat capacity.
     const int condensateRow[4] = {0, 1, 2, 5};
     for (int k = 0; k < 7; ++k) {

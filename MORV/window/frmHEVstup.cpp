@@ -2,6 +2,7 @@
 // converter, the construction values are checked against each other, the marks colour their
 // boxes.
 
+#include "MORV/window/UnitEntry.h"
 #include "MORV/window/Vypocet.h"
 #include "MORV/window/frmHE.h"
 #include "Platform/Conversions.h"
@@ -30,6 +31,13 @@ bool boxValue(const QLineEdit& box, double& x) {
     if (!platform::tryRegionalNumber(box.text().toStdString(), v)) return false;
     x = static_cast<float>(v);
     return true;
+}
+
+//! The unit of main box i in which a typed unit is converted: °C for the four temperatures,
+//! kW for the duty; the flows and the area are in SI base units.
+const char* mainBoxUnit(int i) {
+    if (i >= 2 && i <= 5) return "C ";
+    return i == 6 ? "kW " : nullptr;
 }
 
 void refuse(QLineEdit& box, const std::string& text) {
@@ -103,10 +111,7 @@ void frmHE::optZads_Click() {
 }
 
 bool frmHE::confirmEntry(QLineEdit& box, const char* unitBefore, double& value) {
-    m_state.VstupText = box.text().toStdString();
-    if (unitBefore && !m_state.VstupText.empty() &&
-        static_cast<unsigned char>(m_state.VstupText.back()) > '9')
-        m_state.VstupText = unitBefore + m_state.VstupText;
+    m_state.VstupText = withBoxUnit(box.text().toStdString(), unitBefore);
     std::string buffer = m_state.VstupText;
     try {
         int16_t CH = 0;
@@ -133,7 +138,7 @@ void frmHE::txtPar_KeyPress(int Index, int KeyAscii) {
     lblStav->setText(QStringLiteral("Nespočteno"));
     QLineEdit& box = *txtPar[static_cast<size_t>(Index)];
     double v = 0.0;
-    if (!box.text().isEmpty() && !confirmEntry(box, Index == 6 ? "kW " : nullptr, v)) return;
+    if (!box.text().isEmpty() && !confirmEntry(box, mainBoxUnit(Index), v)) return;
     (Index < 7 ? txtPar[static_cast<size_t>(Index + 1)] : txtPtr)->setFocus();
 }
 

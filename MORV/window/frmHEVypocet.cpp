@@ -38,9 +38,11 @@ qsizetype characters(const std::string& text) {
     return QString::fromStdString(text).size();
 }
 
-void showError(const platform::RunTimeError& e) {
-    platform::msgBox("Výpočet - Chyba č. " + platform::numberText(e.number()) + Crlf + e.description(), 16,
-                     "MORV");
+//! The box of an error, after a line of its own when one is given.
+void showError(const platform::RunTimeError& e, const std::string& before = {}) {
+    platform::msgBox((before.empty() ? before : before + Crlf) + "Výpočet - Chyba č. " +
+                         platform::numberText(e.number()) + Crlf + e.description(),
+                     16, "MORV");
 }
 
 } // namespace
@@ -108,7 +110,7 @@ void frmHE::cmdVypoc_Click() {
         PrevezmiZadani(*this);
     } catch (const platform::RunTimeError& e) {
         // The fields behind the unreadable box still hold an earlier task: no solve on them.
-        showError(e);
+        showError(e, unreadableBoxLine(*this, e));
         lblStav->setText(QStringLiteral("Nespočteno!"));
         return;
     }

@@ -3,6 +3,7 @@
 #include "MORV/model/AnalyzaCitlivosti.h"
 #include "MORV/model/MorvConstants.h"
 #include "MORV/model/ProgramState.h"
+#include "MORV/window/UnitEntry.h"
 #include "Platform/Conversions.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
@@ -30,6 +31,14 @@ namespace {
 constexpr int16_t duty = 6;
 //! Smallest step of a range, compared with the step in single precision.
 constexpr double smallestStep = 1e-5;
+
+//! The unit into which a unit typed into box i (0 start, 1 end, 2 step) of quantity q converts:
+//! the heat duty's boxes are in kW, the start and end of a temperature in °C; the rest, and a
+//! temperature step (a difference, the same in K), in SI base units.
+const char* boxUnit(int16_t q, int i) {
+    if (q == duty) return "kW ";
+    return q >= 2 && q <= 5 && i < 2 ? "C " : nullptr;
+}
 
 QString u8(const char* text) {
     return QString::fromUtf8(text);
@@ -141,7 +150,7 @@ void frmAnal::txtPoc_KeyPress(int Index, int KeyAscii) {
     if (KeyAscii != platform::key::Enter) return;
     QLineEdit* box = txtPoc[size_t(Index)];
     if (!box->text().isEmpty()) {
-        std::string buffer = box->text().toStdString();
+        std::string buffer = withBoxUnit(box->text().toStdString(), boxUnit(m_state.AnalProm, Index));
         std::string unit;
         int16_t CH = 0;
         try {

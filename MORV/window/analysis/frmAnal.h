@@ -33,8 +33,9 @@ public:
     void Form_Activate();
     //! A quantity chosen: the choice, the main window's value as the start, the unit hint.
     void cmbProm_Click();
-    //! Enter in a box: a typed value (a number, or a number and a unit) is converted into SI
-    //! base units and shown rounded; then the focus moves on (from the step to "Analyzuj"). A
+    //! Enter in a box: a typed value (a number, or a number and a unit) is converted into the
+    //! box's unit (kW for the duty, °C for the start and end of a temperature, SI base units
+    //! otherwise) and shown rounded; then the focus moves on (from the step to "Analyzuj"). A
     //! refused value stays with the focus.
     void txtPoc_KeyPress(int Index, int KeyAscii);
     //! Checks the choice and reads and checks the range; a good one is stored (a duty in W)

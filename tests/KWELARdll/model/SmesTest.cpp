@@ -297,6 +297,23 @@ TEST_F(SmesDefinition, ResetujSmesEmptiesTheMixtureAndReturnsToModeZero) {
     EXPECT_EQ(s.AdrKWELAR(), database);
 }
 
+TEST_F(SmesDefinition, DefinitionTakenBeforeARedefinitionPutsTheMixtureBack) {
+    s.DefSlozky({3, 4});
+    s.Inikwl();
+    s.Nazev(2, "Přejmenovaná"); // changed in memory only, as the rename window does
+    s.ChyboveHlasky(-1);
+    const Smes::Definition before = s.definition();
+    s.ResetujSmes();
+    s.DefSlozky({5});
+    s.restoreDefinition(before);
+    EXPECT_EQ(s.Nsloz().toInteger(), 2);
+    EXPECT_EQ(slots(3), (std::vector<int16_t>{3, 4, 0}));
+    EXPECT_EQ(s.slozka(1).N, 3);
+    EXPECT_EQ(s.Nazev(2).rfind("Přejmenovaná", 0), 0u) << "the record as it was in memory";
+    EXPECT_EQ(s.priznakNacteni(), before.PriznakNacteni);
+    EXPECT_EQ(s.ChyboveHlasky(), -1);
+}
+
 // Records what happens to the windows of each object.
 struct WindowLog {
     int created = 0;

@@ -74,7 +74,7 @@ protected:
     platform::RecordingProgress bar;
 };
 
-TEST(AnalysisRange, PointsAreCountedAsTheAnalysisStepsThem) {
+TEST(AnalysisRange, PointsAreWholeStepsFromTheStartUpToTheEnd) {
     struct Case {
         double start, end, step;
         int points;
@@ -88,6 +88,14 @@ TEST(AnalysisRange, PointsAreCountedAsTheAnalysisStepsThem) {
         {0, 100, 1, 101},   // one more
         {0, 1e6, 1, 101},   // counted no further than the limit
         {3, 1, -1, 3},      // a falling range steps down to its end
+        // The points are start + k step, k = 0, 1, ...: a range of whole steps of a step that a
+        // single cannot hold exactly keeps its end, one short of a step does not reach it.
+        {6, 9, 0.1, 31},
+        {6, 8, 0.1, 21},
+        {1000.1, 1000.9, 0.1, 9},
+        {0.3, 0.1, -0.1, 3},
+        {0, 0.95, 0.1, 10},
+        {0, 9.9, 0.1, 100},
     };
     for (const Case& c : cases)
         EXPECT_EQ(morv::analysisPointCount(single(c.start), single(c.end), single(c.step), 101), c.points)

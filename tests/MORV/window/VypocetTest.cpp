@@ -143,6 +143,9 @@ TEST_F(Transfer, FirstUnreadableBoxStopsTheTransferWithTypeMismatch) {
         FAIL() << "no error";
     } catch (const platform::RunTimeError& e) {
         EXPECT_EQ(e.number(), platform::err::TypeMismatch);
+        EXPECT_EQ(e.source(), "txtPar_3");
+        EXPECT_EQ(morv::unreadableBoxLine(*window, e),
+                  "Nelze přečíst: Vstupní teplota (°C) - Prostor pláště na listu 'Základní'!");
     }
     EXPECT_EQ(he().Tr().m(), 10.0);
     EXPECT_EQ(he().Pl().m(), 1.5);

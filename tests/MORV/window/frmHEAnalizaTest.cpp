@@ -163,6 +163,34 @@ TEST_F(Analysis, DutyFrom200To300KilowattsIsAppendedAndShownOnTheResultsTab) {
     EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací")));
 }
 
+TEST_F(Analysis, RangeOfWholeStepsEndsAtItsEnd) {
+    // The water's inlet temperature from 6 to 9 °C by 0.1 K: the points are 6 + k 0.1, k = 0 to
+    // 30, so 31 rows, the last at 9 itself.
+    calculate({0, 6, 7});
+    for (const char sep : {'.', ','}) {
+        SCOPED_TRACE(std::string("decimal separator ") + sep);
+        platform::DecimalSeparatorScope scope(sep);
+        const size_t before = program().Vysledky.size();
+        settings("Vstupní teplota do trubek", "6", "9", sep == ',' ? "0,1" : "0.1");
+        analyse();
+        EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+        ASSERT_EQ(program().AnalPocBodu, 31);
+        for (int k = 0; k <= 30; ++k)
+            EXPECT_EQ(program().AnalX[size_t(k + 1)], static_cast<double>(static_cast<float>(6.0 + k * 0.1)))
+                << k;
+        // The varied value of each data row (the lines with a run of three TABs).
+        const std::string table = program().Vysledky.substr(before);
+        std::vector<std::string> rows;
+        for (size_t from = 0, at; (at = table.find("\r\n", from)) != std::string::npos; from = at + 2) {
+            const std::string line = table.substr(from, at - from);
+            if (line.find("\t\t\t") != std::string::npos) rows.push_back(line.substr(0, line.find('\t')));
+        }
+        ASSERT_EQ(rows.size(), 31u) << table;
+        EXPECT_EQ(rows.front(), sep == ',' ? "6,0000" : "6.0000");
+        EXPECT_EQ(rows.back(), sep == ',' ? "9,0000" : "9.0000");
+    }
+}
+
 TEST_F(Analysis, StornoLeavesEverythingAsItWas) {
     calculate({0, 6, 7});
     const std::string report = program().Vysledky;

@@ -12,6 +12,7 @@
 #include "Platform/qt/FlexGrid.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -152,55 +153,78 @@ namespace {
 
 struct RefusalCase {
     const char* name;
+    char sep;
     bool sample;     //!< the sample task loaded and shown first
     const char* box; //!< a box then given another text ("" none)
     const char* text;
+    const char* named; //!< the box the transfer cannot read, as the message names it ("" none)
+    bool basic;        //!< the message that the basic tab is incomplete, with that tab shown
 };
 
 std::ostream& operator<<(std::ostream& os, const RefusalCase& c) {
-    return os << c.name;
+    return os << c.name << " '" << c.sep << "'";
 }
 
 class CompositionRefused : public Composition, public ::testing::WithParamInterface<RefusalCase> {};
 
 } // namespace
 
-TEST_P(CompositionRefused, MessageAndTheBasicTabWithoutAQuestion) {
+TEST_P(CompositionRefused, MessageNamesWhatIsMissingWithoutAQuestion) {
     const RefusalCase& c = GetParam();
+    platform::DecimalSeparatorScope scope(c.sep);
     if (c.sample) loadSample();
     if (*c.box) control<QLineEdit>(c.box)->setText(QString::fromUtf8(c.text));
     const int16_t shellComponents = shell().S().Nsloz().toInteger();
     control<QTabWidget>("SSTab1")->setCurrentIndex(3);
     boxes.answer(platform::answer::Ok);
     press();
+    std::string expected = *c.named ? std::string("Nelze přečíst: ") + c.named + "!" : "";
+    if (c.basic) expected += (expected.empty() ? "" : "\r\n") + precondition;
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, precondition);
+    EXPECT_EQ(boxes.boxes()[0].text, expected);
     EXPECT_EQ(boxes.boxes()[0].style, 64);
     EXPECT_EQ(boxes.boxes()[0].title, "MORV");
-    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), c.basic ? 0 : 3);
     EXPECT_TRUE(modalsShown.empty());
     EXPECT_EQ(shell().S().Nsloz().toInteger(), shellComponents) << "nothing is reset";
 }
 
-INSTANTIATE_TEST_SUITE_P(Composition, CompositionRefused,
-                         ::testing::Values(RefusalCase{"FreshStartWithEveryBoxEmpty", false, "", ""},
-                                           RefusalCase{"TemperatureBoxEmpty", true, "txtPar_4", ""},
-                                           RefusalCase{"ShellPressureZero", true, "txtPpl", "0"},
-                                           RefusalCase{"TubePressureZero", true, "txtPtr", "0"},
-                                           RefusalCase{"ShellFlowZero", true, "txtPar_1", "0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const char* const tubeFlow = "Průtok (kg/s) - Trubkový prostor na listu 'Základní'";
+const char* const inerts = "Obsah inertů (mol.zlomek) na listu 'Složení proudů'";
+const char* const tubePressure = "Tlak na vstupu do trubek (MPa) na listu 'Základní'";
+
+INSTANTIATE_TEST_SUITE_P(
+    Composition, CompositionRefused,
+    ::testing::Values(
+        RefusalCase{"FreshStartWithEveryBoxEmpty", '.', false, "", "", tubeFlow, true},
+        RefusalCase{"TemperatureBoxEmpty", '.', true, "txtPar_4", "",
+                    "Výstupní teplota (°C) - Trubkový prostor na listu 'Základní'", true},
+        RefusalCase{"ShellPressureZero", '.', true, "txtPpl", "0", "", true},
+        RefusalCase{"TubePressureZero", ',', true, "txtPtr", "0", "", true},
+        RefusalCase{"ShellFlowZero", '.', true, "txtPar_1", "0", "", true},
+        // The basic tab is complete: only the box that cannot be read is named.
+        RefusalCase{"InertsBoxEmpty", '.', true, "txtSl_18", "", inerts, false},
+        RefusalCase{"InertsBoxEmpty", ',', true, "txtSl_18", "", inerts, false},
+        RefusalCase{"PressureLeftWithItsUnit", '.', true, "txtPtr", "3 bar", tubePressure, false},
+        RefusalCase{"PressureLeftWithItsUnit", ',', true, "txtPtr", "3 bar", tubePressure, false},
+        RefusalCase{"LengthWithThePointOfAnotherRegion", ',', true, "txtPark_3", "2.2",
+                    "Délka trubek na listu 'Konstrukční'", false}),
+    [](const auto& info) {
+        return std::string(info.param.name) + (info.param.sep == ',' ? "Comma" : "Point");
+    });
 
 namespace {
 
 struct AnswerCase {
     const char* name;
+    char sep;
     std::vector<std::string> answers; //!< typed into the questions in turn
     int earlier;                      //!< current stream before the press: -1 none, 0 tube, 1 shell
     int entered;                      //!< stream whose windows open: -1 none, 0 tube, 1 shell
 };
 
 std::ostream& operator<<(std::ostream& os, const AnswerCase& c) {
-    return os << c.name;
+    return os << c.name << " '" << c.sep << "'";
 }
 
 class CompositionAnswer : public Composition, public ::testing::WithParamInterface<AnswerCase> {};
@@ -210,6 +234,7 @@ class CompositionAnswer : public Composition, public ::testing::WithParamInterfa
 TEST_P(CompositionAnswer, AnswerChoosesTheStream) {
     // With the sample task both streams have components, so one entry ends the dialogue.
     const AnswerCase& c = GetParam();
+    platform::DecimalSeparatorScope scope(c.sep);
     loadSample();
     auto ref = [](int stream) {
         return stream == 0   ? program().Vymenik().TrRef()
@@ -224,7 +249,8 @@ TEST_P(CompositionAnswer, AnswerChoosesTheStream) {
     else if (c.entered == 1)
         entry({morvtest::methanol}, {"1"});
     press();
-    EXPECT_EQ(questionsAsked().size(), c.answers.size());
+    // Every question before an entry suggests the tube stream.
+    EXPECT_EQ(questionsAsked(), std::vector<std::string>(c.answers.size(), "0"));
     EXPECT_TRUE(messages().empty()) << messages().front();
     EXPECT_EQ(program().AktProud, ref(c.entered >= 0 ? c.entered : c.earlier));
     EXPECT_EQ(modalsShown.size(), c.entered >= 0 ? 2u : 0u);
@@ -235,28 +261,72 @@ TEST_P(CompositionAnswer, AnswerChoosesTheStream) {
 
 INSTANTIATE_TEST_SUITE_P(
     Composition, CompositionAnswer,
-    ::testing::Values(AnswerCase{"CancelEndsAtOnce", {""}, -1, -1},
-                      AnswerCase{"TextWithoutANumberIsTheTubes", {"abc"}, -1, 0},
-                      AnswerCase{"HalfRoundsToEvenZero", {"0.5"}, 1, 0},
-                      AnswerCase{"FractionRoundsToTheShell", {"1.4"}, -1, 1},
-                      AnswerCase{"OtherNumberKeepsTheEarlierStream", {"7"}, 1, 1},
-                      AnswerCase{"OtherNumberWithoutAStreamAsksAgain", {"7", "1"}, -1, 1},
-                      AnswerCase{"HugeNumberWithoutAStreamAsksAgain", {"1e9", ""}, -1, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(AnswerCase{"CancelEndsAtOnce", '.', {""}, -1, -1},
+                      AnswerCase{"TypoAsksAgain", '.', {"s1", "1"}, -1, 1},
+                      AnswerCase{"TypoAsksAgain", ',', {"abc", "0"}, 1, 0},
+                      AnswerCase{"TypoThenCancelKeepsTheStream", ',', {"abc", ""}, 1, -1},
+                      AnswerCase{"HalfRoundsToEvenZero", '.', {"0.5"}, 1, 0},
+                      AnswerCase{"FractionRoundsToTheShell", '.', {"1.4"}, -1, 1},
+                      AnswerCase{"FractionRoundsToTheShell", ',', {"1.4"}, -1, 1},
+                      AnswerCase{"OtherNumberKeepsTheEarlierStream", '.', {"7"}, 1, 1},
+                      AnswerCase{"OtherNumberWithoutAStreamAsksAgain", '.', {"7", "1"}, -1, 1},
+                      AnswerCase{"HugeNumberWithoutAStreamAsksAgain", '.', {"1e9", ""}, -1, -1}),
+    [](const auto& info) {
+        return std::string(info.param.name) + (info.param.sep == ',' ? "Comma" : "Point");
+    });
 
-TEST_F(Composition, CancelledCompositionAsksAgainAndKeepsTheOldFractions) {
-    loadSample();
-    boxes.type("0");
-    onModal([](QDialog& d) { return drive(d, components({morvtest::water, morvtest::methanol})); });
-    onModal([](QDialog& d) { return drive(d, back); });
-    boxes.type("");
-    press();
-    EXPECT_EQ(questionsAsked(), (std::vector<std::string>{"0", "0"}));
-    EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(tube().S().Nsloz().toInteger(), 0) << "the mixture was reset before the windows";
-    EXPECT_DOUBLE_EQ(tube().Xm(1), 1.0);
-    EXPECT_DOUBLE_EQ(tube().Xh(1), 1.0);
-    EXPECT_DOUBLE_EQ(tube().Xm(2), 0.0) << "nothing copied from the cancelled entry";
+namespace {
+
+//! The component window closed without a choice.
+void closed(QDialog& d) {
+    d.reject();
+}
+
+} // namespace
+
+TEST_F(Composition, GoingBackKeepsTheStreamsMixtureAsItWas) {
+    // Components chosen, or the component window closed, and then "&Zpět".
+    const std::pair<const char*, std::function<void(QDialog&)>> ways[] = {
+        {"chosen", components({morvtest::water, morvtest::methanol})}, {"closed", closed}};
+    for (const char sep : {'.', ','}) {
+        for (const auto& [way, choice] : ways) {
+            SCOPED_TRACE(std::string(way) + " '" + sep + "'");
+            platform::DecimalSeparatorScope scope(sep);
+            loadSample();
+            kwelar::Smes& s = tube().S();
+            const int16_t mode = s.ChyboveHlasky();
+            // The liquid density of the stream's mixture at 300 K: its records at work.
+            auto density = [&s] {
+                platform::VArray pure(1, 1);
+                pure(1) = platform::Variant(1.0);
+                return s.ROLW(platform::Variant(300.0), pure);
+            };
+            const platform::Variant before = density();
+            boxes.type("0");
+            onModal([choice](QDialog& d) { return drive(d, choice); });
+            onModal([](QDialog& d) { return drive(d, back); });
+            boxes.type("");
+            press();
+            EXPECT_EQ(questionsAsked(), (std::vector<std::string>{"0", "0"}));
+            EXPECT_TRUE(messages().empty());
+            ASSERT_EQ(s.Nsloz().toInteger(), 1);
+            EXPECT_EQ(s.Nslozky(1).toInteger(), morvtest::water);
+            EXPECT_EQ(s.ChyboveHlasky(), mode);
+            EXPECT_TRUE(density().identical(before));
+            EXPECT_DOUBLE_EQ(tube().Xm(1), 1.0);
+            EXPECT_DOUBLE_EQ(tube().Xh(1), 1.0);
+            EXPECT_DOUBLE_EQ(tube().Xm(2), 0.0) << "nothing copied from the cancelled entry";
+            auto* grid = control<platform::FlexGrid>("flxG");
+            EXPECT_TRUE(grid->TextMatrix(1, 0).startsWith(QStringLiteral("Water")));
+            EXPECT_TRUE(grid->TextMatrix(2, 0).isEmpty());
+            // The task still calculates on the mixtures it had.
+            QTest::mouseClick(control<QPushButton>("cmdVypoc"), Qt::LeftButton);
+            EXPECT_TRUE(control<QLabel>("lblStav")->text().endsWith(QStringLiteral("  iterací")));
+            EXPECT_TRUE(messages().empty()) << messages().front();
+            boxes->clear();
+            modalsShown.clear();
+        }
+    }
 }
 
 TEST_F(Composition, TubesThatDoNotFitTheShellGiveTheNegativeReynoldsMessage) {

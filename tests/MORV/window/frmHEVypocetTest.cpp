@@ -161,7 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoComposition", [](auto&, morv::frmHE&) { program().Vymenik().TrbP = platform::Variant(); },
                 "Zkontrolujte, zda bylo zadáno a spočteno složení proudů!", 48, "Počítám...", false},
         Refusal{"UnreadableBox", [](auto&, morv::frmHE& w) { text(w, "txtPar_3", ""); },
-                "Výpočet - Chyba č.  13\r\nType mismatch", 16, "Nespočteno!", false},
+                "Nelze přečíst: Vstupní teplota (°C) - Prostor pláště na listu 'Základní'!\r\n"
+                "Výpočet - Chyba č.  13\r\nType mismatch",
+                16, "Nespočteno!", false},
         Refusal{
             "WaterTooLittleForFixedWater",
             [](auto&, morv::frmHE& w) {
@@ -172,6 +174,38 @@ INSTANTIATE_TEST_SUITE_P(
             "Zadané množství chladící vody nestačí na zkondenzování!\r\nPotřebujete min. 26.7407 kg/s vody",
             48, "Počítám...", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Calculation, BoxThatCannotBeTakenIsNamedWithItsTab) {
+    struct Case {
+        char sep;
+        const char *box, *typed, *named, *error;
+    };
+    const char* const mismatch = "Výpočet - Chyba č.  13\r\nType mismatch";
+    const Case cases[] = {
+        // A unit left behind when the box was left with Tab, not Enter.
+        {'.', "txtPtr", "3 bar", "Tlak na vstupu do trubek (MPa) na listu 'Základní'", mismatch},
+        {',', "txtPtr", "3 bar", "Tlak na vstupu do trubek (MPa) na listu 'Základní'", mismatch},
+        {',', "txtPar_0", "26.78", "Průtok (kg/s) - Trubkový prostor na listu 'Základní'", mismatch},
+        {'.', "txtPark_4", "40000", "Počet trubek ve svazku na listu 'Konstrukční'",
+         "Výpočet - Chyba č.  6\r\nOverflow"},
+        {',', "txtSl_18", "", "Obsah inertů (mol.zlomek) na listu 'Složení proudů'", mismatch},
+        {'.', "txtNum", "x", "Číslo aparátu", mismatch},
+    };
+    for (const Case& c : cases) {
+        platform::DecimalSeparatorScope scope(c.sep);
+        morv::ZobrazData(*window);
+        box(c.box)->setText(QString::fromUtf8(c.typed));
+        boxes.answer(platform::answer::Ok);
+        calculate();
+        ASSERT_FALSE(boxes.boxes().empty()) << c.box;
+        EXPECT_EQ(boxes.boxes().back().text, std::string("Nelze přečíst: ") + c.named + "!\r\n" + c.error)
+            << c.sep;
+        EXPECT_EQ(boxes.boxes().back().style, 16);
+        EXPECT_EQ(status(), "Nespočteno!");
+    }
+    EXPECT_EQ(boxes.boxes().size(), std::size(cases));
+    EXPECT_EQ(program().Vysledky, "");
+}
 
 TEST_F(Calculation, CancelledTaskSaveSolvesNothing) {
     control<QCheckBox>("chkZap")->setChecked(true);

@@ -150,6 +150,34 @@ TEST_F(Settings, EnterConvertsAUnitAndMovesOnARefusedValueStays) {
     EXPECT_EQ(QApplication::focusWidget(), window->cmdAn);
 }
 
+TEST_F(Settings, UnitsTypedConvertIntoTheBoxesUnits) {
+    // The start and end of a temperature are in °C, its step a difference (K); the duty's
+    // boxes are in kW. (85 - 32) / 1.8 = 29.444.
+    struct Case {
+        const char* quantity;
+        const char *start, *end, *step;
+        const char *shownStart, *shownEnd, *shownStep;
+    };
+    const Case cases[] = {
+        {"Vstupní teplota do trubek", "85 F", "300 K", "0.5 K", "29.444", "26.850", "0.50000"},
+        {"Převedené teplo", "0.2 MW", "300000 W", "50 kW", "200.00", "300.00", "50.000"},
+    };
+    for (const char sep : {'.', ','}) {
+        platform::DecimalSeparatorScope regional(sep);
+        for (const Case& c : cases) {
+            open();
+            choose(QString::fromUtf8(c.quantity));
+            range(c.start, c.end, c.step);
+            EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
+            for (const auto& [box, shown] : {std::pair{window->txtPoc[0], c.shownStart},
+                                             {window->txtPoc[1], c.shownEnd},
+                                             {window->txtPoc[2], c.shownStep}})
+                EXPECT_EQ(box->text(), QString::fromUtf8(shown).replace('.', sep))
+                    << c.quantity << " " << sep;
+        }
+    }
+}
+
 TEST_F(Settings, GoodRangeIsStoredAndTheWindowHidden) {
     // A step with the regional decimal separator, either of the two.
     for (const char* typed : {"2,5", "2.5"}) {
