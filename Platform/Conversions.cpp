@@ -92,11 +92,20 @@ std::string pointText(double x, bool single) {
     }
 }
 
+std::string plainSpaces(std::string text) {
+    for (const std::string_view space : {std::string_view("\xC2\xA0"), std::string_view("\xE2\x80\xAF")})
+        for (size_t at = text.find(space); at != std::string::npos; at = text.find(space, at + 1))
+            text.replace(at, space.size(), " ");
+    return text;
+}
+
 namespace {
 
 // The characters of the leading number of a text as val reads it, blanks skipped: sign,
 // digits, point and exponent; "" when the text does not begin with a number.
-std::string leadingNumberText(std::string_view text) {
+std::string leadingNumberText(std::string_view original) {
+    const std::string plain = plainSpaces(std::string(original));
+    const std::string_view text = plain;
     // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
     std::string num;
     size_t i = 0;

@@ -27,10 +27,15 @@ PLATFORM_EXPORT std::string generalText(double x, bool single = false);
 //! not read back as the same value, so a number written to a file comes back unchanged.
 PLATFORM_EXPORT std::string pointText(double x, bool single = false);
 
-//! The lenient leading-number reader: blanks anywhere are skipped, "." is the only decimal
-//! separator, "E" or "D" starts an exponent, reading stops at the first character that
-//! cannot continue the number; 0 when the text does not begin with one ("1 000" is 1000,
-//! "12cm" 12, "1D3" 1000, "abc" 0). A magnitude beyond the double range raises 6.
+//! The text with every no-break space (U+00A0, and the narrow U+202F with which desktops and
+//! spreadsheets group thousands) turned into a blank.
+PLATFORM_EXPORT std::string plainSpaces(std::string text);
+
+//! The lenient leading-number reader: blanks anywhere are skipped, the no-break spaces of
+//! plainSpaces among them, "." is the only decimal separator, "E" or "D" starts an exponent,
+//! reading stops at the first character that cannot continue the number; 0 when the text
+//! does not begin with one ("1 000" is 1000, "12cm" 12, "1D3" 1000, "abc" 0). A magnitude
+//! beyond the double range raises 6.
 PLATFORM_EXPORT double val(std::string_view text);
 //! True when val finds a number at the start of the text (after blanks and a sign), false
 //! when it gives 0 for want of one ("", "abc", "-", ".").

@@ -38,8 +38,26 @@ std::vector<FileFilter> parseFileFilter(const std::string& filter) {
     return filters;
 }
 
+namespace {
+
+//! A save dialog does not start in a folder the user may not write, such as the installed
+//! sample tasks' folder, where the save would fail: it starts in the home folder instead and
+//! proposes the same file name there.
+void startWhereTheUserMayWrite(FileDialogRequest& request) {
+    const std::string fromName = folderOf(request.fileName);
+    const std::string folder = fromName.empty() ? request.folder : fromName;
+    if (folder.empty() || !folderExists(folder) || folderWritable(folder)) return;
+    const std::string home = homeFolder();
+    if (home.empty()) return;
+    request.folder = home;
+    if (!request.fileName.empty()) request.fileName = joinPath(home, fileNameOf(request.fileName));
+}
+
+} // namespace
+
 bool FileDialog::show(bool save) {
     FileDialogRequest request{save, DialogTitle, parseFileFilter(Filter), FilterIndex, FileName, InitDir};
+    if (save) startWhereTheUserMayWrite(request);
     FileDialogBackend* backend = fileDialogBackend();
     const FileDialogAnswer answer = backend ? backend->show(request) : FileDialogAnswer{};
     if (!answer.accepted) {

@@ -64,7 +64,8 @@ public:
     //! and the result is true; on Cancel nothing changes and the result is false, or error 32755 is
     //! raised when CancelError is set.
     bool ShowOpen() { return show(false); }
-    //! The same as a save dialog.
+    //! The same as a save dialog. Where the folder it would start in (that of FileName, else
+    //! InitDir) cannot be written, it starts in the user's home folder with the same file name.
     bool ShowSave() { return show(true); }
 
 private:

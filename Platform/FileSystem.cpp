@@ -89,31 +89,44 @@ bool inGroup(gid_t gid) {
     return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
 }
 
+//! True when the process may write the file or folder at path, whose status is st, with the
+//! access `mode` (W_OK, with X_OK for a folder).
+bool writable(const std::string& path, const struct stat& st, int mode) {
+    // The system's answer: permissions, access lists, read-only file systems.
+    if (::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) != 0) return false;
+    const uid_t user = ::geteuid();
+    if (user != 0) return true;
+    // The superuser passes every permission check: the bits of the class it falls in (owner,
+    // group or others) say what the owner meant.
+    const mode_t bit = st.st_uid == user ? S_IWUSR : inGroup(st.st_gid) ? S_IWGRP : S_IWOTH;
+    return (st.st_mode & bit) != 0;
+}
+
 } // namespace
 
 bool folderWritable(const std::string& folder) {
     const std::string f = folder.empty() ? "." : folder;
     struct stat st {};
     if (::stat(f.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-    // The system's answer: permissions, access lists, read-only file systems.
-    if (::faccessat(AT_FDCWD, f.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
-    const uid_t user = ::geteuid();
-    if (user != 0) return true;
-    // The superuser passes every permission check: the bits of the class it falls in (owner,
-    // group or others) say what the folder's owner meant.
-    const mode_t bit = st.st_uid == user ? S_IWUSR : inGroup(st.st_gid) ? S_IWGRP : S_IWOTH;
-    return (st.st_mode & bit) != 0;
+    return writable(f, st, W_OK | X_OK);
+}
+
+bool fileWritable(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return writable(path, st, W_OK);
+}
+
+std::string homeFolder() {
+    if (const char* h = std::getenv("HOME"); h && h[0] != '\0') return h;
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_dir) return entry->pw_dir;
+    return {};
 }
 
 std::string userDataFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && data[0] == '/') return data;
-    std::string home;
-    if (const char* h = std::getenv("HOME"); h && h[0] != '\0') {
-        home = h;
-    } else if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_dir) {
-        home = entry->pw_dir;
-    }
+    const std::string home = homeFolder();
     if (home.empty()) return {};
     return joinPath(home, ".local/share");
 }

@@ -30,6 +30,12 @@ PLATFORM_EXPORT void writeFileAtomically(const std::string& path, const std::str
 //! folder marked read-only, as an installed program's data are, is not written by a program
 //! run as root either. A missing folder, or one on a read-only file system, gives false.
 PLATFORM_EXPORT bool folderWritable(const std::string& folder);
+//! True when this process may write into the existing regular file at path. As for a folder,
+//! the file's permission bits decide also for the superuser. A missing file gives false.
+PLATFORM_EXPORT bool fileWritable(const std::string& path);
+//! The user's home folder: $HOME, else the home of the process's user in the password
+//! database ("" when neither is known).
+PLATFORM_EXPORT std::string homeFolder();
 //! The user's own data folder: $XDG_DATA_HOME when it is an absolute path, else
 //! ~/.local/share ("" when the home folder is not known).
 PLATFORM_EXPORT std::string userDataFolder();

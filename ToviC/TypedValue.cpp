@@ -98,7 +98,9 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
     last.target.clear();
     last.source.clear();
 
-    // Parentheses only separate tokens; a decimal comma reads as a point.
+    // A no-break space separates as a blank does; parentheses only separate tokens; a decimal
+    // comma reads as a point.
+    text = platform::plainSpaces(std::move(text));
     text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
     for (char& c : text) {
         if (c == '(' || c == ')')

@@ -423,12 +423,12 @@ public:
     // blanks, the first 20 characters of the name, a blank, 20 of the synonyms, a blank, 10 of
     // the formula, the CAS text (at most 13 characters) and a blank; sorted by name.
 
-    //! Reads every record of the database, builds the sorted list `SeznamLatek`, sets
-    //! `PocLatek` and writes the list as "SEZNAM.DAT" into the database's folder, or into
-    //! the user's data folder (KWELAR in $XDG_DATA_HOME, else in ~/.local/share) when the
-    //! database's folder cannot be written. Returns with the list unchanged when the
-    //! database is not located; a list file that cannot be written is reported in a box and
-    //! the list stays built.
+    //! Reads every record of the database (record 700 as this user reads it, `readRecord`),
+    //! builds the sorted list `SeznamLatek`, sets `PocLatek` and writes the list as
+    //! "SEZNAM.DAT" into the database's folder, or into the user's data folder (KWELAR in
+    //! $XDG_DATA_HOME, else in ~/.local/share) when the database's folder cannot be written.
+    //! Returns with the list unchanged when the database is not located; a list file that
+    //! cannot be written is reported in a box and the list stays built.
     void AkSeznam();
     //! Number of lines of the substance list ["Počet látek v databázi"]; a database may list
     //! more substances than a 16-bit count holds.
@@ -515,6 +515,8 @@ public:
     void mOprDoc_StornoOD();
     //! "&Dočasně nahrát (700)": takes the boxes back, gives the record the number 700 and
     //! writes it as record 700 of the database at `AdrKWELAR` (no search); the editor stays.
+    //! A user who may not write the database keeps the record in a file of their own instead
+    //! (`ownTemporaryRecordFile`), which every later load of substance 700 by that user reads.
     //! A failed write shows "Chyba při zápisu č. <number> : <description>"; the database file
     //! is never created and no byte of it other than record 700 changes.
     void mOprDoc_ZapisOD(int16_t Ind);
@@ -696,6 +698,21 @@ private:
     //! RROGW without its kept values.
     platform::Variant realGasDensity(const platform::Variant& T, const platform::Variant& p,
                                      const platform::VArray& r);
+
+    // The database and the user's own files (SmesBaze.cpp).
+    //! The path of the file `name` in the library's folder of the user's data folder (KWELAR
+    //! in $XDG_DATA_HOME, else in ~/.local/share); "" when the home folder is not known.
+    static std::string userFile(const std::string& name);
+    //! Where this user keeps record 700 in place of the database: "ZAZNAM700.DRC" in the
+    //! library's folder of the user's data folder while the database exists and this process
+    //! may not write it (its write bits decide for the superuser too); "" while record 700
+    //! belongs in the database.
+    std::string ownTemporaryRecordFile() const;
+    //! This user's own record 700, when one stands in for the database's.
+    std::optional<platform::Bytes> ownTemporaryRecord() const;
+    //! Record `number` of the database `db` as this user reads it: record 700 is the user's
+    //! own where one stands in for the database's.
+    platform::Bytes readRecord(const platform::RecordFile& db, int16_t number) const;
 
     // Substance list (SmesSeznam.cpp).
     //! Writes the list as "SEZNAM.DAT" into the database's folder, or into the user's data

@@ -24,6 +24,10 @@ namespace err = platform::err;
 namespace {
 
 const char* const Crlf = "\r\n";
+//! Folder of the library's files in the user's data folder.
+const char* const UserFolderName = "KWELAR";
+//! File of a user's own record 700, in that folder: the record alone.
+const char* const TemporaryRecordFileName = "ZAZNAM700.DRC";
 //! A load step failing with this error number is passed over.
 constexpr int32_t SkippedStepError = 1005;
 
@@ -189,6 +193,33 @@ std::string Smes::SouborBaze() {
     return AdrKWELAR();
 }
 
+// ---- The user's own files ---------------------------------------------------------------
+
+std::string Smes::userFile(const std::string& name) {
+    const std::string userData = platform::userDataFolder();
+    if (userData.empty()) return {};
+    return platform::joinPath(platform::joinPath(userData, UserFolderName), name);
+}
+
+std::string Smes::ownTemporaryRecordFile() const {
+    // An installed database only its administrator may write: each user keeps record 700 of
+    // their own, and the database stays as installed.
+    if (!platform::fileExists(m_AdrKWELAR) || platform::fileWritable(m_AdrKWELAR)) return {};
+    return userFile(TemporaryRecordFileName);
+}
+
+std::optional<platform::Bytes> Smes::ownTemporaryRecord() const {
+    const std::string own = ownTemporaryRecordFile();
+    if (own.empty() || !platform::fileExists(own)) return std::nullopt;
+    return platform::RecordFile(own, RecordLength).read(1);
+}
+
+platform::Bytes Smes::readRecord(const platform::RecordFile& db, int16_t number) const {
+    if (number == TemporaryRecord)
+        if (std::optional<platform::Bytes> own = ownTemporaryRecord()) return std::move(*own);
+    return db.read(number);
+}
+
 // ---- Loading the components -------------------------------------------------------------
 
 Variant Smes::Inikwl() {
@@ -225,7 +256,7 @@ Variant Smes::Inikwl() {
         const int16_t number = m_CislaSlozek(k);
         ZaznamLatky& slot = m_Slozka(k);
         slot = ZaznamLatky();
-        if (!attempt([&] { slot = ZaznamLatky::decode(db.read(number)); })) {
+        if (!attempt([&] { slot = ZaznamLatky::decode(readRecord(db, number)); })) {
             slot = ZaznamLatky();
             missing = true;
             continue;

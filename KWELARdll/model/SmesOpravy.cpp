@@ -3,9 +3,12 @@
 #include "KWELARdll/model/KwelarConstants.h"
 #include "KWELARdll/model/SubstanceEditor.h"
 #include "Platform/Conversions.h"
+#include "Platform/FileSystem.h"
 #include "Platform/Format.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RecordFile.h"
+
+#include <filesystem>
 
 namespace kwelar {
 
@@ -105,7 +108,16 @@ void Smes::mOprDoc_ZapisOD(int16_t Ind) {
     ZaznamLatky& z = m_Slozka(Ind);
     z.N = TemporaryRecord;
     try {
-        platform::RecordFile(m_AdrKWELAR, RecordLength).update(TemporaryRecord, z.encode());
+        const std::string own = ownTemporaryRecordFile();
+        if (own.empty()) {
+            platform::RecordFile(m_AdrKWELAR, RecordLength).update(TemporaryRecord, z.encode());
+        } else {
+            // The user's own record replaces the one before it whole.
+            const platform::Bytes record = z.encode();
+            std::error_code ignored; // a folder that cannot be made fails the write below
+            std::filesystem::create_directories(platform::folderOf(own), ignored);
+            platform::writeFileAtomically(own, std::string(record.begin(), record.end()));
+        }
     } catch (const RunTimeError& e) {
         platform::msgBox("Chyba při zápisu č. " + platform::numberText(e.number()) + " : " + e.description(),
                          48, Title);

@@ -24,8 +24,6 @@ namespace {
 const char* const Crlf = "\r\n";
 //! File name of the substance list written beside the database.
 const char* const ListFileName = "SEZNAM.DAT";
-//! Folder of the library's files in the user's data folder.
-const char* const UserFolderName = "KWELAR";
 //! Characters of a line that decide its place in the sorted list.
 constexpr size_t SortKeyLength = 17;
 //! Narrowest number column of a list line (numbers below 1000).
@@ -127,7 +125,13 @@ void Smes::AkSeznam() {
 
     // The whole database at once; every record from 1 to the end of the file, a partial last
     // record read as if padded with zero bytes. The loaded components are not touched.
-    const std::string content = platform::readWholeFile(m_AdrKWELAR);
+    std::string content = platform::readWholeFile(m_AdrKWELAR);
+    // The user's own record 700 stands in for the database's, as in every load.
+    if (const std::optional<platform::Bytes> own = ownTemporaryRecord()) {
+        const size_t at = static_cast<size_t>(TemporaryRecord - 1) * RecordLength;
+        if (content.size() < at + RecordLength) content.resize(at + RecordLength, '\0');
+        std::copy(own->begin(), own->end(), content.begin() + static_cast<std::ptrdiff_t>(at));
+    }
     const size_t records = (content.size() + RecordLength - 1) / RecordLength;
     std::vector<SortItem> items(1);
     int32_t largest = 0;
@@ -181,12 +185,10 @@ void Smes::writeSubstanceListFile() {
         // then keeps the list in a data folder of their own, where it is replaced at every
         // build as beside the database.
         if (!platform::folderWritable(folder)) {
-            const std::string userData = platform::userDataFolder();
-            if (!userData.empty()) {
-                const std::string own = platform::joinPath(userData, UserFolderName);
-                path = platform::joinPath(own, ListFileName);
+            if (const std::string own = userFile(ListFileName); !own.empty()) {
+                path = own;
                 std::error_code ignored; // a folder that cannot be made fails the write below
-                std::filesystem::create_directories(own, ignored);
+                std::filesystem::create_directories(platform::folderOf(own), ignored);
             }
         }
 

@@ -38,8 +38,9 @@ double quotient(double a, double b) {
 }
 
 //! The text of a composition box as the leading-number reader takes it: the minus sign U+2212
-//! becomes "-" and every comma a point.
+//! becomes "-", every comma a point and every no-break space a blank.
 std::string fractionText(std::string text) {
+    text = platform::plainSpaces(std::move(text));
     for (size_t at = text.find(MinusSign); at != std::string::npos; at = text.find(MinusSign, at + 1))
         text.replace(at, std::char_traits<char>::length(MinusSign), "-");
     std::replace(text.begin(), text.end(), ',', '.');

@@ -3,8 +3,11 @@
 
 #include "Platform/FileDialog.h"
 #include "Platform/RunTimeError.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using platform::FileDialog;
 using platform::ScriptedFileDialogs;
@@ -80,4 +83,48 @@ TEST(FileDialog, StartsInItsFolderThenWhereTheLastChoiceWas) {
     EXPECT_EQ(dialogs.requests()[1].folder, "/usr/share/samples");
     EXPECT_EQ(dialogs.requests()[2].folder, "/home/eva/ulohy");
     EXPECT_EQ(dialogs.requests()[2].fileName, "");
+}
+
+// A save dialog that would start in a folder the user may not write, such as that of an
+// installed sample task, starts in the home folder with the same file name; an open dialog,
+// and a save dialog where the user may write, start where they were. The folder's mode
+// decides, so the cases hold when the tests run as root too.
+TEST(FileDialog, SaveStartsInTheHomeFolderWhereItsFolderCannotBeWritten) {
+    testsupport::TempDir dir;
+    const std::string samples = dir.file("tasks"), own = dir.file("own"), home = dir.file("home");
+    for (const std::string& folder : {samples, own, home})
+        std::filesystem::create_directory(folder);
+    testsupport::ReadOnly readOnly(samples);
+    testsupport::EnvironmentVariable homeVariable("HOME", home);
+    struct Case {
+        bool save;
+        std::string fileName, initDir;
+        std::string startName, startFolder; // what the dialog is asked to show
+    };
+    const Case cases[] = {
+        {true, samples + "/vzor.dat", "", home + "/vzor.dat", home},
+        {true, samples + "/vzor.dat", own, home + "/vzor.dat", home},
+        {true, "", samples, "", home},
+        {true, "vzor.dat", samples, home + "/vzor.dat", home},
+        {true, own + "/vzor.dat", samples, own + "/vzor.dat", samples},
+        {true, "", own, "", own},
+        {true, dir.file("gone/vzor.dat"), "", dir.file("gone/vzor.dat"), ""}, // a missing folder
+        {false, samples + "/vzor.dat", samples, samples + "/vzor.dat", samples},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileName + " in " + c.initDir + (c.save ? " (save)" : " (open)"));
+        ScriptedFileDialogs dialogs;
+        platform::FileDialogBackendScope scope(dialogs);
+        FileDialog d;
+        d.FileName = c.fileName;
+        d.InitDir = c.initDir;
+        dialogs.cancel();
+        c.save ? d.ShowSave() : d.ShowOpen();
+        ASSERT_EQ(dialogs.requests().size(), 1u);
+        EXPECT_EQ(dialogs.requests()[0].fileName, c.startName);
+        EXPECT_EQ(dialogs.requests()[0].folder, c.startFolder);
+        // Cancel keeps what the dialog proposed before.
+        EXPECT_EQ(d.FileName, c.fileName);
+        EXPECT_EQ(d.InitDir, c.initDir);
+    }
 }

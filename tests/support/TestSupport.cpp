@@ -31,6 +31,18 @@ std::string TempDir::file(const std::string& name) const {
     return m_path + "/" + name;
 }
 
+ReadOnly::ReadOnly(std::string path)
+    : m_path(std::move(path)), m_previous(std::filesystem::status(m_path).permissions()) {
+    namespace fs = std::filesystem;
+    fs::permissions(m_path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+ReadOnly::~ReadOnly() {
+    std::error_code ignored;
+    std::filesystem::permissions(m_path, m_previous, ignored);
+}
+
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;

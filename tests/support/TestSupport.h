@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -61,6 +62,22 @@ public:
 
 private:
     std::string m_path;
+};
+
+//! Takes every write permission bit of a file or folder away for the lifetime of the object
+//! and gives its permissions back after, so that it can be replaced or removed: the path as
+//! a user without write access meets it, also when the tests run as the superuser, for whom
+//! the program heeds the bits.
+class ReadOnly {
+public:
+    explicit ReadOnly(std::string path);
+    ~ReadOnly();
+    ReadOnly(const ReadOnly&) = delete;
+    ReadOnly& operator=(const ReadOnly&) = delete;
+
+private:
+    std::string m_path;
+    std::filesystem::perms m_previous;
 };
 
 //! Sets an environment variable (std::nullopt: removes it) for the lifetime of the object and

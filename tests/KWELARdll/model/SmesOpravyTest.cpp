@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 using kwelar::EditorForm;
 using kwelar::EditorTexts;
@@ -320,6 +321,96 @@ TEST_F(SmesOpravyTest, WritingRecord700GrowsTheDatabaseAndTouchesNothingElse) {
     EXPECT_EQ(reader.slozka(1), s->slozka(1));
     EXPECT_EQ(reader.Nazev(1), "Upravená voda" + std::string(17, ' '));
     EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// A user who may not write the database, as only its administrator may write an installed
+// one, keeps record 700 in a file of their own in their data folder, without a box; the
+// database stays byte for byte. Every later load of substance 700 by that user reads the
+// user's record: a reload of the edited mixture, a new mixture object (as a task load makes)
+// and the substance list. Where the database can be written, record 700 goes into it as
+// always and a file of the user's left from before is not read. The database file's mode
+// decides, so the cases hold when the tests run as root too.
+TEST_F(SmesOpravyTest, AUserWhoMayNotWriteTheDatabaseKeepsRecord700OfTheirOwn) {
+    testsupport::TempDir user;
+    struct Case {
+        const char* what;
+        bool readOnly;
+        std::optional<std::string> dataHome;
+        std::string ownFile;
+    };
+    const Case cases[] = {
+        {"read-only database", true, user.file("data"), user.file("data/KWELAR/ZAZNAM700.DRC")},
+        {"read-only database, no data home", true, std::nullopt,
+         user.file("home/.local/share/KWELAR/ZAZNAM700.DRC")},
+        {"writable database", false, user.file("data"), user.file("data/KWELAR/ZAZNAM700.DRC")},
+    };
+    const std::string leftFromBefore(508, '\0');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(user.path());
+        std::filesystem::create_directory(user.path());
+        user.write(c.ownFile.substr(user.path().size() + 1), leftFromBefore);
+        testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", c.dataHome);
+        testsupport::EnvironmentVariable home("HOME", user.file("home"));
+        const std::string fresh = dir.write("KWELAR.DRC", original);
+        ASSERT_EQ(fresh, database);
+        std::optional<testsupport::ReadOnly> readOnly;
+        if (c.readOnly) readOnly.emplace(database);
+
+        open(1)["txtNazev"] = "Upravená voda";
+        s->mOprDoc_ZapisOD(1);
+        EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text;
+        const ZaznamLatky edited = s->slozka(1);
+        ASSERT_EQ(edited.N, 700);
+        ASSERT_EQ(s->cisloSlozky(1), 700);
+        const std::string own = platform::readWholeFile(c.ownFile);
+        const std::string inDatabase = platform::readWholeFile(database);
+        if (c.readOnly) {
+            EXPECT_EQ(inDatabase, original);
+            ASSERT_EQ(own.size(), 508u);
+            EXPECT_EQ(ZaznamLatky::decode(platform::Bytes(own.begin(), own.end())), edited);
+        } else {
+            EXPECT_EQ(own, leftFromBefore);
+            ASSERT_EQ(inDatabase.size(), 700u * 508u);
+            EXPECT_EQ(inDatabase.substr(0, original.size()), original);
+        }
+
+        s->ZapisNslozky(1, 700);
+        ASSERT_EQ(s->Inikwl().toInteger(), 2);
+        EXPECT_EQ(s->slozka(1), edited);
+        FakeEditor* const editor = fake;
+        {
+            SmesProbe reader;
+            kwelartest::pointAt(reader, database);
+            reader.ZapisNslozky(1, 700);
+            ASSERT_EQ(reader.Inikwl().toInteger(), 1);
+            EXPECT_EQ(reader.slozka(1), edited);
+            reader.AkSeznam();
+            bool listed = false;
+            for (int32_t i = 1; i <= reader.PocLatek(); ++i)
+                listed = listed || reader.SeznamLatek(i).rfind("700  Upravená voda", 0) == 0;
+            EXPECT_TRUE(listed);
+        }
+        fake = editor; // the reader's editor went with it
+        EXPECT_TRUE(boxes.boxes().empty());
+    }
+}
+
+// A data folder that cannot be made: the write is reported as any failed write, the
+// database stays as it was and the edit stays in memory.
+TEST_F(SmesOpravyTest, AUsersRecord700ThatCannotBeWrittenIsReported) {
+    testsupport::TempDir user;
+    testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", user.write("data", "a file, no folder"));
+    testsupport::ReadOnly readOnly(database);
+    open(1)["txtNazev"] = "Upravená voda";
+    boxes.answer(platform::answer::Ok);
+    s->mOprDoc_ZapisOD(1);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "Chyba při zápisu č.  76 : Path not found");
+    EXPECT_EQ(boxes.boxes()[0].style, 48);
+    EXPECT_EQ(platform::readWholeFile(database), original);
+    EXPECT_EQ(s->Nazev(1), "Upravená voda" + std::string(17, ' '));
+    EXPECT_EQ(fake->hidden, 0);
 }
 
 TEST_F(SmesOpravyTest, AMissingDatabaseIsReportedAndNeverCreated) {

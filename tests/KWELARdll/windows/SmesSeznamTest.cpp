@@ -134,23 +134,6 @@ TEST_F(SubstanceList, FolderThatCannotTakeTheFileIsReportedOnceAndTheListStands)
     EXPECT_EQ(boxes.boxes().size(), 1u) << "the same failure is told once";
 }
 
-// Makes a folder read-only for the lifetime of the object and writable again after, so that
-// it can be removed.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(std::string folder) : m_folder(std::move(folder)) {
-        namespace fs = std::filesystem;
-        fs::permissions(m_folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
-    }
-    ~ReadOnlyFolder() { std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all); }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
-private:
-    std::string m_folder;
-};
-
 // Where the list file goes: beside the database while its folder may be written; else into
 // the user's own data folder, without a box, replacing what an earlier run left there. The
 // folder's mode decides, so the cases hold when the tests run as root too.
@@ -176,7 +159,7 @@ TEST_F(SubstanceList, ReadOnlyDatabaseFolderKeepsTheListInTheUsersDataFolder) {
         std::filesystem::create_directory(user.path());
         testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", c.dataHome);
         testsupport::EnvironmentVariable home("HOME", user.file("home"));
-        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<testsupport::ReadOnly> readOnly;
         if (c.readOnly) readOnly.emplace(dir.path());
         const std::string expected = c.listFile.empty() ? besideDatabase : c.listFile;
         if (c.readOnly) user.write(expected.substr(user.path().size() + 1), "the list of an earlier run");

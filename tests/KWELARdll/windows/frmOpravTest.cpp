@@ -483,23 +483,53 @@ private:
     bool m_switched = false;
 };
 
-TEST_F(frmOpravTest, AReadOnlyDatabaseShowsTheErrorAndKeepsTheWindow) {
-    {
+// A user who may not write the database: "Dočasně nahrát (700)" keeps the record in the
+// user's own data folder without a box, and that user's next load of substance 700 reads it.
+// Where that folder cannot be made either, the failed write is shown. Either way the window
+// stays, the edit stays in memory and the database as it was.
+TEST_F(frmOpravTest, AReadOnlyDatabaseKeepsRecord700InTheUsersOwnFolder) {
+    testsupport::TempDir user;
+    ::chmod(user.path().c_str(), 0777); // for the user "nobody" of ReadOnlyFile
+    struct Case {
+        const char* what;
+        std::string dataHome;
+        const char* box; // "" none
+    };
+    const Case cases[] = {
+        {"own data folder", user.file("data"), ""},
+        {"a file in place of the data folder", user.write("file", "no folder"),
+         "Chyba při zápisu č.  76 : Path not found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::EnvironmentVariable dataHome("XDG_DATA_HOME", c.dataHome);
+        const std::string own = c.dataHome + "/KWELAR/ZAZNAM700.DRC";
         ReadOnlyFile readOnly(database, dir.path());
-        boxes.answer(platform::answer::Ok);
+        if (*c.box) boxes.answer(platform::answer::Ok);
         edit(2, [&](Editor& e) {
             e.type("txtNazev", "Jiný");
             e.click("Command1");
             EXPECT_TRUE(e.w.isVisible());
         });
+        ASSERT_EQ(boxes.boxes().size(), *c.box ? 1u : 0u);
+        if (*c.box) {
+            EXPECT_EQ(boxes.boxes()[0].text, c.box);
+            EXPECT_EQ(boxes.boxes()[0].style, 48);
+            EXPECT_EQ(boxes.boxes()[0].title, "KWELAR");
+        }
+        boxes->clear();
+        EXPECT_EQ(s->slozka(2).N, 700);
+        EXPECT_EQ(s->Nazev(2), "Jiný" + std::string(26, ' '));
+        EXPECT_EQ(platform::readWholeFile(database), original);
+        EXPECT_EQ(platform::fileExists(own), !*c.box);
+        if (!*c.box) {
+            SmesProbe reader;
+            kwelartest::pointAt(reader, database);
+            reader.ZapisNslozky(1, 700);
+            ASSERT_EQ(reader.Inikwl().toInteger(), 1);
+            EXPECT_EQ(reader.slozka(1), s->slozka(2));
+        }
     }
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "Chyba při zápisu č.  75 : Path/File access error");
-    EXPECT_EQ(boxes.boxes()[0].style, 48);
-    EXPECT_EQ(boxes.boxes()[0].title, "KWELAR");
-    EXPECT_EQ(s->slozka(2).N, 700);
-    EXPECT_EQ(s->Nazev(2), "Jiný" + std::string(26, ' '));
-    EXPECT_EQ(platform::readWholeFile(database), original);
 }
 
 // Without the test hook the window runs its own modal loop, which the buttons end.

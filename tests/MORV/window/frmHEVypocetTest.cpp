@@ -9,6 +9,7 @@
 #include "MORV/window/Vypocet.h"
 #include "Platform/Progress.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -243,6 +245,36 @@ TEST_F(Calculation, FailedTaskSaveIsShownKeepsTheFileLabelAndSolves) {
     EXPECT_EQ(boxes.boxes()[0].style, 16);
     EXPECT_EQ(file->text(), QStringLiteral("ulozena.dat"));
     EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací")));
+}
+
+// A task opened from a folder the user may not write, as the installed sample tasks' folder
+// is: the save before the calculation offers the same file name in the home folder, and the
+// task is written there; the sample stays as it was.
+TEST_F(Calculation, TaskOpenedFromAReadOnlyFolderIsOfferedForSavingInTheHomeFolder) {
+    const std::string original = testsupport::readBytes(morvtest::sampleTaskPath(morvtest::sampleTask));
+    const std::string sample = folder.write("tasks/methanol-condenser.dat", original);
+    const std::string home = folder.file("home");
+    std::filesystem::create_directory(home);
+    testsupport::EnvironmentVariable homeVariable("HOME", home);
+    testsupport::ReadOnly readOnly(folder.file("tasks"));
+    auto* fromFile = control<QAbstractButton>("optZads");
+    QTest::mouseClick(fromFile, Qt::LeftButton, {}, QPoint(8, fromFile->height() / 2));
+    dialogs.choose(sample, 3);
+    QTest::mouseClick(control<QPushButton>("cmdNactiD"), Qt::LeftButton);
+    ASSERT_EQ(control<QLabel>("lblFile")->text().toStdString(), sample);
+
+    control<QCheckBox>("chkZap")->setChecked(true);
+    const std::string offered = home + "/methanol-condenser.dat";
+    dialogs.choose(offered, 2);
+    calculate();
+    ASSERT_EQ(dialogs.requests().size(), 2u);
+    EXPECT_TRUE(dialogs.requests()[1].save);
+    EXPECT_EQ(dialogs.requests()[1].fileName, offered);
+    EXPECT_EQ(dialogs.requests()[1].folder, home);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(offered)));
+    EXPECT_EQ(control<QLabel>("lblFile")->text().toStdString(), offered);
+    EXPECT_EQ(testsupport::readBytes(sample), original);
+    EXPECT_TRUE(status().endsWith(QStringLiteral("  iterací"))) << status().toStdString();
 }
 
 TEST_F(Calculation, ShortEstimateOfWaterAsksAndNoEnds) {
