@@ -104,8 +104,14 @@ namespace {
 // The characters of the leading number of a text as val reads it, blanks skipped: sign,
 // digits, point and exponent; "" when the text does not begin with a number.
 std::string leadingNumberText(std::string_view original) {
-    const std::string plain = plainSpaces(std::string(original));
-    const std::string_view text = plain;
+    // No-break spaces are blanks: only a text that may hold one (a byte that begins U+00A0 or
+    // U+202F) is copied to turn them into blanks; the others, the usual case, are read in place.
+    std::string plain;
+    std::string_view text = original;
+    if (original.find_first_of("\xC2\xE2") != std::string_view::npos) {
+        plain = plainSpaces(std::string(original));
+        text = plain;
+    }
     // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
     std::string num;
     size_t i = 0;
