@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace morv {
@@ -109,6 +110,36 @@ private:
     }
 };
 
+//! The model as the last calculation left it, put back when the analysis ends, so that the
+//! task in the window, the next analysis and the next calculation find it as they would
+//! without the analysis: every field of the exchanger and condensation models, the streams'
+//! flows (the analysis varies and solves them), the Newton vector and the unknowns' positions.
+class CalculatedModel {
+public:
+    explicit CalculatedModel(ProgramState& st)
+        : m_st(st), m_exchanger(st.Vymenik().fieldCopy()), m_condenser(st.Kondenzator().fieldCopy()),
+          m_tubeFlow(st.Vymenik().Tr().m()), m_shellFlow(st.Vymenik().Pl().m()), m_VektorX(st.VektorX),
+          m_Nezname(st.Nezname) {}
+    ~CalculatedModel() {
+        TARMST& m = m_st.Vymenik();
+        m.restoreFields(*m_exchanger);
+        m_st.Kondenzator().restoreFields(*m_condenser);
+        m.Tr().m(m_tubeFlow);
+        m.Pl().m(m_shellFlow);
+        m_st.VektorX = m_VektorX;
+        m_st.Nezname = m_Nezname;
+    }
+    CalculatedModel(const CalculatedModel&) = delete;
+    CalculatedModel& operator=(const CalculatedModel&) = delete;
+
+private:
+    ProgramState& m_st;
+    std::unique_ptr<TARMST> m_exchanger;
+    std::unique_ptr<TARMMORV> m_condenser;
+    double m_tubeFlow, m_shellFlow;
+    platform::VArray m_VektorX, m_Nezname;
+};
+
 //! The line of a point whose calculation ended with a run-time error: the varied value, the
 //! error's number and its description, with its source where it names one.
 std::string pointErrorLine(ProgramState& st, const Variant& v, const platform::RunTimeError& e) {
@@ -173,6 +204,8 @@ void recordAnalysisPoint(ProgramState& st, std::string& T, const Variant& v, int
 }
 
 AnalysisOutcome analyzaCitlivosti(ProgramState& st, platform::Progress& bar) {
+    // Whatever the points leave, the model is as the calculation left it once the analysis ends.
+    const CalculatedModel calculated(st);
     AnalysisOutcome out;
     std::string& T = out.table;
     TARMST& m = st.Vymenik();

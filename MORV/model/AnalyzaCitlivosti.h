@@ -79,6 +79,10 @@ MORVMODEL_EXPORT void recordAnalysisPoint(ProgramState& state, std::string& tabl
 //!     the value, " skončil chybou č. ", the error's number, ": ", its description (and its
 //!     source in brackets, or the source alone) and ", analýza ukončena!".
 //!  5. One more line break; the table appended to `Vysledky`; the bar hidden; `AnalHotova` set.
+//!  6. The model put back as the calculation left it, also after a point's error: every field of
+//!     `Vymenik` and `Kondenzator`, the streams' flows, `VektorX` and `Nezname`. Only the
+//!     table, the arrays and the analysis's own fields of the state keep what it made, so the
+//!     same analysis gives the same table whatever analyses ran before it.
 MORVMODEL_EXPORT AnalysisOutcome analyzaCitlivosti(ProgramState& state, platform::Progress& bar);
 
 } // namespace morv

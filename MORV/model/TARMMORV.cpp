@@ -11,6 +11,14 @@ TARMMORV::TARMMORV() {
 
 TARMMORV::~TARMMORV() = default;
 
+std::unique_ptr<TARMMORV> TARMMORV::fieldCopy() const {
+    return std::unique_ptr<TARMMORV>(new TARMMORV(*this));
+}
+
+void TARMMORV::restoreFields(const TARMMORV& copy) {
+    *this = copy;
+}
+
 TARMST& TARMMORV::he() const {
     if (!m_he) platform::raise(platform::err::ObjectNotSet, "TARMMORV");
     return *m_he;

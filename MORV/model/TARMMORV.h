@@ -21,8 +21,12 @@ public:
     //! `MetodaP` = 1, every other field 0, `he` none.
     TARMMORV();
     ~TARMMORV() override;
-    TARMMORV(const TARMMORV&) = delete;
-    TARMMORV& operator=(const TARMMORV&) = delete;
+
+    //! A condensation model holding the value of every field of this one, `he` the same
+    //! exchanger model: what `restoreFields` puts back.
+    std::unique_ptr<TARMMORV> fieldCopy() const;
+    //! Every field back to its value in `copy` (made by `fieldCopy`), `he` included.
+    void restoreFields(const TARMMORV& copy);
 
     //! The exchanger model the members work on; raises 91 while it is none.
     TARMST& he() const;
@@ -113,6 +117,10 @@ public:
     platform::Variant Cotgh(const platform::Variant& x) const;
 
 private:
+    // Copies only through fieldCopy and restoreFields.
+    TARMMORV(const TARMMORV&) = default;
+    TARMMORV& operator=(const TARMMORV&) = default;
+
     //! Stores the condensate's density, heat capacity, viscosity and conductivity at the
     //! side's mean temperature tMean [°C], in this order, and its Prandtl number.
     void storeCondensate(StreamProperties& props, const platform::VArray& r, double tMean);

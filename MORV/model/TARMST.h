@@ -31,8 +31,14 @@ public:
     TARMST();
     //! Releases both streams, which releases their mixture objects.
     ~TARMST() override;
-    TARMST(const TARMST&) = delete;
-    TARMST& operator=(const TARMST&) = delete;
+
+    //! A model holding the value of every field of this one, its streams shared with it (the
+    //! same stream objects): what `restoreFields` puts back.
+    std::unique_ptr<TARMST> fieldCopy() const;
+    //! Every field back to its value in `copy` (made by `fieldCopy`), the references to the
+    //! streams included. The streams' own values (flows, pressures, compositions) are theirs,
+    //! not the model's, and stay as they are.
+    void restoreFields(const TARMST& copy);
 
     // ---- Identification and streams ------------------------------------------------------
     std::string Nazev; //!< designation of the apparatus
@@ -293,6 +299,10 @@ public:
     void TlakZtrPlast(platform::Variant* Tlz = nullptr);
 
 private:
+    // Copies only through fieldCopy and restoreFields: two models never share streams unasked.
+    TARMST(const TARMST&) = default;
+    TARMST& operator=(const TARMST&) = default;
+
     std::shared_ptr<Proud> m_Tr;
     std::shared_ptr<Proud> m_Pl;
     platform::VArray m_IPOM;

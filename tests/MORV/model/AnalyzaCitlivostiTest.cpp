@@ -146,8 +146,8 @@ TEST_F(Analysis, DutyFrom200To300KilowattsGivesThreeRowsAndTheirArrays) {
     EXPECT_TRUE(s.AnalHotova);
     using Step = platform::RecordingProgress::Step;
     EXPECT_EQ(bar.steps(), (std::vector<Step>{{-1, true}, {0, true}, {50, true}, {100, true}, {-1, false}}));
-    // The model holds the last point.
-    EXPECT_EQ(static_cast<float>(he().Q), 3e5f);
+    // The model is as the calculation left it, not at the last point.
+    EXPECT_NE(static_cast<float>(he().Q), 3e5f);
 }
 
 TEST_F(Analysis, StepAwayFromTheEndGivesTheCaptionsAlone) {
@@ -181,6 +181,11 @@ TEST_F(Analysis, UnknownTubeFlowGivesThePointsOwnPressureDrop) {
     const double water = s.AnalY[0][1];
     EXPECT_NEAR(water, 1.2 * baseWater, 0.01 * baseWater);
     EXPECT_GT(s.AnalY[5][1], 1.3 * baseDrop);
+    // The analysis put the calculation back; the point's own solve from there is the row.
+    EXPECT_EQ(he().Pl().m(), baseFlow);
+    he().Pl().m(static_cast<float>(1.2 * baseFlow));
+    ASSERT_TRUE(morv::designSolve(program(), morv::DesignSolveKind::AnalysisPoint).converged());
+    EXPECT_EQ(he().Tr().m(), water);
     // The water's inlet nozzle loses velocity heads: its drop grows with the square of the
     // point's water flow (the same water temperatures, so the same density).
     EXPECT_NEAR(he().dPtrvst.toDouble() / baseNozzle, (water / baseWater) * (water / baseWater), 1e-3);
@@ -206,6 +211,94 @@ TEST_F(Analysis, PointThatDoesNotConvergeHasItsLineBeforeItsRow) {
     // estimates, not from that iterate.
     EXPECT_NE(program().AnalY[0][1], water);
     EXPECT_EQ(he().Tr().m(), water);
+}
+
+//! What an analysis makes and what it leaves in the model, bit for bit.
+struct AnalysisPrint {
+    std::string table;
+    std::vector<double> x;
+    std::array<std::vector<double>, 7> y;
+    //! Every main quantity, the vector, the results a next solve starts from or shows.
+    std::vector<double> model;
+
+    bool operator==(const AnalysisPrint&) const = default;
+};
+
+std::vector<double> modelPrint() {
+    morv::TARMST& m = program().Vymenik();
+    morv::TARMMORV& c = program().Kondenzator();
+    std::vector<double> v = {m.Tr().m(),
+                             m.Pl().m(),
+                             m.Ttrubi,
+                             m.Tplasti,
+                             m.Ttrubo,
+                             m.Tplasto,
+                             m.Q,
+                             m.Plocha,
+                             m.L,
+                             m.Kprostup,
+                             m.Pterm,
+                             m.Alfai.toDouble(),
+                             m.Alfao.toDouble(),
+                             m.Twi.toDouble(),
+                             m.Two.toDouble(),
+                             m.ViskwTr.toDouble(),
+                             m.ViskwPl.toDouble(),
+                             m.dPtr.toDouble(),
+                             m.dPpl.toDouble(),
+                             m.ReT.toDouble(),
+                             m.ReP.toDouble(),
+                             c.Reko,
+                             c.Nuko,
+                             c.Ar,
+                             c.K32,
+                             c.dHvkor};
+    for (int16_t i = 1; i <= 8; ++i) {
+        v.push_back(m.xx(i).toDouble());
+        v.push_back(program().VektorX(i).toDouble());
+    }
+    return v;
+}
+
+// An analysis starts from the calculation, never from what an analysis before it left: the same
+// duty range gives the same table bit for bit right after the calculation, after an analysis of
+// the water's inlet temperature and after one that ended with an error at a point, and each
+// leaves the model as the calculation did.
+TEST_F(Analysis, SameAnalysisGivesTheSameTableWhateverRanBefore) {
+    calculate({0, 1, 7});
+    const std::vector<double> calculated = modelPrint();
+    auto duty = [&] {
+        const morv::AnalysisOutcome out = analyse(6, single(2e5), single(3e5), single(5e4));
+        EXPECT_FALSE(out.error);
+        AnalysisPrint p{out.table, program().AnalX, {}, modelPrint()};
+        for (size_t j = 0; j < 7; ++j)
+            p.y[j] = program().AnalY[j];
+        return p;
+    };
+    const AnalysisPrint first = duty();
+    EXPECT_EQ(first.model, calculated);
+
+    EXPECT_FALSE(analyse(2, single(6), single(9), single(1.5)).error);
+    EXPECT_EQ(program().AnalPocBodu, 3);
+    EXPECT_EQ(modelPrint(), calculated);
+    EXPECT_TRUE(duty() == first);
+
+    // An inlet temperature of 400 °C, beyond the water's liquid density: the property library
+    // refuses the point (and says so in its box) and the analysis ends there.
+    boxes.answer(platform::answer::Ok);
+    const morv::AnalysisOutcome failed = analyse(2, single(20), single(400), single(380));
+    ASSERT_TRUE(failed.error);
+    EXPECT_EQ(modelPrint(), calculated);
+    EXPECT_TRUE(duty() == first);
+
+    // And the next calculation gives what it gives after the same calculation without them.
+    ASSERT_TRUE(morv::designSolve(program()).converged());
+    const std::vector<double> afterAnalyses = modelPrint();
+    ASSERT_EQ(morv::loadTask(program(), morvtest::sampleTaskPath(morvtest::sampleTask)), 0);
+    calculate({0, 1, 7});
+    ASSERT_EQ(modelPrint(), calculated);
+    ASSERT_TRUE(morv::designSolve(program()).converged());
+    EXPECT_EQ(modelPrint(), afterAnalyses);
 }
 
 } // namespace
