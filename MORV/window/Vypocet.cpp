@@ -2,6 +2,7 @@
 
 #include "MORV/model/MorvConstants.h"
 #include "MORV/model/TaskCommands.h"
+#include "MORV/window/UnitEntry.h"
 #include "MORV/window/frmHE.h"
 #include "Platform/Checked.h"
 #include "Platform/Conversions.h"
@@ -42,7 +43,8 @@ const ConstructionField constructionFields[22] = {
 //! The number a box shows, read with the regional settings into single precision.
 float boxNumber(const QWidget& box) {
     const auto* edit = qobject_cast<const QLineEdit*>(&box);
-    return platform::chk::single(platform::regionalNumber(edit ? edit->text().toStdString() : std::string()));
+    return platform::chk::single(
+        platform::regionalNumber(withPlainMinus(edit ? edit->text().toStdString() : std::string())));
 }
 
 //! Takes a box into the model: `store` gets the number the box shows. An error of the step (a

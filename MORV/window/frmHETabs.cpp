@@ -155,8 +155,8 @@ QWidget* frmHE::buildBasicTab() {
               QStringLiteral("lblHelp"));
     lblHelp1 =
         label(QStringLiteral("Údaje možno vkládat s rozměrem odděleným od čísla mezerou (např. 120 kg/h  "
-                             "nebo  2.5 at ).  U teplot jednotky neuvádějte.\nHorizontální pohyb po listech "
-                             "myší nebo pomocí PgUp, PgDn."),
+                             "nebo  2.5 at ).  Teploty jsou ve °C, lze je zadat i s jednotkou (např. 85 F)."
+                             "\nHorizontální pohyb po listech myší nebo pomocí PgUp, PgDn."),
               QStringLiteral("lblHelp1"));
     lblHelp->setWordWrap(true);
     lblHelp1->setWordWrap(true);

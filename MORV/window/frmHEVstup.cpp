@@ -33,13 +33,6 @@ bool boxValue(const QLineEdit& box, double& x) {
     return true;
 }
 
-//! The unit of main box i in which a typed unit is converted: °C for the four temperatures,
-//! kW for the duty; the flows and the area are in SI base units.
-const char* mainBoxUnit(int i) {
-    if (i >= 2 && i <= 5) return "C ";
-    return i == 6 ? "kW " : nullptr;
-}
-
 void refuse(QLineEdit& box, const std::string& text) {
     platform::msgBox(text, 64, Title);
     box.selectAll();
@@ -138,20 +131,22 @@ void frmHE::txtPar_KeyPress(int Index, int KeyAscii) {
     lblStav->setText(QStringLiteral("Nespočteno"));
     QLineEdit& box = *txtPar[static_cast<size_t>(Index)];
     double v = 0.0;
-    if (!box.text().isEmpty() && !confirmEntry(box, mainBoxUnit(Index), v)) return;
+    if (!box.text().isEmpty() && !confirmEntry(box, mainQuantityUnit(Index), v)) return;
     (Index < 7 ? txtPar[static_cast<size_t>(Index + 1)] : txtPtr)->setFocus();
 }
 
 void frmHE::txtPtr_KeyPress(int KeyAscii) {
     double v = 0.0;
-    if (KeyAscii != platform::key::Enter || (!txtPtr->text().isEmpty() && !confirmEntry(*txtPtr, "MPa ", v)))
+    if (KeyAscii != platform::key::Enter ||
+        (!txtPtr->text().isEmpty() && !confirmEntry(*txtPtr, pressureUnit, v)))
         return;
     txtPpl->setFocus();
 }
 
 void frmHE::txtPpl_KeyPress(int KeyAscii) {
     double v = 0.0;
-    if (KeyAscii != platform::key::Enter || (!txtPpl->text().isEmpty() && !confirmEntry(*txtPpl, "MPa ", v)))
+    if (KeyAscii != platform::key::Enter ||
+        (!txtPpl->text().isEmpty() && !confirmEntry(*txtPpl, pressureUnit, v)))
         return;
     txtPar[0]->setFocus();
 }
@@ -206,7 +201,7 @@ void frmHE::txtPark_KeyPress(int Index, int KeyAscii) {
     QLineEdit& box = *txtPark[static_cast<size_t>(Index)];
     if (!box.text().isEmpty()) {
         double v = 0.0;
-        if (!confirmEntry(box, nullptr, v) || !checkConstruction(Index, v)) return;
+        if (!confirmEntry(box, constructionUnit(Index), v) || !checkConstruction(Index, v)) return;
     }
     if (Index < 20)
         txtPark[static_cast<size_t>(Index + 1)]->setFocus();

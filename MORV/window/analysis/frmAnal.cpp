@@ -32,14 +32,6 @@ constexpr int16_t duty = 6;
 //! Smallest step of a range, compared with the step in single precision.
 constexpr double smallestStep = 1e-5;
 
-//! The unit into which a unit typed into box i (0 start, 1 end, 2 step) of quantity q converts:
-//! the heat duty's boxes are in kW, the start and end of a temperature in °C; the rest, and a
-//! temperature step (a difference, the same in K), in SI base units.
-const char* boxUnit(int16_t q, int i) {
-    if (q == duty) return "kW ";
-    return q >= 2 && q <= 5 && i < 2 ? "C " : nullptr;
-}
-
 QString u8(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -52,7 +44,7 @@ template <class W> W* named(W* widget, const QString& name) {
 //! The number a box shows, read with the regional settings into single precision.
 bool singleValue(const QLineEdit& box, platform::Variant& value) {
     double x = 0.0;
-    if (!platform::tryRegionalNumber(box.text().toStdString(), x) ||
+    if (!platform::tryRegionalNumber(withPlainMinus(box.text().toStdString()), x) ||
         std::abs(x) > std::numeric_limits<float>::max())
         return false;
     value = platform::Variant(static_cast<float>(x));
@@ -150,12 +142,22 @@ void frmAnal::txtPoc_KeyPress(int Index, int KeyAscii) {
     if (KeyAscii != platform::key::Enter) return;
     QLineEdit* box = txtPoc[size_t(Index)];
     if (!box->text().isEmpty()) {
-        std::string buffer = withBoxUnit(box->text().toStdString(), boxUnit(m_state.AnalProm, Index));
-        std::string unit;
+        // The boxes hold the quantity in the unit of its main box: kg/s, °C, kW or m2.
+        const char* unit =
+            m_state.AnalProm >= 0 && m_state.AnalProm <= 7 ? mainQuantityUnit(m_state.AnalProm) : nullptr;
+        const std::string typed = box->text().toStdString();
+        std::string buffer = withBoxUnit(typed, unit);
+        std::string target;
         int16_t CH = 0;
         try {
-            const platform::Variant x = m_state.Prevodnik().Prevod(buffer, CH, unit);
+            platform::Variant x = m_state.Prevodnik().Prevod(buffer, CH, target);
             if (CH != 0) return;
+            // The step is a difference: a typed unit's zero is no step ("1.8 F" is 1 K, not the
+            // temperature 1.8 °F).
+            if (std::string zero = Index == 2 ? zeroOfTypedUnit(typed, unit) : std::string(); !zero.empty()) {
+                x = x - m_state.Prevodnik().Prevod(zero, CH, target);
+                if (CH != 0) return;
+            }
             box->setText(QString::fromStdString(m_state.Prevodnik().RoundX(x).toString()));
         } catch (const platform::RunTimeError&) {
             // A value the converter cannot take stays as typed, like a refused one.

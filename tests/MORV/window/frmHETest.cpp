@@ -61,6 +61,11 @@ TEST_F(MainWindowTest, EveryControlStandsWithItsCaption) {
         {"cmdAnal", "&Analýza citlivosti"},
         {"lblHelp", "Tři z parametrů výměníku, které chcete dopočítat zaklikněte ve čtverečku za polem a "
                     "dosaďte odhadnutou hodnotu."},
+        // The temperature boxes take a unit, as the others do.
+        {"lblHelp1",
+         "Údaje možno vkládat s rozměrem odděleným od čísla mezerou (např. 120 kg/h  nebo  2.5 at ).  "
+         "Teploty jsou ve °C, lze je zadat i s jednotkou (např. 85 F).\nHorizontální pohyb po listech "
+         "myší nebo pomocí PgUp, PgDn."},
         {"cmdNorm", "Výběr n&ormovaného výměníku"},
         {"cmdLogK", "Lo&gická kontrola dat"},
         {"cmdTrubk", "Nástin &trubkovnice"},

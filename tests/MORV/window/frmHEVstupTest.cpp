@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <tuple>
 
 using morv::program;
@@ -36,7 +37,11 @@ protected:
         b->setFocus();
         b->selectAll();
         b->del();
-        QTest::keyClicks(b, text);
+        // Characters beyond ASCII (a minus sign, a no-break space) come pasted.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+            QTest::keyClicks(b, text);
+        else
+            b->insert(text);
         QTest::keyClick(b, Qt::Key_Return);
     }
     QString focusName() const {
@@ -208,6 +213,62 @@ const EntryCase entryCases[] = {
      "Počet řad trubek za sebou převyšuje průměr pláště!"},
     {"EmptyOtherBoxesSkipTheirChecks", '.', {}, "txtPark_10", "500", "500.00", "txtPark_11", ""},
     {"LastBoxesMoveToTheCondenserType", '.', {}, "txtPark_20", "1", "1.0000", "cmbChar", ""},
+    // A unit is what follows the number, whatever blanks or parentheses surround the text, and
+    // a minus sign pasted as U+2212 is a minus.
+    {"TemperatureWithABlankAfterItsUnit", '.', {}, "txtPar_2", "85 F ", "29.444", "txtPar_3", ""},
+    {"TemperatureWithBlanksAround", ',', {}, "txtPar_3", " 85 F\u00A0", "29.444", "txtPar_4", ""},
+    {"TemperatureUnitInParentheses", '.', {}, "txtPar_4", "85 (F)", "29.444", "txtPar_5", ""},
+    {"KelvinWithBlanksAfter", ',', {}, "txtPar_5", "300 K  ", "26.850", "txtPar_6", ""},
+    {"DutyWithABlankAfterItsUnit", ',', {}, "txtPar_6", "2 MW ", "2000.00", "txtPar_7", ""},
+    {"PressureWithABlankAfterItsUnit", '.', {}, "txtPtr", "3 bar ", "0.30000", "txtPpl", ""},
+    {"PastedMinusSign", ',', {}, "txtPar_2", "\u221210 C", "-10.000", "txtPar_3", ""},
+    {"PastedMinusSignAlone", '.', {}, "txtPar_5", "\u22122,5", "-2.5000", "txtPar_6", ""},
+    // Every box checks a typed unit against its own quantity: kg/s, m2, m, or none at all.
+    {"FlowWithABlankAfterItsUnit", ',', {}, "txtPar_1", "36000 kg/h ", "10.000", "txtPar_2", ""},
+    {"FlowInBarIsRefused",
+     '.',
+     {},
+     "txtPar_0",
+     "5 bar",
+     "5 bar",
+     "txtPar_0",
+     "Nekonzistentni jednotky!   m :  0 -1"},
+    {"AreaInSquareCentimetres", '.', {}, "txtPar_7", "200000 cm2", "20.000", "txtPtr", ""},
+    {"AreaInBarIsRefused",
+     ',',
+     {},
+     "txtPar_7",
+     "5 bar",
+     "5 bar",
+     "txtPar_7",
+     "Nekonzistentni jednotky!   m :  2 -1"},
+    {"LengthInMillimetres", ',', {}, "txtPark_3", "2200 mm", "2.2000", "txtPark_4", ""},
+    {"LengthInFahrenheitIsRefused",
+     '.',
+     {},
+     "txtPark_3",
+     "85 F",
+     "85 F",
+     "txtPark_3",
+     "Nekonzistentni jednotky!   m :  1  0"},
+    {"DiameterInKilogramsIsRefused",
+     '.',
+     {},
+     "txtPark_13",
+     "5 kg ",
+     "5 kg ",
+     "txtPark_13",
+     "Nekonzistentni jednotky!   m :  1  0"},
+    {"TubeCountWithAUnitIsRefused",
+     '.',
+     {},
+     "txtPark_4",
+     "226 m",
+     "226 m",
+     "txtPark_4",
+     "Nekonzistentni jednotky!   m :  0  1"},
+    {"WallConductivityInItsUnit", '.', {}, "txtPark_21", "45 W/m/K", "45.000", "cmbChar", ""},
+    {"FoulingInItsUnit", '.', {}, "txtPark_18", "2 mm2*K/W", "2.0000E-06", "txtPark_19", ""},
     {"NumberBeyondTheRangeIsRefused",
      '.',
      {},

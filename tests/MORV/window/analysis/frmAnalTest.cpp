@@ -18,6 +18,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -77,13 +78,22 @@ protected:
         window->cmbProm->setCurrentIndex(at);
         emit window->cmbProm->activated(at);
     }
+    //! Types a text into a box; one with characters beyond ASCII (a minus sign, a no-break
+    //! space) is pasted, as a user brings them.
+    static void type(QLineEdit& box, const char* text) {
+        const QString t = QString::fromUtf8(text);
+        if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; }))
+            QTest::keyClicks(&box, t);
+        else
+            box.insert(t);
+    }
     //! Types the range into the boxes, each confirmed with Enter.
     void range(const char* start, const char* end, const char* step) {
         for (int i = 0; i < 3; ++i) {
             QLineEdit* box = window->txtPoc[size_t(i)];
             box->setFocus();
             box->selectAll();
-            QTest::keyClicks(box, QString::fromUtf8(i == 0 ? start : i == 1 ? end : step));
+            type(*box, i == 0 ? start : i == 1 ? end : step);
             QTest::keyClick(box, Qt::Key_Return);
         }
     }
@@ -131,18 +141,23 @@ TEST_F(Settings, ChoiceTakesTheMainWindowsValueAndTheUnitHint) {
 TEST_F(Settings, EnterConvertsAUnitAndMovesOnARefusedValueStays) {
     open();
     window->txtPoc[0]->setFocus();
-    QTest::keyClicks(window->txtPoc[0], "145 cm");
+    // The tube flow's boxes are in kg/s.
+    QTest::keyClicks(window->txtPoc[0], "36000 kg/h");
     QTest::keyClick(window->txtPoc[0], Qt::Key_Return);
-    EXPECT_EQ(window->txtPoc[0]->text(), "1.4500");
+    EXPECT_EQ(window->txtPoc[0]->text(), "10.000");
     EXPECT_EQ(QApplication::focusWidget(), window->txtPoc[1]);
     // An empty box moves on as it is.
     QTest::keyClick(window->txtPoc[1], Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), window->txtPoc[2]);
     QTest::keyClicks(window->txtPoc[2], "5 xyz");
     boxes.answer(platform::answer::Ok);
+    boxes.answer(platform::answer::Ok);
     QTest::keyClick(window->txtPoc[2], Qt::Key_Return);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
+    // The converter names the unit it does not know, and then, as an unknown unit has no
+    // dimension, finds it no flow.
+    ASSERT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(boxes.boxes()[0].text, "Neznamy rozmer!: xyz");
+    EXPECT_EQ(boxes.boxes()[1].text.rfind("Nekonzistentni jednotky!", 0), 0u);
     EXPECT_EQ(window->txtPoc[2]->text(), "5 xyz");
     EXPECT_EQ(QApplication::focusWidget(), window->txtPoc[2]);
     window->txtPoc[2]->setText("5");
@@ -151,20 +166,44 @@ TEST_F(Settings, EnterConvertsAUnitAndMovesOnARefusedValueStays) {
 }
 
 TEST_F(Settings, UnitsTypedConvertIntoTheBoxesUnits) {
-    // The start and end of a temperature are in °C, its step a difference (K); the duty's
-    // boxes are in kW. (85 - 32) / 1.8 = 29.444.
+    // Each quantity's boxes are in the unit of its main box: a flow in kg/s, the start and end
+    // of a temperature in °C and its step a difference (K), the duty in kW, the area in m2.
+    // Blanks and parentheses around the text, and a minus sign pasted as U+2212, read as a
+    // user means them. (85 - 32) / 1.8 = 29.444; 1.8 °F of difference is 1 K.
     struct Case {
+        std::initializer_list<int16_t> unknowns;
         const char* quantity;
         const char *start, *end, *step;
         const char *shownStart, *shownEnd, *shownStep;
     };
     const Case cases[] = {
-        {"Vstupní teplota do trubek", "85 F", "300 K", "0.5 K", "29.444", "26.850", "0.50000"},
-        {"Převedené teplo", "0.2 MW", "300000 W", "50 kW", "200.00", "300.00", "50.000"},
+        {{0, 3, 7}, "Vstupní teplota do trubek", "85 F", "300 K", "0.5 K", "29.444", "26.850", "0.50000"},
+        {{0, 3, 7}, "Vstupní teplota do trubek", " 85 F ", "300 (K)", "1.8 F", "29.444", "26.850", "1.0000"},
+        {{0, 3, 7},
+         "Vstupní teplota do trubek",
+         "\u221210 C",
+         "10 C\u00A0",
+         "1 C ",
+         "-10.000",
+         "10.000",
+         "1.0000"},
+        {{0, 3, 7}, "Převedené teplo", "0.2 MW", "300000 W", "50 kW", "200.00", "300.00", "50.000"},
+        {{0, 3, 7}, "Převedené teplo", "0.2 MW ", "300 (kW)", "0.05 MW", "200.00", "300.00", "50.000"},
+        {{0, 3, 7},
+         "Hmotový průtok v plášti",
+         "3600 kg/h ",
+         "2 kg/s",
+         "360 kg/h",
+         "1.0000",
+         "2.0000",
+         "0.10000"},
+        {{0, 3, 6}, "Teplosměnná plocha", "200000 cm2", "30 m2 ", "1000 cm2", "20.000", "30.000", "0.10000"},
     };
     for (const char sep : {'.', ','}) {
         platform::DecimalSeparatorScope regional(sep);
         for (const Case& c : cases) {
+            window->hide();
+            unknowns(c.unknowns);
             open();
             choose(QString::fromUtf8(c.quantity));
             range(c.start, c.end, c.step);
@@ -175,6 +214,41 @@ TEST_F(Settings, UnitsTypedConvertIntoTheBoxesUnits) {
                 EXPECT_EQ(box->text(), QString::fromUtf8(shown).replace('.', sep))
                     << c.quantity << " " << sep;
         }
+    }
+}
+
+TEST_F(Settings, UnitOfAnotherQuantityIsRefusedAndTheTextStays) {
+    struct Case {
+        std::initializer_list<int16_t> unknowns;
+        const char* quantity;
+        int box;
+        const char* typed;
+    };
+    const Case cases[] = {
+        {{0, 3, 7}, "Hmotový průtok v plášti", 0, "5 bar"},
+        {{0, 3, 7}, "Hmotový průtok v plášti", 2, "1 m "},
+        {{0, 3, 7}, "Vstupní teplota do trubek", 1, "20 kW"},
+        {{0, 3, 7}, "Vstupní teplota do trubek", 2, "1 kg"},
+        {{0, 3, 7}, "Převedené teplo", 0, "2 m"},
+        {{0, 3, 6}, "Teplosměnná plocha", 1, "85 F"},
+    };
+    for (const Case& c : cases) {
+        const size_t before = boxes.boxes().size();
+        window->hide();
+        unknowns(c.unknowns);
+        open();
+        choose(QString::fromUtf8(c.quantity));
+        QLineEdit* box = window->txtPoc[size_t(c.box)];
+        box->setFocus();
+        box->selectAll();
+        type(*box, c.typed);
+        boxes.answer(platform::answer::Ok);
+        QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_EQ(boxes.boxes().size(), before + 1) << c.typed;
+        EXPECT_EQ(boxes.boxes().back().text.rfind("Nekonzistentni jednotky!", 0), 0u)
+            << boxes.boxes().back().text;
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(QApplication::focusWidget(), box) << c.typed;
     }
 }
 
