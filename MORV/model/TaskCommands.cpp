@@ -81,6 +81,9 @@ int16_t loadTask(ProgramState& state, const std::string& path) {
     k.Ar = 0.0f;
     k.K32 = 0.0f;
     k.dHvkor = 0.0f;
+    // The file holds no inerts: the task has none, as in a new program, until the user enters
+    // them, so that a file calculates alike whatever was calculated before it.
+    k.Xinert = 0.0f;
     return state.ChybaNacteni;
 }
 

@@ -24,6 +24,8 @@ MORVMODEL_EXPORT void streamTypesFromTemperatures(TARMST& m);
 //! streams at their mean temperatures (`Kondenzator.FyzVlast`). Only then does the new model
 //! become `Vymenik` (and `AktProud` its stream of the same side); it takes over the fixed
 //! coefficients `AlfaiK`, `AlfaoK` and the mixture objects' error modes of the model before.
+//! The inert fraction `Kondenzator.Xinert`, which the file does not hold, is 0 after a load,
+//! as in a new program; the calculation method stays as chosen.
 //! Returns `ChybaNacteni`: 0 loaded, -1 not read. A failure of the property library reaches
 //! the caller as its run-time error; then, as after a file that was not read, `Vymenik` and
 //! `Kondenzator` are as they were (`he` and the condensate properties; the status of the read

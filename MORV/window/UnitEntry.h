@@ -21,6 +21,9 @@ MORVWINDOW_EXPORT const char* constructionUnit(int i);
 
 //! The unit of a pressure box [MPa], as the converter's target.
 inline constexpr const char* pressureUnit = "MPa ";
+//! The target of a box without a unit (a count, a fraction): a unit of no dimension, so that
+//! the converter refuses any typed unit that has one.
+inline constexpr const char* noUnit = "m/m ";
 
 //! `typed` with the minus sign U+2212 of a text pasted from a document as "-".
 MORVWINDOW_EXPORT std::string withPlainMinus(std::string typed);

@@ -223,6 +223,8 @@ void frmHE::SSTab1_KeyDown(int KeyCode) {
 }
 
 void frmHE::cmbChar_Click() {
+    const bool vertical = cmbChar->currentText() != QStringLiteral("horizontální");
+    if (vertical != (m_state.Vymenik().Natok != 0)) markUncalculated();
     txtPark[0]->setFocus();
 }
 

@@ -63,17 +63,28 @@ public:
     void chkPar_Click(int Index);
     //! A mark pressed: the results no longer belong to the inputs.
     void chkPar_MouseDown();
+    //! What the calculation reads has changed since it ran: the status reads "Nespočteno", and
+    //! the analysis refuses until the task is calculated again.
+    void markUncalculated();
     void optZadk_Click();
     void optZads_Click();
     //! Enter in a main-quantity box: converted (a unit typed into a temperature box converts
     //! into °C, into the duty box into kW), shown rounded, the focus on to the next box.
     void txtPar_KeyPress(int Index, int KeyAscii);
-    //! Enter in a pressure box: converted into MPa, shown rounded, the focus on.
+    //! Enter in a pressure box: converted into MPa, shown rounded, the focus on; the results
+    //! no longer belong to the inputs.
     void txtPtr_KeyPress(int KeyAscii);
     void txtPpl_KeyPress(int KeyAscii);
     //! Enter in a construction box: converted into SI units, shown rounded, checked against
-    //! the other construction boxes, the focus on; a failed check keeps the focus.
+    //! the other construction boxes, the focus on; a failed check keeps the focus. The
+    //! results no longer belong to the inputs.
     void txtPark_KeyPress(int Index, int KeyAscii);
+    //! Enter in the inert-content box `txtSl(18)` (a mole fraction, no unit): converted, shown
+    //! rounded; the results no longer belong to the inputs.
+    void txtSl_KeyPress(int Index, int KeyAscii);
+    //! A phase chosen for a stream (`cmbSkS` tubes, `cmbSkT` shell): when it is not the
+    //! model's, the results no longer belong to the inputs.
+    void cmbSk_Click();
     //! The tool tip of a flow box: the flow in kg/h.
     void txtPar_MouseMove(int Index);
     //! The tool tips of the pitch and baffle boxes.
@@ -294,6 +305,9 @@ private:
     bool basicDataMissing() const;
     //! The loop of questions and library windows of the composition entry.
     void enterCompositions();
+    //! The model after a composition entry: inputs, compositions and properties shown, the
+    //! result boxes of the heat-transfer and pressure-drop tabs empty.
+    void showEntered();
     //! The catalogue file in the program's folders; "" when none holds it.
     std::string catalogueFile() const;
 

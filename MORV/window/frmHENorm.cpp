@@ -94,6 +94,8 @@ void frmHE::flxG2_DblClick() {
         for (int i = 1; !in.atEnd(); ++i) {
             const CatalogueRecord record = readCatalogueRecord(in);
             if (i != s) continue;
+            // Another exchanger: the results no longer belong to the inputs.
+            markUncalculated();
             txtKod->setText(text(record.Kod));
             for (size_t k = 0; k < catalogueValues; ++k)
                 txtPark[k]->setText(

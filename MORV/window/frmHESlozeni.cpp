@@ -82,6 +82,8 @@ void frmHE::cmdSloz_Click() {
         if (unreadable.empty())
             unreadable = "Chyba č. " + std::to_string(e.number()) + " : " + e.description();
     }
+    // The model holds the boxes now (those before an unreadable one), not the calculation.
+    markUncalculated();
     const bool missing = basicDataMissing();
     if (missing || !unreadable.empty()) {
         std::string text = unreadable;
@@ -99,6 +101,13 @@ void frmHE::cmdSloz_Click() {
     } catch (const platform::RunTimeError& e) {
         platform::msgBox("Chyba č. " + std::to_string(e.number()) + " : " + e.description(), 48, Title);
     }
+}
+
+void frmHE::showEntered() {
+    ZobrazData(*this);
+    // The model holds properties at the entered estimates, not a calculation's results: the
+    // heat-transfer and pressure-drop tabs show none until the task is calculated again.
+    clearResults(*this);
 }
 
 void frmHE::enterCompositions() {
@@ -146,12 +155,12 @@ void frmHE::enterCompositions() {
                                  (tubeMissing ? " trubkový " : " plášťový ") + "proud!",
                              64, Title);
             suggested = tubeMissing ? 0 : 1;
-            ZobrazData(*this);
+            showEntered();
             continue;
         }
         m_state.Kondenzator().he(m_state.VymenikRef());
         m_state.Kondenzator().FyzVlast();
-        ZobrazData(*this);
+        showEntered();
         if (m.ReP.toDouble() < 0.0)
             platform::msgBox("Záporné Re v plášti, zajistěte aby Dplast > Nstřed.Dtrubvněj", 16, Title);
         return;

@@ -77,6 +77,9 @@ void frmHE::connectEntryHandlers() {
     connect(cmdTlum, &QPushButton::clicked, this, [this] { cmdTlum_Click(); });
     connect(cmdSloz, &QPushButton::clicked, this, [this] { cmdSloz_Click(); });
     connectCatalogueHandlers();
+    connect(txtSl[18], &QLineEdit::returnPressed, this, [this] { txtSl_KeyPress(18, platform::key::Enter); });
+    for (QComboBox* phase : {cmbSkS, cmbSkT})
+        connect(phase, qOverload<int>(&QComboBox::activated), this, [this] { cmbSk_Click(); });
     for (QLineEdit* b : {txtPtr, txtPpl, txtSl[18]})
         b->installEventFilter(this);
     txtPar[0]->setMouseTracking(true);
@@ -92,6 +95,10 @@ void frmHE::chkPar_Click(int Index) {
 }
 
 void frmHE::chkPar_MouseDown() {
+    markUncalculated();
+}
+
+void frmHE::markUncalculated() {
     lblStav->setText(QStringLiteral("Nespočteno"));
 }
 
@@ -128,7 +135,7 @@ bool frmHE::confirmEntry(QLineEdit& box, const char* unitBefore, double& value) 
 
 void frmHE::txtPar_KeyPress(int Index, int KeyAscii) {
     if (KeyAscii != platform::key::Enter) return;
-    lblStav->setText(QStringLiteral("Nespočteno"));
+    markUncalculated();
     QLineEdit& box = *txtPar[static_cast<size_t>(Index)];
     double v = 0.0;
     if (!box.text().isEmpty() && !confirmEntry(box, mainQuantityUnit(Index), v)) return;
@@ -136,19 +143,33 @@ void frmHE::txtPar_KeyPress(int Index, int KeyAscii) {
 }
 
 void frmHE::txtPtr_KeyPress(int KeyAscii) {
+    if (KeyAscii != platform::key::Enter) return;
+    markUncalculated();
     double v = 0.0;
-    if (KeyAscii != platform::key::Enter ||
-        (!txtPtr->text().isEmpty() && !confirmEntry(*txtPtr, pressureUnit, v)))
-        return;
+    if (!txtPtr->text().isEmpty() && !confirmEntry(*txtPtr, pressureUnit, v)) return;
     txtPpl->setFocus();
 }
 
 void frmHE::txtPpl_KeyPress(int KeyAscii) {
+    if (KeyAscii != platform::key::Enter) return;
+    markUncalculated();
     double v = 0.0;
-    if (KeyAscii != platform::key::Enter ||
-        (!txtPpl->text().isEmpty() && !confirmEntry(*txtPpl, pressureUnit, v)))
-        return;
+    if (!txtPpl->text().isEmpty() && !confirmEntry(*txtPpl, pressureUnit, v)) return;
     txtPar[0]->setFocus();
+}
+
+void frmHE::txtSl_KeyPress(int Index, int KeyAscii) {
+    if (Index != 18 || KeyAscii != platform::key::Enter) return;
+    markUncalculated();
+    double v = 0.0;
+    if (!txtSl[18]->text().isEmpty()) confirmEntry(*txtSl[18], noUnit, v);
+}
+
+void frmHE::cmbSk_Click() {
+    const TARMST& m = m_state.Vymenik();
+    const QString liquid = QStringLiteral("kapalné");
+    if ((cmbSkS->currentText() == liquid) != m.TrubKap || (cmbSkT->currentText() == liquid) != m.PlastKap)
+        markUncalculated();
 }
 
 bool frmHE::checkConstruction(int Index, double v) {
@@ -198,6 +219,7 @@ bool frmHE::checkConstruction(int Index, double v) {
 
 void frmHE::txtPark_KeyPress(int Index, int KeyAscii) {
     if (KeyAscii != platform::key::Enter) return;
+    markUncalculated();
     QLineEdit& box = *txtPark[static_cast<size_t>(Index)];
     if (!box.text().isEmpty()) {
         double v = 0.0;

@@ -24,6 +24,7 @@
 #include <QTabWidget>
 
 #include <cmath>
+#include <vector>
 
 namespace morv {
 
@@ -37,6 +38,37 @@ constexpr qsizetype resultsLimit = 38000;
 qsizetype characters(const std::string& text) {
     return QString::fromStdString(text).size();
 }
+
+//! The result boxes of the heat-transfer, composition and pressure-drop tabs as they stand:
+//! text, tool tip and colours, for a calculation that stops before its solve to put back.
+class ShownResults {
+public:
+    explicit ShownResults(frmHE& w) {
+        for (QLineEdit* box : w.txtTr)
+            keep(*box);
+        for (QLineEdit* box : w.txtDp)
+            keep(*box);
+        // The properties; the inert content (txtSl(18)) is an input.
+        for (size_t i = 0; i < 18; ++i)
+            keep(*w.txtSl[i]);
+    }
+    void restore() const {
+        for (const Shown& s : m_boxes) {
+            s.box->setText(s.text);
+            s.box->setToolTip(s.toolTip);
+            s.box->setPalette(s.palette);
+        }
+    }
+
+private:
+    struct Shown {
+        QLineEdit* box;
+        QString text, toolTip;
+        QPalette palette;
+    };
+    void keep(QLineEdit& box) { m_boxes.push_back({&box, box.text(), box.toolTip(), box.palette()}); }
+    std::vector<Shown> m_boxes;
+};
 
 //! The box of an error, after a line of its own when one is given.
 void showError(const platform::RunTimeError& e, const std::string& before = {}) {
@@ -102,6 +134,8 @@ void frmHE::cmdVypoc_Click() {
         return;
     }
     lblStav->setText(QStringLiteral("Počítám..."));
+    // A calculation stopped by its checks before the solve shows what was shown before.
+    const ShownResults before(*this);
     // The pressure drops shown belong to the last calculation; this one shows its own only
     // once it has converged.
     clearPressureDrops(*this);
@@ -172,7 +206,7 @@ void frmHE::cmdVypoc_Click() {
     bar.setValue(1);
 
     DesignSolveResult result;
-    bool ended = false; // the caller's check ended the run (and said whether the bar stays)
+    bool ended = false; // the checks before the solve ended the run
     try {
         startCoefficients(m);
         ZobrazData(*this);
@@ -223,7 +257,12 @@ void frmHE::cmdVypoc_Click() {
         return end();
     }
     if (result.status != DesignSolveStatus::Solved) {
-        (void)ended;
+        // Stopped before the solve (the shell's Reynolds number, too little cooling water, or
+        // the user's No): nothing of the starting state is a result, and nothing was solved.
+        if (ended) {
+            before.restore();
+            lblStav->setText(QStringLiteral("Nespočteno!"));
+        }
         return;
     }
     bar.setValue(25);

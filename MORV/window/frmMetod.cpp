@@ -120,6 +120,10 @@ void frmMetod::cmdMet_Click() {
         return;
     }
     hide();
+    // Another method, or fixed coefficients that may have been retyped: the results no longer
+    // belong to the inputs.
+    const int16_t before = st.Kondenzator().MetodaP;
+    if (SSTabM->currentIndex() + 1 != before || SSTabM->currentIndex() == 3) m_owner.markUncalculated();
     st.Kondenzator().MetodaP = SSTabM->currentIndex() + 1;
     if (st.Kondenzator().MetodaP < 1 || st.Kondenzator().MetodaP >= 5) st.Kondenzator().MetodaP = 1;
     m_owner.cmdMetP->setText(QStringLiteral("Metoda výpočtu ( %1 )").arg(int(st.Kondenzator().MetodaP)));

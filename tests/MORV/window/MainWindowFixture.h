@@ -11,14 +11,20 @@
 #include "Platform/FileDialog.h"
 #include "Platform/Progress.h"
 #include "Platform/Regional.h"
+#include "Platform/qt/FlexGrid.h"
 #include "Platform/qt/ModalHost.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +89,30 @@ private:
     }
     std::deque<std::function<int(QDialog&)>> m_modals;
 };
+
+//! Everything the main window shows that a command could change: the text, tool tip, text colour
+//! and background of every box, the caption of every label, the choice of every list and check
+//! box and the cells of both composition grids, by object name.
+inline std::map<std::string, std::string> shownState(QWidget& window) {
+    std::map<std::string, std::string> shown;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
+        shown["box " + box->objectName().toStdString()] =
+            box->text().toStdString() + "|" + box->toolTip().toStdString() + "|" +
+            box->palette().color(QPalette::Text).name().toStdString() + "|" +
+            box->palette().color(QPalette::Base).name().toStdString();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        shown["label " + label->objectName().toStdString()] = label->text().toStdString();
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        shown["list " + list->objectName().toStdString()] = list->currentText().toStdString();
+    for (const QCheckBox* check : window.findChildren<QCheckBox*>())
+        shown["check " + check->objectName().toStdString()] = check->isChecked() ? "1" : "0";
+    for (const platform::FlexGrid* grid : window.findChildren<platform::FlexGrid*>())
+        for (int row = 0; row < grid->Rows(); ++row)
+            for (int col = 0; col < grid->Cols(); ++col)
+                shown["grid " + grid->objectName().toStdString() + " " + std::to_string(row) + "," +
+                      std::to_string(col)] = grid->TextMatrix(row, col).toStdString();
+    return shown;
+}
 
 //! The main window after its first activation with the sample task loaded and shown as the
 //! load command does, its progress bar recorded.

@@ -146,33 +146,7 @@ TEST_F(Files, CancelledLoadSaysSoOnceAndLoadsNothing) {
     EXPECT_TRUE(control<QLineEdit>("txtZnac")->text().isEmpty());
 }
 
-namespace {
-
-//! Everything the main window shows that a load could change: the text, tool tip, text colour
-//! and background of every box, the caption of every label, the choice of every list and check
-//! box and the cells of both composition grids, by object name.
-std::map<std::string, std::string> shownState(QWidget& window) {
-    std::map<std::string, std::string> shown;
-    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
-        shown["box " + box->objectName().toStdString()] =
-            box->text().toStdString() + "|" + box->toolTip().toStdString() + "|" +
-            box->palette().color(QPalette::Text).name().toStdString() + "|" +
-            box->palette().color(QPalette::Base).name().toStdString();
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        shown["label " + label->objectName().toStdString()] = label->text().toStdString();
-    for (const QComboBox* list : window.findChildren<QComboBox*>())
-        shown["list " + list->objectName().toStdString()] = list->currentText().toStdString();
-    for (const QCheckBox* check : window.findChildren<QCheckBox*>())
-        shown["check " + check->objectName().toStdString()] = check->isChecked() ? "1" : "0";
-    for (const platform::FlexGrid* grid : window.findChildren<platform::FlexGrid*>())
-        for (int row = 0; row < grid->Rows(); ++row)
-            for (int col = 0; col < grid->Cols(); ++col)
-                shown["grid " + grid->objectName().toStdString() + " " + std::to_string(row) + "," +
-                      std::to_string(col)] = grid->TextMatrix(row, col).toStdString();
-    return shown;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
     // As a Czech user's program runs: the decimal comma in the process and in the boxes.
@@ -189,7 +163,7 @@ TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
     const std::string report = program().Vysledky;
     const std::string before = folder.file("pred.dat");
     morv::saveTask(program(), before);
-    const std::map<std::string, std::string> shownBefore = shownState(*window);
+    const std::map<std::string, std::string> shownBefore = morvtest::shownState(*window);
 
     // The sample task with methanol's substance number changed to one the database lacks.
     std::string task = readBytes(sampleTask);
@@ -206,7 +180,7 @@ TEST_F(Files, TaskWhosePropertiesFailChangesNothing) {
     const std::string after = folder.file("po.dat");
     morv::saveTask(program(), after);
     EXPECT_EQ(readBytes(after), readBytes(before));
-    EXPECT_EQ(shownState(*window), shownBefore);
+    EXPECT_EQ(morvtest::shownState(*window), shownBefore);
     EXPECT_EQ(control<QLabel>("lblFile")->text().toStdString(), sampleTask);
     EXPECT_EQ(control<QLabel>("lblStav")->text(), solved);
     EXPECT_TRUE(program().AnalHotova);
@@ -247,7 +221,7 @@ TEST_P(LoadAfterCalculation, ShowsWhatTheSameLoadShowsInANewWindow) {
     // A result outside its usual range is shown red; the load must take that off too.
     morv::setTextColour(*control<QLineEdit>("txtDp_7"), morv::colour::outOfRange);
     load(sampleTask);
-    const std::map<std::string, std::string> afterCalculation = shownState(*window);
+    const std::map<std::string, std::string> afterCalculation = morvtest::shownState(*window);
     EXPECT_EQ(control<QLineEdit>("txtDp_14")->text(), QString());
     // Pictures of the heat-transfer and pressure-drop tabs after the load, when asked for.
     if (const QByteArray shots = qgetenv("MORV_SCREENSHOTS"); !shots.isEmpty() && GetParam() == ',')
@@ -267,7 +241,7 @@ TEST_P(LoadAfterCalculation, ShowsWhatTheSameLoadShowsInANewWindow) {
     activateFirstTime();
     window->setProgress(&bar);
     load(sampleTask);
-    const std::map<std::string, std::string> fresh = shownState(*window);
+    const std::map<std::string, std::string> fresh = morvtest::shownState(*window);
     for (const auto& [name, shown] : fresh)
         EXPECT_EQ(afterCalculation.at(name), shown) << name;
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;

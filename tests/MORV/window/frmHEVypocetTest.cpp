@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                 text(w, "txtPar_0", "0.5");
             },
             "Zadané množství chladící vody nestačí na zkondenzování!\r\nPotřebujete min. 26.7407 kg/s vody",
-            48, "Počítám...", false}),
+            48, "Nespočteno!", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Calculation, BoxThatCannotBeTakenIsNamedWithItsTab) {
