@@ -64,8 +64,9 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     //! not end in any reasonable time.
     static constexpr int64_t maxPositions = 10'000'000;
     //! Tubes of the quarter the sketch draws at most. Painting a tube on the sketch's picture
-    //! takes about 1.5 us, the largest circles a tube count allows included (the sweep of
-    //! TubeSheetBench), so the largest accepted sheet holds the window for some 0.6 s.
+    //! takes 1 to 1.5 us, with the largest circles a tube count allows (the sweep of
+    //! TubeSheetBench), so the largest accepted sheet holds the window for about half a second,
+    //! leaving room for a slower machine within a second.
     static constexpr int64_t maxDrawnTubes = 400'000;
 
     //! False when the dimensions were refused (`refusal` says why); a refused layout holds
