@@ -19,6 +19,10 @@ constexpr double rowClearance = 0.7;
 constexpr double tubeClearance = 0.75;
 //! Beyond this depth [sketch units] a row also ends where the shell comes down to it.
 constexpr double lowerRowsFrom = 50;
+//! Relative share of d by which two tube centres may come closer than d and still count as
+//! touching, not overlapping: the distances are computed, so touching tubes come out a few
+//! units in the last place either side of d.
+constexpr double touchingTolerance = 1e-9;
 
 //! The sketch's user scale: the shell's centre at (0, 0), its radius 100, a margin of 10.
 constexpr double scaleFrom = -10;
@@ -35,14 +39,26 @@ bool acceptable(double v) {
 } // namespace
 
 int64_t TubeSheetLayout::sheetTubes() const {
+    if (!valid) return 0;
     return 4 * quarterTubes - 2 * int64_t(rowTubes(1)) - 2 * int64_t(axisRows) + 1;
 }
 
 namespace {
 
+//! True when two neighbouring tubes of the grid would overlap: their centres closer than d.
+//! The nearest neighbours of a tube lie across the flow at sT; in line along the flow at sL;
+//! staggered in the next row at (sT / 2, sL) and two rows on at (0, 2 sL).
+bool tubesOverlap(const TubeSheetDimensions& dims) {
+    const double closest = dims.d * (1 - touchingTolerance);
+    if (dims.sT < closest) return true;
+    if (!dims.staggered) return dims.sL < closest;
+    return std::hypot(dims.sT / 2, dims.sL) < closest || 2 * dims.sL < closest;
+}
+
 //! Lays out the quarter into `out`, whose scaled dimensions are set, keeping the tube centres
-//! when asked; false when the grid passes `maxPositions`.
-bool layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
+//! when asked; refuses a grid that passes `maxPositions` or `maxDrawnTubes`, as soon as it
+//! does.
+TubeSheetRefusal layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
     const double shell = 100 * out.q;
     const double s1 = out.s1, s2 = out.s2;
     out.perRow.assign(1, 0);
@@ -50,7 +66,7 @@ bool layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
     int32_t row = 1;
     int64_t positions = 0;
     while (y + rowClearance * s2 < shell) {
-        if (++positions > TubeSheetLayout::maxPositions) return false;
+        if (++positions > TubeSheetLayout::maxPositions) return TubeSheetRefusal::TooFine;
         const bool kept = row <= TubeSheetLayout::maxRows;
         if (kept) out.perRow.push_back(0);
         const bool startsOnAxis = !(out.staggered && row % 2 == 0);
@@ -58,7 +74,9 @@ bool layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
         int32_t n = 0;
         while (x + tubeClearance * s1 < std::sqrt(shell * shell - y * y)) {
             if (y > lowerRowsFrom && y + tubeClearance * s1 > std::sqrt(shell * shell - x * x)) break;
-            if (++positions > TubeSheetLayout::maxPositions) return false;
+            if (++positions > TubeSheetLayout::maxPositions ||
+                out.quarterTubes >= TubeSheetLayout::maxDrawnTubes)
+                return TubeSheetRefusal::TooFine;
             if (keepTubes) out.tubes.push_back({x, y});
             x += s1;
             ++n;
@@ -73,7 +91,18 @@ bool layOutQuarter(TubeSheetLayout& out, bool keepTubes) {
         y += s2;
     }
     out.rows = row - 1;
-    return true;
+    return out.quarterTubes > 0 ? TubeSheetRefusal::None : TubeSheetRefusal::NoTubeFits;
+}
+
+//! The layout refused for `why`: its scaled dimensions, no counts and no tubes.
+TubeSheetLayout refused(TubeSheetLayout out, TubeSheetRefusal why) {
+    out.valid = false;
+    out.refusal = why;
+    out.rows = out.tubeRows = out.axisRows = 0;
+    out.quarterTubes = 0;
+    out.perRow.clear();
+    out.tubes.clear();
+    return out;
 }
 
 } // namespace
@@ -87,16 +116,19 @@ TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q) {
     out.s1 = dims.sT * 100 / R;
     out.s2 = dims.sL * 100 / R;
     if (!acceptable(R) || !acceptable(out.r) || !acceptable(out.s1) || !acceptable(out.s2) || !acceptable(q))
-        return out;
+        return refused(out, TubeSheetRefusal::Unreadable);
+    if (dims.d >= dims.D) return refused(out, TubeSheetRefusal::TubeNotInShell);
+    if (tubesOverlap(dims)) return refused(out, TubeSheetRefusal::Overlap);
 
-    // The grid is counted before its centres are kept, so a grid too fine to lay out is
-    // refused without holding millions of them first.
+    // The grid is counted before its centres are kept, so a grid too fine to draw is refused
+    // without holding its centres first.
     TubeSheetLayout counted = out;
-    if (!layOutQuarter(counted, false) || counted.quarterTubes == 0) return counted;
-    // A sheet in which no tube fits would give a negative count.
+    if (const TubeSheetRefusal why = layOutQuarter(counted, false); why != TubeSheetRefusal::None)
+        return refused(out, why);
     out.tubes.reserve(size_t(counted.quarterTubes));
     layOutQuarter(out, true);
     out.valid = true;
+    out.refusal = TubeSheetRefusal::None;
     return out;
 }
 

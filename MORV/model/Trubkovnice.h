@@ -39,6 +39,16 @@ struct TubeSheetDimensions {
     bool staggered = false;
 };
 
+//! Why the layout refused the dimensions.
+enum class TubeSheetRefusal {
+    None,           //!< accepted
+    Unreadable,     //!< a dimension that is not a number, zero or negative (scaled below 1e-5)
+    TubeNotInShell, //!< the tube diameter is not below the shell diameter
+    Overlap,        //!< neighbouring tube centres closer than the tube diameter
+    TooFine,        //!< more tubes than the sketch draws, or a grid beyond `maxPositions`
+    NoTubeFits,     //!< no tube fits inside the shell with its clearance
+};
+
 //! Centre of one tube in sketch units.
 struct TubeCentre {
     double x = 0;
@@ -53,11 +63,16 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     //! finer than this, thousands of times any real sheet's, is refused, as the loops would
     //! not end in any reasonable time.
     static constexpr int64_t maxPositions = 10'000'000;
+    //! Tubes of the quarter the sketch draws at most. Painting a tube on the sketch's picture
+    //! takes 1 to 1.5 us, with the largest circles a tube count allows (the sweep of
+    //! TubeSheetBench), so the largest accepted sheet holds the window for about half a second,
+    //! leaving room for a slower machine within a second.
+    static constexpr int64_t maxDrawnTubes = 400'000;
 
-    //! False when the dimensions were refused: a dimension that is not a number, zero or
-    //! negative (any scaled value below 1e-5), a grid of more than `maxPositions`, or no tube
-    //! that fits.
+    //! False when the dimensions were refused (`refusal` says why); a refused layout holds
+    //! no counts and no tubes.
     bool valid = false;
+    TubeSheetRefusal refusal = TubeSheetRefusal::Unreadable;
     bool staggered = false;
     double q = 1;  //!< the shell radius is 100 q sketch units
     double r = 0;  //!< tube radius [sketch units]
@@ -81,12 +96,13 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     std::vector<TubeCentre> tubes;
 
     //! Rows of the whole sheet: the rows of the quarter that hold a tube, mirrored about the
-    //! central row, 2 tubeRows - 1.
-    int64_t sheetRows() const { return 2 * int64_t(tubeRows) - 1; }
-    //! Tubes of the central row of the whole sheet: 2 A(1) - 1.
-    int64_t centralRowTubes() const { return 2 * int64_t(rowTubes(1)) - 1; }
+    //! central row, 2 tubeRows - 1 (0 for a refused layout).
+    int64_t sheetRows() const { return valid ? 2 * int64_t(tubeRows) - 1 : 0; }
+    //! Tubes of the central row of the whole sheet: 2 A(1) - 1 (0 for a refused layout).
+    int64_t centralRowTubes() const { return valid ? 2 * int64_t(rowTubes(1)) - 1 : 0; }
     //! Tubes of the whole sheet. The central row and the central column are each shared by
-    //! two quarters, the centre tube by all four: 4 N - 2 A(1) - 2 axisRows + 1.
+    //! two quarters, the centre tube by all four: 4 N - 2 A(1) - 2 axisRows + 1 (0 for a
+    //! refused layout).
     int64_t sheetTubes() const;
     //! Tubes of row i of the quarter (0 outside 1 .. rows and beyond `maxRows`).
     int32_t rowTubes(int32_t i) const {
@@ -94,8 +110,18 @@ struct MORVMODEL_EXPORT TubeSheetLayout {
     }
 };
 
+//! Largest tube count, and tubes of the central row, that the construction data hold: both
+//! are 16-bit fields.
+constexpr int64_t maxConstructionTubes = 32'767;
+
 //! Lays out the quarter of the sheet. `q` is the ratio of the sketch's height to its width
 //! (1 for a square sketch).
+//!
+//! Besides unreadable dimensions it refuses, in this order: a tube diameter d not below the
+//! shell diameter D; tubes that would overlap, that is neighbouring centres closer than d (in
+//! line: sT or sL below d; staggered: sT below d, the tube of the next row at (sT / 2, sL)
+//! closer than d, or the tube two rows on at (0, 2 sL) closer than d); a grid of more than
+//! `maxDrawnTubes` tubes in the quarter; a sheet in which no tube fits.
 MORVMODEL_EXPORT TubeSheetLayout layOutTubeSheet(const TubeSheetDimensions& dims, double q = 1);
 
 //! Sketches the quarter sheet on the surface and returns its layout. The surface gets the

@@ -20,7 +20,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 namespace morv {
 
@@ -57,6 +59,24 @@ QLabel* label(QWidget* parent, const QString& name, const char* text) {
     auto* l = new QLabel(u8(text), parent);
     l->setObjectName(name);
     return l;
+}
+
+//! The message of a refused drawing.
+std::string refusalText(TubeSheetRefusal why) {
+    switch (why) {
+    case TubeSheetRefusal::TubeNotInShell:
+        return "Průměr trubky není menší než průměr pláště!";
+    case TubeSheetRefusal::Overlap:
+        return "Trubky se překrývají: vzdálenost středů sousedních trubek je menší než průměr trubky!";
+    case TubeSheetRefusal::TooFine:
+        return "Síť trubek je příliš hustá na nákres! Nakreslit lze nejvýše " +
+               std::to_string(TubeSheetLayout::maxDrawnTubes) + " trubek ve čtvrtině trubkovnice.";
+    case TubeSheetRefusal::None:
+    case TubeSheetRefusal::Unreadable:
+    case TubeSheetRefusal::NoTubeFits:
+        break;
+    }
+    return "Nenačtena nebo chybná konstrukční data!";
 }
 
 } // namespace
@@ -168,7 +188,7 @@ void frmTrubkov::cmdKresli_Click() {
         sketchTubeSheet(m_picture->surface(),
                         {dimension(0), dimension(1), dimension(2), dimension(3), m_Option1[0]->isChecked()});
     if (!sheet.valid) {
-        platform::msgBox("Nenačtena nebo chybná konstrukční data!", 16, "HE");
+        platform::msgBox(refusalText(sheet.refusal), 16, "HE");
         reject();
         return;
     }
@@ -180,6 +200,23 @@ void frmTrubkov::cmdKresli_Click() {
 }
 
 void frmTrubkov::cmdKonc_Click() {
+    // The tube count and the tubes of the central row go into 16-bit fields of the
+    // construction: a count beyond them is not written, or the next calculation could not
+    // read it back. The calculation reads a box in single precision and rounds it half to
+    // even, as nearbyint does.
+    const std::pair<QLineEdit*, const char*> counts[] = {{m_Text2, "Počet trubek "},
+                                                         {m_Text4, "Počet trubek středové řady "}};
+    for (const auto& [box, what] : counts) {
+        double count = 0;
+        if (platform::tryRegionalNumber(box->text().toStdString(), count) &&
+            std::nearbyint(double(float(count))) > double(maxConstructionTubes)) {
+            platform::msgBox(what + box->text().toStdString() +
+                                 " nelze dosadit: konstrukční data pojmou nejvýše " +
+                                 std::to_string(maxConstructionTubes) + " trubek!",
+                             16, "HE");
+            return;
+        }
+    }
     // The texts go back as they stand, the counts of the last drawing included.
     const std::pair<int, QLineEdit*> copies[] = {{ShellDiameter, m_Text3[0]},
                                                  {TubeDiameter, m_Text3[1]},
@@ -191,6 +228,8 @@ void frmTrubkov::cmdKonc_Click() {
     for (const auto& [index, source] : copies)
         if (QLineEdit* target = park(index)) target->setText(source->text());
     if (QLineEdit* target = park(Arrangement)) target->setText(m_Option1[0]->isChecked() ? "0" : "1");
+    // The construction has changed: the sensitivity analysis waits for a new calculation.
+    if (auto* status = m_main.findChild<QLabel*>("lblStav")) status->setText(QStringLiteral("Nespočteno"));
     accept();
 }
 

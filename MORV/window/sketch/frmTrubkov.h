@@ -24,18 +24,23 @@ class ProgramState;
 class MORVWINDOW_EXPORT frmTrubkov : public QDialog {
     Q_OBJECT
 public:
-    //! `mainWindow` holds the construction boxes `txtPark_0` .. `txtPark_22` (QLineEdit),
-    //! found by their names; the unit converter is the program state's `Prevodnik`.
+    //! `mainWindow` holds the construction boxes `txtPark_0` .. `txtPark_22` (QLineEdit) and
+    //! the status label `lblStav` (QLabel), found by their names; the unit converter is the
+    //! program state's `Prevodnik`.
     frmTrubkov(QWidget& mainWindow, ProgramState& state);
 
     //! Each activation: the dimensions and the arrangement from the main window, then a
     //! drawing.
     void Form_Activate();
-    //! Draws the quarter sheet and shows the counts; faulty dimensions are refused with a
-    //! message and the window is hidden.
+    //! Draws the quarter sheet and shows the counts; dimensions the layout refuses (faulty,
+    //! overlapping tubes, a tube not inside the shell, a grid too fine to draw) are refused
+    //! with a message saying why and the window is hidden.
     void cmdKresli_Click();
     //! Writes the dimensions, the counts and the arrangement back into the main window's
-    //! boxes and closes the window.
+    //! boxes, sets its status label `lblStav` to "Nespočteno" (the results no longer belong to
+    //! the construction) and closes the window. A tube count or a central row count beyond
+    //! what the construction holds is refused with a message: nothing is written and the
+    //! window stays open with its counts.
     void cmdKonc_Click();
     //! Enter in a dimension box: the typed value (a number, or a number and a unit) is
     //! converted and shown rounded, and the focus moves on; a refused value stays with the

@@ -169,30 +169,62 @@ TEST(LayoutScale, OnlyRatiosToTheShellMatter) {
 struct RefusedCase {
     const char* name;
     TubeSheetDimensions dims;
+    TubeSheetRefusal why;
 };
 
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
 
 const RefusedCase refusedCases[] = {
-    {"ZeroShell", {0, 25, 65, 65, false}},
-    {"ZeroTube", {400, 0, 65, 65, false}},
-    {"ZeroPitchAcross", {400, 25, 0, 65, true}},
-    {"ZeroPitchAlong", {400, 25, 65, 0, false}},
-    {"NegativeShell", {-400, 25, 65, 65, false}},
-    {"NegativeTube", {400, -25, 65, 65, false}},
-    {"NegativePitchAcross", {400, 25, -65, 65, false}},
-    {"NegativePitchAlong", {400, 25, 65, -65, true}},
-    {"NotANumber", {400, notANumber, 65, 65, false}},
-    {"ScaledBelowTheSmallestDimension", {4e7, 1, 65, 65, false}},
+    {"ZeroShell", {0, 25, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"ZeroTube", {400, 0, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"ZeroPitchAcross", {400, 25, 0, 65, true}, TubeSheetRefusal::Unreadable},
+    {"ZeroPitchAlong", {400, 25, 65, 0, false}, TubeSheetRefusal::Unreadable},
+    {"NegativeShell", {-400, 25, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"NegativeTube", {400, -25, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"NegativePitchAcross", {400, 25, -65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"NegativePitchAlong", {400, 25, 65, -65, true}, TubeSheetRefusal::Unreadable},
+    {"NotANumber", {400, notANumber, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"ScaledBelowTheSmallestDimension", {4e7, 1, 65, 65, false}, TubeSheetRefusal::Unreadable},
+    {"TubeAsWideAsTheShell", {400, 400, 500, 500, false}, TubeSheetRefusal::TubeNotInShell},
+    // A 1.0 m tube in a 0.4 m shell, whose pitches would let the tubes overlap as well.
+    {"TubeWiderThanTheShell", {0.4, 1.0, 0.065, 0.065, false}, TubeSheetRefusal::TubeNotInShell},
+    // Tubes in line overlap where either pitch is below the tube diameter.
+    {"InLinePitchAcrossBelowTheTube", {0.4, 0.025, 0.02, 0.065, false}, TubeSheetRefusal::Overlap},
+    {"InLinePitchAlongBelowTheTube", {0.4, 0.025, 0.065, 0.02, false}, TubeSheetRefusal::Overlap},
+    // Staggered: neighbours in the row at sT, in the next row at hypot(15, 13) = 19.8 mm, two
+    // rows on at 2 sL = 24 mm, each against a 25 mm tube.
+    {"StaggeredPitchAcrossBelowTheTube", {0.4, 0.025, 0.02, 0.065, true}, TubeSheetRefusal::Overlap},
+    {"StaggeredNextRowCloserThanTheTube", {0.4, 0.025, 0.03, 0.013, true}, TubeSheetRefusal::Overlap},
+    {"StaggeredTwoRowsOnCloserThanTheTube", {0.4, 0.025, 0.2, 0.012, true}, TubeSheetRefusal::Overlap},
+    // Millions of tubes 0.1 um apart along the flow: refused for the overlap before any count.
+    {"OverlappingGridOfMillionsOfTubes", {0.4, 0.2, 0.065, 0.0000001, true}, TubeSheetRefusal::Overlap},
     // Pitches of 5e-5 units: some 10^8 grid positions in the quarter, far beyond any sheet.
-    {"GridTooFineToLayOut", {400, 0.0001, 0.0001, 0.0001, false}},
-    {"NoTubeFits", {400, 25, 400, 65, false}},
+    {"GridTooFineToLayOut", {400, 0.0001, 0.0001, 0.0001, false}, TubeSheetRefusal::TooFine},
+    // A 100 m shell with condenser tubes: some 35 million tubes in the sheet.
+    {"GridTooFineToDraw", {100, 0.0127, 0.016, 0.0139, true}, TubeSheetRefusal::TooFine},
+    {"NoTubeFits", {400, 25, 400, 65, false}, TubeSheetRefusal::NoTubeFits},
 };
 
 class Refused : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(Refused, DimensionsAreRefusedWithoutLoopingForEver) {
-    EXPECT_FALSE(layOutTubeSheet(GetParam().dims).valid);
+    const TubeSheetLayout l = layOutTubeSheet(GetParam().dims);
+    EXPECT_FALSE(l.valid);
+    EXPECT_EQ(l.refusal, GetParam().why);
+}
+
+TEST_P(Refused, RefusedLayoutHoldsNoCounts) {
+    const TubeSheetLayout l = layOutTubeSheet(GetParam().dims);
+    EXPECT_EQ(l.rows, 0);
+    EXPECT_EQ(l.tubeRows, 0);
+    EXPECT_EQ(l.axisRows, 0);
+    EXPECT_EQ(l.quarterTubes, 0);
+    EXPECT_TRUE(l.perRow.empty());
+    EXPECT_TRUE(l.tubes.empty());
+    EXPECT_EQ(l.rowTubes(1), 0);
+    EXPECT_EQ(l.sheetRows(), 0);
+    EXPECT_EQ(l.sheetTubes(), 0);
+    EXPECT_EQ(l.centralRowTubes(), 0);
 }
 
 TEST_P(Refused, SketchOfRefusedDimensionsStaysEmpty) {
@@ -204,6 +236,47 @@ TEST_P(Refused, SketchOfRefusedDimensionsStaysEmpty) {
 
 INSTANTIATE_TEST_SUITE_P(FaultyData, Refused, ::testing::ValuesIn(refusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct TouchingCase {
+    const char* name;
+    TubeSheetDimensions dims;
+};
+
+// Tubes that touch their nearest neighbours: the distance of the centres equals d.
+const TouchingCase touchingCases[] = {
+    {"InLinePitchesOfTheTube", {0.4, 0.025, 0.025, 0.025, false}},
+    // Equilateral triangles: the next row's tube at (d / 2, d sqrt(3) / 2).
+    {"StaggeredEquilateral", {0.4, 0.025, 0.025, 0.025 * std::sqrt(3.0) / 2, true}},
+    // The next row's tube at (30, 40) mm from a 50 mm tube: 3-4-5.
+    {"StaggeredNextRowAtTheTube", {0.4, 0.05, 0.06, 0.04, true}},
+    // Two rows on at 2 sL = 25 mm, the next row's tube 100 mm aside.
+    {"StaggeredTwoRowsOnAtTheTube", {0.4, 0.025, 0.2, 0.0125, true}},
+};
+
+class Touching : public ::testing::TestWithParam<TouchingCase> {};
+
+TEST_P(Touching, TouchingTubesAreLaidOutAndWiderOnesRefused) {
+    TubeSheetDimensions dims = GetParam().dims;
+    expectCountsOfItsPositions(dims);
+    dims.d *= 1.000001;
+    EXPECT_EQ(layOutTubeSheet(dims).refusal, TubeSheetRefusal::Overlap);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, Touching, ::testing::ValuesIn(touchingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LayoutLimits, LargestDrawableSheetIsLaidOutAndAFinerOneRefused) {
+    // A 2 m shell with tubes in line at their own diameter: 1.402 mm gives 399,540 tubes in the
+    // quarter, 1.401 mm more than the sketch draws.
+    const TubeSheetLayout largest = layOutTubeSheet({2, 0.001402, 0.001402, 0.001402, false});
+    ASSERT_TRUE(largest.valid);
+    EXPECT_EQ(largest.quarterTubes, 399'540);
+    EXPECT_LE(largest.quarterTubes, TubeSheetLayout::maxDrawnTubes);
+    EXPECT_EQ(int64_t(largest.tubes.size()), largest.quarterTubes);
+    const TubeSheetLayout finer = layOutTubeSheet({2, 0.001401, 0.001401, 0.001401, false});
+    EXPECT_EQ(finer.refusal, TubeSheetRefusal::TooFine);
+    EXPECT_EQ(finer.quarterTubes, 0);
+}
 
 TEST(LayoutLimits, FiftyRowsAreAllKept) {
     // Pitch along 2 units: rows at y = 0, 2, .. 98, 50 rows, each with its count kept.

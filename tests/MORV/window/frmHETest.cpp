@@ -351,4 +351,6 @@ TEST_F(MainWindowTest, TubeSheetSketchOpensOnTheConstructionAndWritesItsCountsBa
     EXPECT_EQ(shell, control<QLineEdit>("txtPark_0")->text().toStdString());
     // The count of tubes comes from the drawing, not from the box it replaced.
     EXPECT_GT(control<QLineEdit>("txtPark_4")->text().toDouble(), 1.0);
+    // The construction changed: the task waits for a new calculation.
+    EXPECT_EQ(control<QLabel>("lblStav")->text(), QStringLiteral("Nespočteno"));
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,10 +27,13 @@ using namespace morv;
 
 namespace {
 
-//! A stand-in for the main window: its construction boxes and the condenser-type combo.
+//! A stand-in for the main window: its construction boxes, the condenser-type combo and the
+//! status label.
 struct MainWindow {
     QWidget widget;
     std::array<QLineEdit*, 23> txtPark{};
+    //! The status of the last calculation, a solved task's at the start.
+    QLabel* lblStav;
 
     MainWindow() {
         for (int i = 0; i < 23; ++i) {
@@ -38,6 +42,8 @@ struct MainWindow {
         }
         auto* cmbChar = new QComboBox(&widget);
         cmbChar->setObjectName("cmbChar");
+        lblStav = new QLabel(QStringLiteral(" 7  iterací"), &widget);
+        lblStav->setObjectName("lblStav");
     }
     QString text(int i) const { return txtPark[size_t(i)]->text(); }
     void set(int i, const QString& t) { txtPark[size_t(i)]->setText(t); }
@@ -200,6 +206,128 @@ TEST_F(Sketch, ZeroShellIsRefusedAndNothingIsWrittenBack) {
     EXPECT_EQ(text("Text2"), "");
 }
 
+// Dimensions whose tubes cannot stand as drawn, or that the window could not draw in a
+// second: refused on activation with a message that says why, like unreadable ones.
+TEST_F(Sketch, ImpossibleSheetsAreRefusedAndNothingIsWrittenBack) {
+    const std::string overlap =
+        "Trubky se překrývají: vzdálenost středů sousedních trubek je menší než průměr trubky!";
+    const std::string tubeNotInShell = "Průměr trubky není menší než průměr pláště!";
+    const struct {
+        const char *D, *d, *sT, *sL, *arrangement;
+        std::string message;
+    } cases[] = {
+        // 25 mm tubes at 20 mm pitches in line: 277 tubes, each overlapping its neighbours.
+        {"0.4", "0.025", "0.02", "0.02", "1", overlap},
+        {"0.4", "0.025", "0.065", "0.02", "1", overlap},
+        {"0.4", "0.025", "0.02", "0.065", "0", overlap},
+        // Staggered: the next row's tube at (15, 13) mm, 19.8 mm from a 25 mm tube.
+        {"0.4", "0.025", "0.03", "0.013", "0", overlap},
+        // Staggered: the tube two rows on at 24 mm.
+        {"0.4", "0.025", "0.2", "0.012", "0", overlap},
+        {"0.4", "1", "0.065", "0.065", "1", tubeNotInShell},
+        {"0.4", "0.4", "0.5", "0.5", "1", tubeNotInShell},
+        // A 100 m shell of condenser tubes: some 35 million tubes.
+        {"100", "0.0127", "0.016", "0.0139", "0",
+         "Síť trubek je příliš hustá na nákres! Nakreslit lze nejvýše 400000 trubek ve čtvrtině "
+         "trubkovnice."},
+    };
+    for (char sep : {'.', ','})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string("decimal separator ") + sep + ", " + c.D + " " + c.d + " " + c.sT + " " +
+                         c.sL + " " + c.arrangement);
+            platform::DecimalSeparatorScope separator(sep);
+            auto shown = [sep](const char* t) { return QString(t).replace('.', QChar(sep)); };
+            main.construction(shown(c.D), shown(c.d), shown(c.sT), shown(c.sL), c.arrangement);
+            main.set(4, "77");
+            boxes->clear();
+            boxes.answer(platform::answer::Ok);
+            open(true);
+            ASSERT_EQ(boxes.boxes().size(), 1u);
+            EXPECT_EQ(boxes.boxes()[0].text, c.message);
+            EXPECT_EQ(boxes.boxes()[0].style, 16);
+            EXPECT_EQ(boxes.boxes()[0].title, "HE");
+            EXPECT_FALSE(window->isVisible());
+            EXPECT_EQ(window->result(), QDialog::Rejected);
+            EXPECT_EQ(text("Text2"), "");
+            EXPECT_EQ(main.text(4), "77");
+            EXPECT_EQ(main.lblStav->text(), " 7  iterací");
+        }
+}
+
+// The sketch draws and counts a 5 m sheet of 87,517 tubes, but the construction's tube count
+// holds at most 32,767: "Dosadit zpět" writes nothing, says the limit and keeps the window.
+TEST_F(Sketch, CountsBeyondTheConstructionAreNotWrittenBack) {
+    for (char sep : {'.', ','}) {
+        SCOPED_TRACE(std::string("decimal separator ") + sep);
+        platform::DecimalSeparatorScope separator(sep);
+        auto shown = [sep](const char* t) { return QString(t).replace('.', QChar(sep)); };
+        main.construction(shown("5"), shown("0.0127"), shown("0.016"), shown("0.0139"), "0");
+        main.set(4, "77");
+        open();
+        EXPECT_EQ(text("Text2"), "87517");
+        boxes->clear();
+        boxes.answer(platform::answer::Ok);
+        QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text,
+                  "Počet trubek 87517 nelze dosadit: konstrukční data pojmou nejvýše 32767 trubek!");
+        EXPECT_EQ(boxes.boxes()[0].style, 16);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(text("Text2"), "87517");
+        EXPECT_EQ(main.text(4), "77");
+        EXPECT_EQ(main.text(12), "0");
+        EXPECT_EQ(main.lblStav->text(), " 7  iterací");
+    }
+}
+
+// Counts typed over the drawn ones, at the limit of the construction's fields and beyond.
+TEST_F(Sketch, TypedCountsAreWrittenBackUpToTheLimitOfTheConstruction) {
+    const struct {
+        const char *tubes, *centralRow;
+        const char* refusal; // empty: written back
+    } cases[] = {
+        {"32767", "5", ""},
+        {"32768", "5", "Počet trubek 32768 nelze dosadit: konstrukční data pojmou nejvýše 32767 trubek!"},
+        {"21", "32768",
+         "Počet trubek středové řady 32768 nelze dosadit: konstrukční data pojmou nejvýše 32767 trubek!"},
+    };
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.tubes) + " tubes, " + c.centralRow + " in the central row");
+        main.set(4, "77");
+        open();
+        find<QLineEdit>("Text2")->setText(c.tubes);
+        find<QLineEdit>("Text4")->setText(c.centralRow);
+        boxes->clear();
+        if (*c.refusal) boxes.answer(platform::answer::Ok);
+        QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+        if (*c.refusal) {
+            ASSERT_EQ(boxes.boxes().size(), 1u);
+            EXPECT_EQ(boxes.boxes()[0].text, c.refusal);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(main.text(4), "77");
+        } else {
+            EXPECT_TRUE(boxes.boxes().empty());
+            EXPECT_EQ(window->result(), QDialog::Accepted);
+            EXPECT_EQ(main.text(4), c.tubes);
+            EXPECT_EQ(main.text(10), c.centralRow);
+        }
+    }
+}
+
+// The construction written back is no longer the one calculated: the status reads as after
+// an Enter in a main quantity, so the sensitivity analysis waits for a new calculation.
+TEST_F(Sketch, WriteBackLeavesTheTaskUncalculated) {
+    main.construction("0.4", "0.025", "0.065", "0.065", "1");
+    open();
+    window->close();
+    EXPECT_EQ(main.lblStav->text(), " 7  iterací");
+    open();
+    QTest::mouseClick(find<QPushButton>("cmdKonc"), Qt::LeftButton);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(main.lblStav->text(), "Nespočteno");
+}
+
 TEST_F(Sketch, FaultyDimensionTypedInTheWindowIsRefusedByKresli) {
     main.construction("0.4", "0.025", "0.065", "0.065", "1");
     for (const char* faulty : {"-0.065", "", "abc"}) {
@@ -328,7 +456,9 @@ TEST_F(Sketch, Screenshots) {
                  {"800125", "0,8", "0,025", "0,032", "0,0277", "0"},
                  {"2000016", "2", "0,016", "0,02", "0,0173", "0"},
                  {"301025", "0,301", "0,025", "0,032", "0,032", "1"},
-                 {"5000013", "5", "0,0127", "0,016", "0,0139", "0"}};
+                 {"5000013", "5", "0,0127", "0,016", "0,0139", "0"},
+                 // The largest sheet the sketch draws: 399,540 tubes in the quarter.
+                 {"largest", "2", "0,001402", "0,001402", "0,001402", "1"}};
     for (const auto& shot : shots) {
         main.construction(shot.D, shot.d, shot.sT, shot.sL, shot.code);
         open();
