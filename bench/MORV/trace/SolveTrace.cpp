@@ -3,7 +3,8 @@
 // 20 components) the calculation's solve and then 20 analysis points over the shell stream's
 // flow. Two builds that print the same text compute the same bits; a change meant to make the
 // solve faster without changing a result is checked by comparing this output before and
-// after it.
+// after it. Each task is named by its path in the source tree, not by its absolute path, so
+// that the outputs of two checkouts differ only where a result does.
 //
 //     MorvSolveTrace > after.txt && diff before.txt after.txt
 
@@ -16,6 +17,7 @@
 #include "Platform/MessageBox.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -112,7 +114,8 @@ void printFields(morv::TARMST& he) {
 }
 
 void trace(const std::string& path) {
-    std::printf("# %s\n", path.c_str());
+    const std::filesystem::path inSource = std::filesystem::path(path).lexically_relative(MORV_SOURCE_DIR);
+    std::printf("# %s\n", inSource.c_str());
     morv::loadTask(program(), path);
     morv::TARMST& he = program().Vymenik();
     auto tube = std::make_shared<PrintingProperties>(he.Tr().properties(), "tube");

@@ -149,6 +149,43 @@ TEST_F(Composition, BothStreamsEnteredInTurnThenPropertiesShown) {
     }
 }
 
+// The way to the property library's data editor that the README gives: "Zadat složení", a
+// stream, its components, a right click on a component's name in the composition window,
+// Enter in the rename window and "Yes" to the question of changing the substance's data.
+TEST_F(Composition, ARightClickOnAComponentsNameLeadsToTheDataEditor) {
+    loadSample();
+    boxes.type("0");
+    boxes.answer(platform::answer::Yes);
+    onModal([](QDialog& d) { return drive(d, components({morvtest::water})); });
+    onModal([](QDialog& d) {
+        return drive(d, [](QDialog& sloz) {
+            QTest::mouseClick(child<QLabel>(sloz, QStringLiteral("L_J_0")), Qt::RightButton, {},
+                              QPoint(5, 5));
+            composition({"1"})(sloz);
+        });
+    });
+    onModal([](QDialog& d) {
+        return drive(d, [](QDialog& rename) {
+            EXPECT_EQ(rename.objectName(), QStringLiteral("F_Zmenaz"));
+            QTest::keyClick(child<QLineEdit>(rename, QStringLiteral("T_Nov")), Qt::Key_Return);
+        });
+    });
+    onModal([](QDialog& d) {
+        return drive(d, [](QDialog& editor) {
+            EXPECT_EQ(editor.windowTitle(), QStringLiteral(" Dočasná změna dat o látce"));
+            EXPECT_EQ(child<QPushButton>(editor, QStringLiteral("Command1"))->text(),
+                      QStringLiteral("&Dočasně nahrát (700)"));
+            child<QPushButton>(editor, QStringLiteral("cmdPokr"))->click();
+        });
+    });
+    press();
+
+    EXPECT_EQ(modalsShown, (std::vector<std::string>{"F_Seznam", "F_Sloz", "F_Zmenaz", "frmOprav"}));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].starts_with("Chcete dočasně změnit vlastnosti této látky?")) << messages()[0];
+    EXPECT_EQ(tube().S().Nslozky(1).toInteger(), morvtest::water);
+}
+
 namespace {
 
 struct RefusalCase {
