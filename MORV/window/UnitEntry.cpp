@@ -56,7 +56,7 @@ const char* mainQuantityUnit(int i) {
 }
 
 const char* constructionUnit(int i) {
-    constexpr const char* length = "m ";
+    constexpr const char* length = lengthUnit;
     constexpr const char* number = noUnit;
     static constexpr std::array<const char*, 23> units = {
         length, length, length,    length,    number, number,   length, length,

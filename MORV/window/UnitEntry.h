@@ -19,6 +19,8 @@ MORVWINDOW_EXPORT const char* mainQuantityUnit(int i);
 //! dimension) for the counts, the ratios and the codes.
 MORVWINDOW_EXPORT const char* constructionUnit(int i);
 
+//! The unit of a length or diameter box [m], as the converter's target.
+inline constexpr const char* lengthUnit = "m ";
 //! The unit of a pressure box [MPa], as the converter's target.
 inline constexpr const char* pressureUnit = "MPa ";
 //! The target of a box without a unit (a count, a fraction): a unit of no dimension, so that

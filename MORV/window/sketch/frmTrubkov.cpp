@@ -2,6 +2,7 @@
 
 #include "MORV/model/ProgramState.h"
 #include "MORV/model/Trubkovnice.h"
+#include "MORV/window/UnitEntry.h"
 #include "Platform/Conversions.h"
 #include "Platform/MessageBox.h"
 #include "Platform/RunTimeError.h"
@@ -236,7 +237,9 @@ void frmTrubkov::cmdKonc_Click() {
 void frmTrubkov::Text3_Enter(int Index) {
     QLineEdit* edit = m_Text3[size_t(Index)];
     if (!edit->text().isEmpty()) {
-        std::string buffer = edit->text().toStdString();
+        // The dimensions are lengths in metres: a unit typed after the number converts into
+        // them, a unit of another quantity is refused.
+        std::string buffer = withBoxUnit(edit->text().toStdString(), lengthUnit);
         int16_t CH = 0;
         std::string unit;
         try {

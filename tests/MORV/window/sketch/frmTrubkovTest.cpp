@@ -361,13 +361,24 @@ TEST_F(Sketch, EnterConvertsATypedValueAndMovesOn) {
     auto* tube = find<QLineEdit>("Text3_1");
     QCoreApplication::processEvents();
     EXPECT_EQ(tube->selectedText(), "0,025");
-    // A unit the converter does not know: the typed text and the focus stay.
+    // A unit the converter does not know, and then no length either: the typed text and the
+    // focus stay.
     QTest::keyClicks(tube, "25 blbost");
+    boxes.answer(platform::answer::Ok).answer(platform::answer::Ok);
+    QTest::keyClick(tube, Qt::Key_Return);
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_NE(boxes.boxes()[0].text.find("blbost"), std::string::npos);
+    EXPECT_EQ(boxes.boxes()[1].text.rfind("Nekonzistentni jednotky!", 0), 0u);
+    EXPECT_EQ(tube->text(), "25 blbost");
+    EXPECT_EQ(QApplication::focusWidget(), tube);
+    // A unit of another quantity, with a blank after it: refused the same way.
+    tube->selectAll();
+    QTest::keyClicks(tube, "25 bar ");
     boxes.answer(platform::answer::Ok);
     QTest::keyClick(tube, Qt::Key_Return);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_NE(boxes.boxes()[0].text.find("blbost"), std::string::npos);
-    EXPECT_EQ(tube->text(), "25 blbost");
+    ASSERT_EQ(boxes.boxes().size(), 3u);
+    EXPECT_EQ(boxes.boxes()[2].text, "Nekonzistentni jednotky!   m :  1 -1");
+    EXPECT_EQ(tube->text(), "25 bar ");
     EXPECT_EQ(QApplication::focusWidget(), tube);
 
     // The last box hands the focus to "Kresli", where Enter draws.
