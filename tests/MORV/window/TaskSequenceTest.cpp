@@ -284,6 +284,15 @@ TEST_P(TaskSequence, CompositionEntryAfterACalculationShowsNoResults) {
         }
     }
     EXPECT_FALSE(box("txtSl_0")->text().isEmpty()) << "the properties are shown";
+    // Pictures of the heat-transfer and composition tabs after the entry, when asked for.
+    if (const QByteArray shots = qgetenv("MORV_SCREENSHOTS"); !shots.isEmpty() && GetParam() == ',')
+        for (int tab : {2, 3}) {
+            window->resize(1180, 660);
+            control<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+            QApplication::processEvents();
+            EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(shots) +
+                                            QStringLiteral("/frmHE-composition-entered-tab%1.png").arg(tab)));
+        }
     expectAnalysisRefused("composition entry");
     calculate();
     EXPECT_EQ(box("txtTr_8")->text(), velocity);
