@@ -78,6 +78,13 @@ protected:
         window->cmbProm->setCurrentIndex(at);
         emit window->cmbProm->activated(at);
     }
+    //! The window opened anew on a task with those unknowns, the quantity chosen in its list.
+    void openChoosing(std::initializer_list<int16_t> flagged, const char* quantity) {
+        window->hide();
+        unknowns(flagged);
+        open();
+        choose(QString::fromUtf8(quantity));
+    }
     //! Types a text into a box; one with characters beyond ASCII (a minus sign, a no-break
     //! space) is pasted, as a user brings them.
     static void type(QLineEdit& box, const char* text) {
@@ -202,10 +209,7 @@ TEST_F(Settings, UnitsTypedConvertIntoTheBoxesUnits) {
     for (const char sep : {'.', ','}) {
         platform::DecimalSeparatorScope regional(sep);
         for (const Case& c : cases) {
-            window->hide();
-            unknowns(c.unknowns);
-            open();
-            choose(QString::fromUtf8(c.quantity));
+            openChoosing(c.unknowns, c.quantity);
             range(c.start, c.end, c.step);
             EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes()[0].text;
             for (const auto& [box, shown] : {std::pair{window->txtPoc[0], c.shownStart},
@@ -234,10 +238,7 @@ TEST_F(Settings, UnitOfAnotherQuantityIsRefusedAndTheTextStays) {
     };
     for (const Case& c : cases) {
         const size_t before = boxes.boxes().size();
-        window->hide();
-        unknowns(c.unknowns);
-        open();
-        choose(QString::fromUtf8(c.quantity));
+        openChoosing(c.unknowns, c.quantity);
         QLineEdit* box = window->txtPoc[size_t(c.box)];
         box->setFocus();
         box->selectAll();
