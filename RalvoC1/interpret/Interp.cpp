@@ -148,13 +148,14 @@ private:
                 continue;
             }
             if (c == '(') break;
-            if (platform::blankAt(m_s, m_pos) != 0) return blank();
             if (isOperator(c)) {
                 const bool exponentSign =
                     (c == '+' || c == '-') && m_pos >= start + 2 &&
                     std::string_view("EeDd").find(m_s[m_pos - 1]) != std::string_view::npos &&
                     (isDigit(m_s[m_pos - 2]) || m_s[m_pos - 2] == '.' || m_s[m_pos - 2] == ',');
                 if (!exponentSign) break;
+            } else if (platform::blankAt(m_s, m_pos) != 0) {
+                return blank();
             }
             ++m_pos;
         }
