@@ -370,7 +370,11 @@ TEST_F(TypedValue, RadekRefusesAPositionBelowOne) {
 // Bad input of every kind gives a value or a run-time error, never a crash.
 TEST_F(TypedValue, ArbitraryTextNeverBreaksTheReader) {
     boxes.service().allowUnscripted(true);
-    const std::string alphabet = " ;:*/()0123456789.,-+eEDmkKgCFRWxs\xC4\x8D";
+    // Single characters, the no-break spaces and the lead bytes of one cut short.
+    std::vector<std::string> alphabet = {"\xC4\x8D", "\u00A0", "\u202F", "\xC2", "\xE2\x80"};
+    for (const char c : std::string(" ;:*/()0123456789.,-+eEDmkKgCFRWxsN"))
+        alphabet.emplace_back(1, c);
+    folder.write("\"kN\xA0m\",1000,526\r\n"); // a user unit with a no-break space
     uint32_t seed = 12345;
     auto next = [&seed] {
         seed = seed * 1103515245u + 12345u;
