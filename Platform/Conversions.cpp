@@ -93,31 +93,22 @@ std::string pointText(double x, bool single) {
 }
 
 std::string plainSpaces(std::string text) {
-    for (const std::string_view space : {std::string_view("\xC2\xA0"), std::string_view("\xE2\x80\xAF")})
-        for (size_t at = text.find(space); at != std::string::npos; at = text.find(space, at + 1))
-            text.replace(at, space.size(), " ");
+    for (size_t at = 0; at < text.size(); ++at)
+        if (const size_t n = noBreakSpaceAt(text, at)) text.replace(at, n, " ");
     return text;
 }
 
 namespace {
 
 // The characters of the leading number of a text as val reads it, blanks skipped: sign,
-// digits, point and exponent; "" when the text does not begin with a number.
-std::string leadingNumberText(std::string_view original) {
-    // No-break spaces are blanks: only a text that may hold one (a byte that begins U+00A0 or
-    // U+202F) is copied to turn them into blanks; the others, the usual case, are read in place.
-    std::string plain;
-    std::string_view text = original;
-    if (original.find_first_of("\xC2\xE2") != std::string_view::npos) {
-        plain = plainSpaces(std::string(original));
-        text = plain;
-    }
-    // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
+// digits, point and exponent; "" when the text does not begin with a number. A blank is
+// recognised where it is skipped, so a text is read in place however long it is.
+std::string leadingNumberText(std::string_view text) {
     std::string num;
     size_t i = 0;
     auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
-            ++i;
+        for (size_t n; (n = blankAt(text, i)) != 0;)
+            i += n;
     };
     skipBlanks();
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
@@ -125,15 +116,18 @@ std::string leadingNumberText(std::string_view original) {
         skipBlanks();
     }
     bool digits = false, point = false;
-    for (; i < text.size(); ++i) {
+    while (i < text.size()) {
         const char c = text[i];
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
         if (c >= '0' && c <= '9') {
             num += c;
             digits = true;
+            ++i;
         } else if (c == '.' && !point) {
             num += c;
             point = true;
+            ++i;
+        } else if (const size_t n = blankAt(text, i)) {
+            i += n;
         } else {
             break;
         }
@@ -141,16 +135,19 @@ std::string leadingNumberText(std::string_view original) {
     if (!digits) return {};
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::string exp = "e";
-        size_t j = i + 1;
-        while (j < text.size() && text[j] == ' ')
-            ++j;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exp += text[j++];
+        ++i;
+        skipBlanks();
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) exp += text[i++];
         bool expDigits = false;
-        for (; j < text.size(); ++j) {
-            if (text[j] == ' ') continue;
-            if (text[j] < '0' || text[j] > '9') break;
-            exp += text[j];
-            expDigits = true;
+        while (i < text.size()) {
+            if (text[i] >= '0' && text[i] <= '9') {
+                exp += text[i++];
+                expDigits = true;
+            } else if (const size_t n = blankAt(text, i)) {
+                i += n;
+            } else {
+                break;
+            }
         }
         if (expDigits) num += exp;
     }

@@ -3,6 +3,7 @@
 
 #include "Platform/PlatformExport.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,15 +28,35 @@ PLATFORM_EXPORT std::string generalText(double x, bool single = false);
 //! not read back as the same value, so a number written to a file comes back unchanged.
 PLATFORM_EXPORT std::string pointText(double x, bool single = false);
 
-//! The text with every no-break space (U+00A0, and the narrow U+202F with which desktops and
-//! spreadsheets group thousands) turned into a blank.
+//! The length in bytes of the no-break space that begins at text[at] (2 for U+00A0, 3 for the
+//! narrow U+202F with which desktops and spreadsheets group thousands); 0 when none begins
+//! there or `at` lies past the text.
+inline size_t noBreakSpaceAt(std::string_view text, size_t at) {
+    if (at >= text.size()) return 0;
+    if (text[at] == '\xC2') return at + 1 < text.size() && text[at + 1] == '\xA0' ? 2 : 0;
+    if (text[at] == '\xE2')
+        return at + 2 < text.size() && text[at + 1] == '\x80' && text[at + 2] == '\xAF' ? 3 : 0;
+    return 0;
+}
+
+//! The length in bytes of the blank that begins at text[at] as the number readers take it: 1
+//! for a blank, tab, line feed or carriage return, that of noBreakSpaceAt for a no-break
+//! space; 0 for any other character or past the text.
+inline size_t blankAt(std::string_view text, size_t at) {
+    if (at >= text.size()) return 0;
+    const char c = text[at];
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') return 1;
+    return noBreakSpaceAt(text, at);
+}
+
+//! The text with every no-break space (those of noBreakSpaceAt) turned into a blank.
 PLATFORM_EXPORT std::string plainSpaces(std::string text);
 
-//! The lenient leading-number reader: blanks anywhere are skipped, the no-break spaces of
-//! plainSpaces among them, "." is the only decimal separator, "E" or "D" starts an exponent,
-//! reading stops at the first character that cannot continue the number; 0 when the text
-//! does not begin with one ("1 000" is 1000, "12cm" 12, "1D3" 1000, "abc" 0). A magnitude
-//! beyond the double range raises 6.
+//! The lenient leading-number reader: the blanks of blankAt are skipped wherever they stand,
+//! "." is the only decimal separator, "E" or "D" starts an exponent, reading stops at the
+//! first character that cannot continue the number; 0 when the text does not begin with one
+//! ("1 000" is 1000, "12cm" 12, "1D3" 1000, "abc" 0). A magnitude beyond the double range
+//! raises 6.
 PLATFORM_EXPORT double val(std::string_view text);
 //! True when val finds a number at the start of the text (after blanks and a sign), false
 //! when it gives 0 for want of one ("", "abc", "-", ".").

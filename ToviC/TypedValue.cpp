@@ -19,8 +19,29 @@ namespace chk = platform::chk;
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+// The length of the separator at s[at] that parts tokens as a blank: 1 for a blank, that of
+// the no-break space (U+00A0, U+202F) that begins there, 0 for any other character.
+size_t separatorAt(std::string_view s, size_t at) {
+    return s[at] == ' ' ? 1 : platform::noBreakSpaceAt(s, at);
+}
 bool isBlankOnly(std::string_view s) {
-    return s.find_first_not_of(' ') == std::string_view::npos;
+    for (size_t at = 0; at < s.size();) {
+        const size_t n = separatorAt(s, at);
+        if (n == 0) return false;
+        at += n;
+    }
+    return true;
+}
+bool endsStatement(char c) {
+    return c == ';' || c == ':';
+}
+// The end of the token at the start of s: its first blank, no-break space, ";" or ":", or the
+// end of s.
+size_t tokenEnd(std::string_view s) {
+    size_t at = 0;
+    while (at < s.size() && !endsStatement(s[at]) && separatorAt(s, at) == 0)
+        ++at;
+    return at;
 }
 
 // Form codes: each number adds 2, the first unit text of a statement 1 (its target unit),
@@ -98,9 +119,8 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
     last.target.clear();
     last.source.clear();
 
-    // A no-break space separates as a blank does; parentheses only separate tokens; a decimal
-    // comma reads as a point.
-    text = platform::plainSpaces(std::move(text));
+    // Parentheses only separate tokens; a decimal comma reads as a point. A no-break space
+    // separates as a blank does, except inside a unit text the table knows with it.
     text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
     for (char& c : text) {
         if (c == '(' || c == ')')
@@ -116,12 +136,14 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
     platform::Variant first;
     std::string_view rest = text;
     while (statements < maxStatements && !isBlankOnly(rest)) {
-        const size_t end = rest.find_first_of(" ;:");
+        size_t end = tokenEnd(rest);
+        const char c = rest.front();
+        const bool isNumber = isDigit(c) || c == '-' || c == '+' || c == '.';
+        if (!isNumber && end > 0 && platform::noBreakSpaceAt(rest, end) != 0)
+            end = unitTextEnd(table, rest, end);
         const std::string_view token = rest.substr(0, end);
-        const char terminator = end == std::string_view::npos ? ';' : rest[end];
         if (!token.empty()) {
-            const char c = token.front();
-            if (isDigit(c) || c == '-' || c == '+' || c == '.') {
+            if (isNumber) {
                 // The number is read across the blanks that follow it as far as it goes on.
                 number = platform::val(rest);
                 form += formNumber;
@@ -137,9 +159,10 @@ platform::Variant readTypedValue(const UnitTable& table, std::string text, int16
                 form += formSource;
             }
         }
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         // A statement ends at ";", ":" or the end of the text, also where only blanks follow.
-        if (terminator != ' ' || isBlankOnly(rest)) {
+        const bool atEnd = end == rest.size() || endsStatement(rest[end]);
+        rest.remove_prefix(atEnd ? std::min(end + 1, rest.size()) : end + separatorAt(rest, end));
+        if (atEnd || isBlankOnly(rest)) {
             const double value = reader.evaluate(number, form);
             if (statements++ == 0) first = value;
             if (rozmer) *rozmer = last.target;

@@ -189,4 +189,11 @@ const ZaznamJednotky* UnitTable::find(std::string_view abbreviation) const {
     return nullptr;
 }
 
+int UnitTable::longestAbbreviation() const {
+    int longest = 0;
+    for (int i = 1; i <= m_count; ++i)
+        longest = std::max<int>(longest, m_rows[static_cast<size_t>(i)].DelkaZkr);
+    return longest;
+}
+
 } // namespace tovi

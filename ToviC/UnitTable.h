@@ -38,6 +38,8 @@ public:
     //! to case (equal length, equal characters); nullptr when none does or the abbreviation
     //! is empty.
     const ZaznamJednotky* find(std::string_view abbreviation) const;
+    //! The characters of the longest abbreviation of rows 1 to count() (0 without rows).
+    int longestAbbreviation() const;
 
 private:
     void readUserFile(const std::string& path);

@@ -5,6 +5,7 @@
 #include "ToviC/DimensionCode.h"
 #include "ToviC/UnitTable.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -26,5 +27,14 @@ inline constexpr int16_t NoBlank = 3;      //!< a number not followed by a blank
 //! CH to problem::UnknownUnit and counts with factor 1 and no dimension. While CH is not 0
 //! every abbreviation counts with factor 1. A trailing operator is ignored.
 int16_t decodeUnitText(const UnitTable& table, std::string_view text, double& s, Exponents& sk, int16_t& CH);
+
+//! The end of the unit text at the start of `text`, whose first token ends at the no-break
+//! space (U+00A0, U+202F) at `end`. An abbreviation of the user's unit file may hold a no-break
+//! space ("kN" U+00A0 "m"), so the unit text runs on across no-break spaces as far as the table
+//! knows it: of the texts that end at a later no-break space or at the next blank, ";", ":" or
+//! the end of `text`, the longest whose every abbreviation is in the table is taken. Where the
+//! table knows none, the unit text ends at `end`, and the no-break space parts tokens as a
+//! blank does.
+size_t unitTextEnd(const UnitTable& table, std::string_view text, size_t end);
 
 } // namespace tovi

@@ -74,6 +74,27 @@ double realNumberOf(std::string text) {
     return numberOf(text);
 }
 
+// The text of a whole-number box without the blanks at its ends, the no-break spaces and line
+// ends among them (platform::blankAt), which the regional reader allows only as blanks or
+// tabs; the box takes them as the real-valued boxes do.
+std::string_view withoutEndBlanks(std::string_view text) {
+    size_t b = 0;
+    for (size_t n; (n = platform::blankAt(text, b)) != 0;)
+        b += n;
+    size_t e = text.size();
+    while (e > b) {
+        if (e - b >= 2 && platform::noBreakSpaceAt(text, e - 2) == 2)
+            e -= 2;
+        else if (e - b >= 3 && platform::noBreakSpaceAt(text, e - 3) == 3)
+            e -= 3;
+        else if (platform::blankAt(text, e - 1) == 1)
+            --e;
+        else
+            break;
+    }
+    return text.substr(b, e - b);
+}
+
 } // namespace
 
 std::string control(const std::string& name, int index) {
@@ -145,7 +166,8 @@ void takeBack(const Field& f, const std::string& text) {
             *std::get<float*>(f.value) = platform::chk::single(realNumberOf(text));
             return;
         case FieldKind::Whole:
-            *std::get<int16_t*>(f.value) = platform::toInteger(platform::regionalNumber(text));
+            *std::get<int16_t*>(f.value) =
+                platform::toInteger(platform::regionalNumber(withoutEndBlanks(text)));
             return;
         }
     } catch (const platform::RunTimeError& e) {

@@ -45,7 +45,8 @@ enum class FieldKind {
     Cas,    //!< the digits of the text read as one number (32-bit); no digits give 0
     Group,  //!< ten times the real value, rounded half to even (16-bit)
     Single, //!< the real value (a comma read as a point) in single precision
-    Whole,  //!< the whole text read as a regional number, rounded half to even (16-bit)
+    Whole,  //!< the whole text, blanks at its ends aside, read as a regional number, rounded
+            //!< half to even (16-bit)
 };
 
 //! One box of the editor and the record field behind it.

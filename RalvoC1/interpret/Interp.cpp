@@ -28,8 +28,9 @@ bool beginsName(char c) {
     return c >= 'A' && c <= 'z';
 }
 
-// The lenient reading of a number (platform::valComma). A text without "," and without a D
-// exponent is read in place, without the copies the general reader makes.
+// The lenient reading of the text of a number operand, which holds no blank of any kind
+// (platform::valComma). A text without "," and without a D exponent is read in place, without
+// the copies the general reader makes.
 double readNumber(std::string_view text) {
     if (text.find_first_of(",Dd") == std::string_view::npos) {
         double value = 0.0;
@@ -132,21 +133,29 @@ private:
         return peek() == ' ' ? blank() : fail(ipokCode::Syntax);
     }
 
-    // The text of a number runs to the next operator, "(" or blank; a sign right after an
-    // exponent letter (E or D) that follows a digit or the decimal point belongs to the number. The text is
-    // read leniently: "," counts as ".", reading stops at the first character that cannot continue the
-    // number.
+    // The text of a number runs to the next operator or "("; a sign right after an exponent
+    // letter (E or D) that follows a digit or the decimal point belongs to the number. A blank
+    // in it, a tab, line feed, carriage return or no-break space as much as a blank
+    // (platform::blankAt), is refused before the number is read, as the lenient reading would
+    // skip it. The text is read leniently: "," counts as ".", reading stops at the first
+    // character that cannot continue the number.
     bool number(double& value) {
         const size_t start = m_pos;
         while (!atEnd()) {
             const char c = peek();
-            if (c == '(' || c == ' ') break;
+            if (isDigit(c)) {
+                ++m_pos;
+                continue;
+            }
+            if (c == '(') break;
             if (isOperator(c)) {
                 const bool exponentSign =
                     (c == '+' || c == '-') && m_pos >= start + 2 &&
                     std::string_view("EeDd").find(m_s[m_pos - 1]) != std::string_view::npos &&
                     (isDigit(m_s[m_pos - 2]) || m_s[m_pos - 2] == '.' || m_s[m_pos - 2] == ',');
                 if (!exponentSign) break;
+            } else if (platform::blankAt(m_s, m_pos) != 0) {
+                return blank();
             }
             ++m_pos;
         }

@@ -7,7 +7,8 @@
 //! "."; an exponent may be written with E or D), a name from the caller's name table, an
 //! element name[k] of the caller's vector, a function call NAME(expression) or an expression
 //! in parentheses. A "-" at the start of an expression negates its first operand as soon as
-//! that is read, so -2^2 is 4. The text must hold no blank.
+//! that is read, so -2^2 is 4. The text must hold no blank; inside a number a tab, line feed,
+//! carriage return or no-break space counts as one.
 //!
 //! The solvers turn their texts into the function object of the numerical library and run
 //! its own methods (Newton, Fmin, Fmin1, Rkm), so each algorithm exists once.

@@ -35,4 +35,21 @@ void BM_PrevodBetweenUnits(benchmark::State& state) {
 }
 BENCHMARK(BM_PrevodBetweenUnits);
 
+// The typed texts of the unit boxes: a number alone, with a decimal comma, with a unit, with
+// a temperature, with a target unit, and one whose unit follows a no-break space.
+void BM_PrevodTypicalTexts(benchmark::State& state) {
+    tovi::Tovi::setUserFileFolder("/nonexistent/");
+    tovi::Tovi t;
+    const std::array<std::string, 7> inputs = {"2,5",      "145 cm",      "25 km/h",          "20 C",
+                                               "kW 500 W", "2,5\u00A0kg", "BTU/lb 14 kcal/kg"};
+    int16_t ch = 0;
+    for (auto _ : state)
+        for (const std::string& input : inputs) {
+            std::string buf = input;
+            benchmark::DoNotOptimize(t.Prevod(buf, ch));
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(inputs.size()));
+}
+BENCHMARK(BM_PrevodTypicalTexts);
+
 } // namespace

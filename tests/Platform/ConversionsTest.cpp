@@ -119,6 +119,35 @@ INSTANTIATE_TEST_SUITE_P(Table, LenientReader,
                                            ValCase{"1,5", 1}, ValCase{"", 0}, ValCase{"3.4.5", 3.4},
                                            ValCase{"7E", 7}));
 
+// Each kind of blank, the no-break spaces U+00A0 and U+202F among them, is skipped wherever it
+// stands: before and after the sign, among the digits, around the point and the exponent.
+// Only the whole sequence of a no-break space is a blank: a cut one, another character of the
+// same lead bytes (the degree sign, U+202E) ends the number.
+TEST(LenientReader, SkipsEveryKindOfBlankWhereverItStands) {
+    const ValCase spread[] = {
+        {"_-_1_2_._5_E_-_2_x", -0.125},
+        {"1_000", 1000},
+        {"_+_7_D_3", 7000},
+        {"__", 0},
+        {"_-_", 0},
+        {"2_°C", 2},
+    };
+    for (const char* blank : {" ", "\t", "\n", "\r", "\u00A0", "\u202F"}) {
+        for (const ValCase& c : spread) {
+            std::string text = c.text;
+            for (size_t at = text.find('_'); at != std::string::npos; at = text.find('_', at))
+                text.replace(at, 1, blank);
+            EXPECT_EQ(val(text), c.expected) << "[" << text << "]";
+            EXPECT_EQ(beginsWithNumber(text), c.expected != 0) << "[" << text << "]";
+        }
+    }
+    // The lead bytes of U+00A0 and U+202F alone.
+    const std::string lead2 = "\xC2", lead3 = "\xE2\x80";
+    for (const std::string& text : {std::string("1\u00B05"), std::string("1\u202E5"), "1" + lead2,
+                                    "1" + lead2 + "5", "1" + lead3, "1" + lead3 + "5", "1E" + lead2 + "5"})
+        EXPECT_EQ(val(text), 1) << "[" << text << "]";
+}
+
 // Which texts val reads a number from, and which give 0 for want of one.
 TEST(LenientReader, TellsWhetherATextBeginsWithANumber) {
     for (const char* number : {"0", " -2.5e2x", "- 5", ".5", "1 000", "7E", "+0"})

@@ -146,6 +146,47 @@ INSTANTIATE_TEST_SUITE_P(
                       // A third statement is not read at all.
                       ProblemCase{"1; 2; 3 xyz", {}, 0, 1}, ProblemCase{"1:2:12cm 3 xyz", {}, 0, 1}));
 
+// A no-break space parts a number from its unit, and units from each other, as a blank does;
+// an abbreviation of the user's unit file that holds one (code page 1250 0xA0) is found as
+// written. "_" stands for U+00A0, "~" for the narrow U+202F, which code page 1250 cannot hold.
+// The file defines kN_m as the newton metre, 1000 J (dimension code 526).
+TEST_F(TypedValue, NoBreakSpaceBelongsToAUnitTheTableKnowsWithIt) {
+    folder.write("\"kN\xA0m\",1000,526\r\n");
+    const ValueCase cases[] = {
+        {"1 kN_m", 1000, ""},
+        {"1_kN_m", 1000, ""},
+        {"2 kN_m/s", 2000, ""},
+        {"2 J/kN_m", 0.002, ""},
+        {"kN_m 1000 J", 1, "kN_m"},
+        {"kN_m_1000_J", 1, "kN_m"},
+        {"J_3_kN_m", 3000, "J"},
+        {"3 kN_m_; 4", 3000, ""},
+        {"1 kN_m/", 1000, ""},
+        {"2 kN_m2", 2e6, ""},
+        // Where the table knows no unit with the no-break space, it separates as a blank:
+        // the later unit text replaces the earlier one.
+        {"1 kN~m", 1, ""},
+        {"5 m_km", 5000, ""},
+        {"1 kN__m", 1, ""},
+        {"1 kN_m_m", 1, ""},
+    };
+    Tovi t;
+    ASSERT_EQ(t.Zkr(92).str(), "kN\u00A0m");
+    for (const ValueCase& c : cases) {
+        std::string input = c.input, rozmer = c.rozmer;
+        for (std::string* s : {&input, &rozmer}) {
+            for (size_t at = s->find_first_of("_~"); at != std::string::npos; at = s->find_first_of("_~", at))
+                s->replace(at, 1, (*s)[at] == '_' ? "\u00A0" : "\u202F");
+        }
+        std::string buf = input, got = "old";
+        int16_t ch = -1;
+        EXPECT_NEAR(t.Prevod(buf, ch, got).toDouble(), c.value, 1e-12 * c.value) << c.input;
+        EXPECT_EQ(ch, 0) << c.input;
+        EXPECT_EQ(got, rozmer) << c.input;
+    }
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text;
+}
+
 TEST_F(TypedValue, EmptyAbbreviationNeverMatchesAnEmptyRow) {
     Tovi t;
     t.Ncelk(100); // rows 92 to 100 are empty, with factor 0
@@ -329,7 +370,11 @@ TEST_F(TypedValue, RadekRefusesAPositionBelowOne) {
 // Bad input of every kind gives a value or a run-time error, never a crash.
 TEST_F(TypedValue, ArbitraryTextNeverBreaksTheReader) {
     boxes.service().allowUnscripted(true);
-    const std::string alphabet = " ;:*/()0123456789.,-+eEDmkKgCFRWxs\xC4\x8D";
+    // Single characters, the no-break spaces and the lead bytes of one cut short.
+    std::vector<std::string> alphabet = {"\xC4\x8D", "\u00A0", "\u202F", "\xC2", "\xE2\x80"};
+    for (const char c : std::string(" ;:*/()0123456789.,-+eEDmkKgCFRWxsN"))
+        alphabet.emplace_back(1, c);
+    folder.write("\"kN\xA0m\",1000,526\r\n"); // a user unit with a no-break space
     uint32_t seed = 12345;
     auto next = [&seed] {
         seed = seed * 1103515245u + 12345u;

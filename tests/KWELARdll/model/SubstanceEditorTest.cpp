@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -173,6 +174,42 @@ TEST(SubstanceEditor, TextsBecomeFieldsAsTheirBoxesRead) {
                     f.value);
             }
             EXPECT_EQ(got, c.value) << c.box << " [" << c.text << "] separator " << sep;
+        }
+    }
+}
+
+// A whole-number box takes a blank of any kind at its ends, a no-break space (U+00A0, U+202F)
+// as much as a blank, as the real-valued boxes do; inside the number it is no number (13).
+TEST(SubstanceEditor, WholeNumberBoxesTakeEveryKindOfBlankAtTheirEnds) {
+    struct Case {
+        const char* text;             // "_" stands for the blank
+        std::optional<int16_t> value; // nothing: refused as no number (13)
+    };
+    const Case cases[] = {
+        {"5_", 5},
+        {"_5", 5},
+        {"__-7__", -7},
+        {"_ 12\t_", 12},
+        {"1_2", std::nullopt},
+        {"_", std::nullopt},
+        {"5_x", std::nullopt},
+    };
+    platform::DecimalSeparatorScope region('.');
+    for (const char* blank : {" ", "\t", "\n", "\r", "\u00A0", "\u202F"}) {
+        for (const Case& c : cases) {
+            std::string text = c.text;
+            for (size_t at = text.find('_'); at != std::string::npos; at = text.find('_', at))
+                text.replace(at, 1, blank);
+            kwelar::EditorTexts texts = displayed(sampleRecord());
+            texts["txtPresn_4"] = text;
+            try {
+                const int16_t got = editor::recordFrom(texts).Rozvoj(5).Presn;
+                EXPECT_EQ(std::optional<int16_t>(got), c.value) << "[" << text << "]";
+            } catch (const platform::RunTimeError& e) {
+                EXPECT_EQ(c.value, std::nullopt) << "[" << text << "] refused";
+                EXPECT_EQ(e.number(), 13) << "[" << text << "]";
+                EXPECT_EQ(e.source(), "txtPresn_4");
+            }
         }
     }
 }

@@ -178,6 +178,49 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"((1)", code::Syntax}, FailureCase{"@1", code::Syntax},
                       FailureCase{"2+{3}", code::Syntax}));
 
+// A tab, line feed, carriage return or no-break space (U+00A0, U+202F) inside a number operand
+// is refused as a blank is, with its message, whether the number is read in place ("15") or by
+// the general lenient reader, which would skip the blank ("1,05", "15D0"). Without the blank
+// each text is a valid expression of the value given.
+TEST_F(Evaluator, BlanksOfEveryKindInsideANumberAreRefused) {
+    struct Case {
+        const char* text; // "_" stands for the blank
+        double withoutBlank;
+    };
+    const Case cases[] = {
+        {"1_5", 15},
+        {"1,0_5", 1.05},
+        {"1_5D0", 15},
+        {"1_5d0", 15},
+        {"1.5E_3", 1500},
+        {"1.5E-_3", 1.5e-3},
+        {"1_,5", 1.5},
+        {"1_", 1},
+        {"1_5*2", 30},
+        {"2*1_5", 30},
+        {"Z1+1_5", 20},
+        {"(1_5)+1", 16},
+        {"SIN(1,5_)", std::sin(1.5)},
+    };
+    for (const char* blank : {" ", "\t", "\n", "\r", "\u00A0", "\u202F"}) {
+        for (const Case& c : cases) {
+            std::string text = c.text;
+            const size_t at = text.find('_');
+            text.erase(at, 1);
+            EXPECT_NEAR(eval(text), c.withoutBlank, 1e-15 * c.withoutBlank) << text;
+            text.insert(at, blank);
+            SCOPED_TRACE("[" + text + "]");
+            testsupport::ScriptedBoxes boxes;
+            boxes.answer(platform::answer::Ok);
+            EXPECT_EQ(eval(text, 0), failed);
+            EXPECT_EQ(ipok, code::Blank);
+            ASSERT_EQ(boxes.boxes().size(), 1u);
+            EXPECT_EQ(boxes.boxes()[0].text, "Mezery ve výrazu jsou nepřípustné!");
+            EXPECT_EQ(boxes.boxes()[0].title, "Interpret");
+        }
+    }
+}
+
 TEST_F(Evaluator, NestingIsLimitedTo100Levels) {
     const auto nested = [](int depth) { return std::string(depth, '(') + "1" + std::string(depth, ')'); };
     EXPECT_EQ(eval(nested(100)), 1.0);
