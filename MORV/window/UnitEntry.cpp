@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace morv {
 
@@ -10,29 +11,27 @@ namespace {
 //! The minus sign U+2212 in UTF-8, as texts pasted from documents carry it.
 constexpr std::string_view MinusSign = "\xE2\x88\x92";
 
-//! The text with its minus signs as "-" and its no-break spaces (U+00A0, U+202F), tabs and
-//! parentheses as blanks: the characters that separate a number from its unit, as the
-//! converter reads them.
-std::string plain(const std::string& typed) {
-    std::string text = withPlainMinus(typed);
+//! The text with its no-break spaces (U+00A0, U+202F), tabs and parentheses as blanks, byte
+//! for byte, so that a position in it is the same position in the text: the characters that
+//! separate a number from its unit, as the converter reads them.
+std::string plain(std::string text) {
     for (const std::string_view space : {std::string_view("\xC2\xA0"), std::string_view("\xE2\x80\xAF")})
         for (size_t at = text.find(space); at != std::string::npos; at = text.find(space, at))
-            text.replace(at, space.size(), " ");
+            text.replace(at, space.size(), space.size(), ' ');
     for (char& c : text)
         if (c == '\t' || c == '(' || c == ')') c = ' ';
     return text;
 }
 
-//! The text of `text` after its number: what follows the first run of non-blanks, blanks
-//! around it left out; "" when nothing follows it.
-std::string_view afterNumber(std::string_view text) {
+//! Where in a plain text the unit after its number stands: from the first character after the
+//! first run of non-blanks to the last character that is not a blank; an empty span when
+//! nothing follows the number.
+std::pair<size_t, size_t> afterNumber(std::string_view text) {
     const size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) return {};
-    const size_t gap = text.find(' ', start);
-    if (gap == std::string_view::npos) return {};
-    const size_t unit = text.find_first_not_of(' ', gap);
-    if (unit == std::string_view::npos) return {};
-    return text.substr(unit, text.find_last_not_of(' ') + 1 - unit);
+    const size_t gap = start == std::string_view::npos ? start : text.find(' ', start);
+    const size_t unit = gap == std::string_view::npos ? gap : text.find_first_not_of(' ', gap);
+    if (unit == std::string_view::npos) return {0, 0};
+    return {unit, text.find_last_not_of(' ') + 1};
 }
 
 //! True when the text's last character other than a blank sorts after "9", as a unit does.
@@ -72,10 +71,12 @@ std::string withBoxUnit(const std::string& typed, const char* unit) {
 }
 
 std::string zeroOfTypedUnit(const std::string& typed, const char* unit) {
-    const std::string text = plain(typed);
-    const std::string_view typedUnit = afterNumber(text);
-    if (typedUnit.empty() || !endsInUnit(text)) return {};
-    return withBoxUnit("0 " + std::string(typedUnit), unit);
+    const std::string text = withPlainMinus(typed);
+    const std::string blanks = plain(text);
+    const auto [from, to] = afterNumber(blanks);
+    if (from == to || !endsInUnit(blanks)) return {};
+    // The unit as typed: a no-break space inside it may belong to a unit of the user's file.
+    return withBoxUnit("0 " + text.substr(from, to - from), unit);
 }
 
 } // namespace morv
