@@ -98,6 +98,13 @@ std::string plainSpaces(std::string text) {
     return text;
 }
 
+std::string plainMinus(std::string text) {
+    constexpr std::string_view minusSign = "\xE2\x88\x92";
+    for (size_t at = text.find(minusSign); at != std::string::npos; at = text.find(minusSign, at + 1))
+        text.replace(at, minusSign.size(), "-");
+    return text;
+}
+
 namespace {
 
 // The characters of the leading number of a text as val reads it, blanks skipped: sign,

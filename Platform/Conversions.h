@@ -51,6 +51,8 @@ inline size_t blankAt(std::string_view text, size_t at) {
 
 //! The text with every no-break space (those of noBreakSpaceAt) turned into a blank.
 PLATFORM_EXPORT std::string plainSpaces(std::string text);
+//! The text with every minus sign U+2212, as texts pasted from documents carry it, as "-".
+PLATFORM_EXPORT std::string plainMinus(std::string text);
 
 //! The lenient leading-number reader: the blanks of blankAt are skipped wherever they stand,
 //! "." is the only decimal separator, "E" or "D" starts an exponent, reading stops at the

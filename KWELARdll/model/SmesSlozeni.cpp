@@ -28,8 +28,6 @@ constexpr double EmptySum = 1e-10;
 
 //! Title of the composition entry's error messages.
 const char* const ErrorTitle = "KWELAR - ZadejSloz";
-//! The minus sign U+2212 in UTF-8, as texts pasted from documents carry it.
-const char* const MinusSign = "\xE2\x88\x92";
 
 //! a / b, where a zero divisor is a run-time error 11 (never infinity or not-a-number).
 double quotient(double a, double b) {
@@ -40,9 +38,7 @@ double quotient(double a, double b) {
 //! The text of a composition box as the leading-number reader takes it: the minus sign U+2212
 //! becomes "-", every comma a point and every no-break space a blank.
 std::string fractionText(std::string text) {
-    text = platform::plainSpaces(std::move(text));
-    for (size_t at = text.find(MinusSign); at != std::string::npos; at = text.find(MinusSign, at + 1))
-        text.replace(at, std::char_traits<char>::length(MinusSign), "-");
+    text = platform::plainMinus(platform::plainSpaces(std::move(text)));
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }

@@ -2,6 +2,8 @@
 
 #include "MORV/model/TARMMORV.h"
 
+#include <memory>
+
 namespace morv {
 
 void streamTypesFromTemperatures(TARMST& m) {
@@ -13,22 +15,6 @@ void streamTypesFromTemperatures(TARMST& m) {
 }
 
 namespace {
-
-//! What the properties of a load write into the condensation model: the properties of the
-//! condensate.
-struct Condensate {
-    Single Hustko, Cpko, Viskko, Vodko, Prko;
-
-    explicit Condensate(const TARMMORV& k)
-        : Hustko(k.Hustko), Cpko(k.Cpko), Viskko(k.Viskko), Vodko(k.Vodko), Prko(k.Prko) {}
-    void restore(TARMMORV& k) const {
-        k.Hustko = Hustko;
-        k.Cpko = Cpko;
-        k.Viskko = Viskko;
-        k.Vodko = Vodko;
-        k.Prko = Prko;
-    }
-};
 
 //! The stream of the new model that stands where `stream` stood in the old one.
 std::shared_ptr<Proud> sameSide(const std::shared_ptr<Proud>& stream, TARMST& before, TARMST& after) {
@@ -57,8 +43,9 @@ int16_t loadTask(ProgramState& state, const std::string& path) {
     const int16_t readBefore = state.ChybaNacteni;
     const int32_t compositionBefore = state.SlozeniZadano;
     TARMMORV& k = state.Kondenzator();
-    const std::shared_ptr<TARMST> heBefore = k.heRef();
-    const Condensate condensateBefore(k);
+    // What the properties of a load write into the condensation model (`he` and the
+    // condensate's properties) goes back with the rest of its fields on a failure.
+    const std::unique_ptr<TARMMORV> condenserBefore = k.fieldCopy();
     try {
         task->NactiData(path);
         if (state.ChybaNacteni < 0) return state.ChybaNacteni;
@@ -66,8 +53,7 @@ int16_t loadTask(ProgramState& state, const std::string& path) {
         k.he(task);
         k.FyzVlast();
     } catch (...) {
-        k.he(heBefore);
-        condensateBefore.restore(k);
+        k.restoreFields(*condenserBefore);
         state.ChybaNacteni = readBefore;
         state.SlozeniZadano = compositionBefore;
         throw;

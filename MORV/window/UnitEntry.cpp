@@ -1,5 +1,7 @@
 #include "MORV/window/UnitEntry.h"
 
+#include "Platform/Conversions.h"
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -8,18 +10,18 @@ namespace morv {
 
 namespace {
 
-//! The minus sign U+2212 in UTF-8, as texts pasted from documents carry it.
-constexpr std::string_view MinusSign = "\xE2\x88\x92";
-
-//! The text with its no-break spaces (U+00A0, U+202F), tabs and parentheses as blanks, byte
-//! for byte, so that a position in it is the same position in the text: the characters that
-//! separate a number from its unit, as the converter reads them.
+//! The text with its no-break spaces, tabs and parentheses as blanks, byte for byte, so that
+//! a position in it is the same position in the text: the characters that separate a number
+//! from its unit, as the converter reads them.
 std::string plain(std::string text) {
-    for (const std::string_view space : {std::string_view("\xC2\xA0"), std::string_view("\xE2\x80\xAF")})
-        for (size_t at = text.find(space); at != std::string::npos; at = text.find(space, at))
-            text.replace(at, space.size(), space.size(), ' ');
-    for (char& c : text)
-        if (c == '\t' || c == '(' || c == ')') c = ' ';
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (const size_t n = platform::noBreakSpaceAt(text, at)) {
+            text.replace(at, n, n, ' ');
+            at += n - 1;
+        } else if (text[at] == '\t' || text[at] == '(' || text[at] == ')') {
+            text[at] = ' ';
+        }
+    }
     return text;
 }
 
@@ -42,12 +44,6 @@ bool endsInUnit(std::string_view text) {
 
 } // namespace
 
-std::string withPlainMinus(std::string text) {
-    for (size_t at = text.find(MinusSign); at != std::string::npos; at = text.find(MinusSign, at))
-        text.replace(at, MinusSign.size(), "-");
-    return text;
-}
-
 const char* mainQuantityUnit(int i) {
     static constexpr std::array<const char*, 8> units = {"kg/s ", "kg/s ", "C ",  "C ",
                                                          "C ",    "C ",    "kW ", "m2 "};
@@ -65,13 +61,13 @@ const char* constructionUnit(int i) {
 }
 
 std::string withBoxUnit(const std::string& typed, const char* unit) {
-    std::string text = withPlainMinus(typed);
+    std::string text = platform::plainMinus(typed);
     if (!unit || !endsInUnit(plain(text))) return text;
     return unit + text;
 }
 
 std::string zeroOfTypedUnit(const std::string& typed, const char* unit) {
-    const std::string text = withPlainMinus(typed);
+    const std::string text = platform::plainMinus(typed);
     const std::string blanks = plain(text);
     const auto [from, to] = afterNumber(blanks);
     if (from == to || !endsInUnit(blanks)) return {};

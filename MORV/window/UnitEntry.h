@@ -27,11 +27,8 @@ inline constexpr const char* pressureUnit = "MPa ";
 //! the converter refuses any typed unit that has one.
 inline constexpr const char* noUnit = "m/m ";
 
-//! `typed` with the minus sign U+2212 of a text pasted from a document as "-".
-MORVWINDOW_EXPORT std::string withPlainMinus(std::string typed);
-
-//! `typed` as the converter is to read it: `withPlainMinus`, and when a unit follows the
-//! number, `unit` (a target unit and a blank, as "C ") in front of the text. A unit follows
+//! `typed` as the converter is to read it: its minus signs U+2212 as "-" (`platform::plainMinus`), and when a
+//! unit follows the number, `unit` (a target unit and a blank, as "C ") in front of the text. A unit follows
 //! the number when the text's last character, blanks (also no-break spaces and tabs) and
 //! parentheses around it left aside, sorts after "9": "85 F", " 85 F ", "85 (F)" alike.
 //! Without `unit` (null) nothing goes in front.

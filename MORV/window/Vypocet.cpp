@@ -2,7 +2,6 @@
 
 #include "MORV/model/MorvConstants.h"
 #include "MORV/model/TaskCommands.h"
-#include "MORV/window/UnitEntry.h"
 #include "MORV/window/frmHE.h"
 #include "Platform/Checked.h"
 #include "Platform/Conversions.h"
@@ -44,7 +43,7 @@ const ConstructionField constructionFields[22] = {
 float boxNumber(const QWidget& box) {
     const auto* edit = qobject_cast<const QLineEdit*>(&box);
     return platform::chk::single(
-        platform::regionalNumber(withPlainMinus(edit ? edit->text().toStdString() : std::string())));
+        platform::regionalNumber(platform::plainMinus(edit ? edit->text().toStdString() : std::string())));
 }
 
 //! Takes a box into the model: `store` gets the number the box shows. An error of the step (a

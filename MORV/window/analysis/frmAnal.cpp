@@ -44,7 +44,7 @@ template <class W> W* named(W* widget, const QString& name) {
 //! The number a box shows, read with the regional settings into single precision.
 bool singleValue(const QLineEdit& box, platform::Variant& value) {
     double x = 0.0;
-    if (!platform::tryRegionalNumber(withPlainMinus(box.text().toStdString()), x) ||
+    if (!platform::tryRegionalNumber(platform::plainMinus(box.text().toStdString()), x) ||
         std::abs(x) > std::numeric_limits<float>::max())
         return false;
     value = platform::Variant(static_cast<float>(x));
